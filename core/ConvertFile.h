@@ -1,0 +1,32 @@
+#pragma once
+#include <string>
+
+#include "ProgressSink.h"
+#include "SystemTimer.h"
+
+namespace tunewrap {
+
+inline constexpr char kBmuHeader[8] = {'B', 'M', 'U', ' ', 'V', '1', '.', '0'};
+inline constexpr std::size_t kBlockSize = 4096;
+// More than this many whole blocks opens the progress dialog before the first block.
+inline constexpr std::int64_t kLargeBlockCount = 240;
+inline constexpr std::int32_t kSlowCopyMs = 3000;
+
+struct ConvertResult {
+    enum class Status { Converted, Cancelled, Failed };
+    Status status = Status::Converted;
+    std::string reason;  // the OS's reason when Failed
+    bool ok() const { return status == Status::Converted; }
+};
+
+// Wraps an MP3 file into a BMU file (header + bytes) / unwraps a BMU file (drops 8 bytes).
+// The destination appears under its final name only when complete; a cancelled or failed copy
+// leaves nothing behind and an existing destination untouched. The source is only read.
+ConvertResult ConvertFileToBMU(const std::string& sourcePath, const std::string& destinationPath,
+                               const std::string& sourceFileName, bool preserveFileDateTime,
+                               ProgressSink& sink, SystemTimer& stopwatch);
+ConvertResult ConvertFileToMP3(const std::string& sourcePath, const std::string& destinationPath,
+                               const std::string& sourceFileName, bool preserveFileDateTime,
+                               ProgressSink& sink, SystemTimer& stopwatch);
+
+}  // namespace tunewrap

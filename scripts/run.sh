@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Fresh machine to running window: install, build, start.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+exec build/app/tunewrap "$@"

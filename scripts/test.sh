@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Fresh machine to a full test run: install, build, run every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir build --output-on-failure -j"$(nproc)"
