@@ -65,7 +65,10 @@ frmProgress::frmProgress(ProgressValues& values, QWidget* owner)
 void frmProgress::Form_Load() {
     barFont_ = picProgress->font();
     barFont_.setBold(true);
-    barImage_ = QImage(picProgress->contentsRect().size(), QImage::Format_RGB32);
+    // Drawn at the screen's pixel density so the digits stay sharp on scaled displays.
+    const qreal density = picProgress->devicePixelRatioF();
+    barImage_ = QImage(picProgress->contentsRect().size() * density, QImage::Format_RGB32);
+    barImage_.setDevicePixelRatio(density);
     lblFileName->setText(QString::fromStdString(values_.fileName));
     barTotal_ = values_.total;
     UpdateProgress(0);
@@ -95,8 +98,9 @@ void frmProgress::Unload() {
 }
 
 void frmProgress::UpdateProgress(std::int64_t done) {
-    const int width = barImage_.width();
-    const int height = barImage_.height();
+    const QSize size = barImage_.deviceIndependentSize().toSize();
+    const int width = size.width();
+    const int height = size.height();
     // The copy opens the dialog only with a positive total and never reports more than it;
     // clamping keeps the bar sane should either ever be broken.
     const bool scaled = barTotal_ > 0;
@@ -108,7 +112,7 @@ void frmProgress::UpdateProgress(std::int64_t done) {
         scaled ? static_cast<int>(std::lround(static_cast<double>(done) * width / barTotal_)) : 0;
 
     QPainter painter(&barImage_);
-    painter.fillRect(barImage_.rect(), palette().color(QPalette::Button));
+    painter.fillRect(0, 0, width, height, palette().color(QPalette::Button));
     painter.setFont(barFont_);
     painter.setPen(kBarForeground);
     const QFontMetrics metrics(barFont_);
