@@ -124,4 +124,5 @@ void frmProgress::UpdateProgress(std::int64_t done) {
     painter.fillRect(0, 0, filled, height, kBarForeground);
     painter.end();
     picProgress->setPixmap(QPixmap::fromImage(barImage_));
+    picProgress->setAccessibleName(text);  // what a screen reader says for the picture
 }
