@@ -1,0 +1,162 @@
+#include "ConvertFile.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <random>
+
+#include "FakeProgressSink.h"
+#include "common/ScratchHome.h"
+#include "mdlFileOps.h"
+
+using namespace tunewrap;
+using Status = ConvertResult::Status;
+
+namespace {
+
+const std::string kHeader(kBmuHeader, sizeof kBmuHeader);
+
+std::string RandomBytes(std::size_t size) {
+    std::mt19937 random(static_cast<unsigned>(size));
+    std::string bytes(size, '\0');
+    for (char& c : bytes) c = static_cast<char>(random());
+    return bytes;
+}
+
+int OpenDescriptors() {
+    int n = 0;
+    DIR* fds = opendir("/proc/self/fd");
+    while (readdir(fds)) ++n;
+    closedir(fds);
+    return n;
+}
+
+class ConvertFileTest : public ScratchHome {
+  protected:
+    void SetUp() override {
+        ScratchHome::SetUp();
+        gFakeTickMs = 0;
+        fds = OpenDescriptors();
+    }
+    void TearDown() override {
+        EXPECT_EQ(OpenDescriptors(), fds);  // every path closes both files
+        ScratchHome::TearDown();
+    }
+
+    ConvertResult Wrap(const std::string& from, const std::string& to, bool preserve = false) {
+        return ConvertFileToBMU(Path(from), Path(to), "a.mp3", preserve, sink, stopwatch);
+    }
+    ConvertResult Unwrap(const std::string& from, const std::string& to, bool preserve = false) {
+        return ConvertFileToMP3(Path(from), Path(to), "a.bmu", preserve, sink, stopwatch);
+    }
+    // The destination after a copy that did not complete: as before, and no part file.
+    void ExpectUntouched(const std::string& to, const std::string& before) {
+        EXPECT_EQ(ReadFile(Path(to)), before);
+        EXPECT_FALSE(std::filesystem::exists(Path(to) + kPartFileSuffix));
+    }
+
+    FakeProgressSink sink;
+    SystemTimer stopwatch{&FakeTick};
+    int fds = 0;
+};
+
+}  // namespace
+
+TEST_F(ConvertFileTest, RoundTripForAnyPayload) {
+    for (const std::size_t size : {0u, 7u, 8u, 3 * 4096u, 3 * 4096u + 1, 300 * 4096u + 77}) {
+        const std::string mp3 = RandomBytes(size);
+        WriteFile(Path("a.mp3"), mp3);
+        ASSERT_TRUE(Wrap("a.mp3", "a.bmu").ok());
+        EXPECT_EQ(ReadFile(Path("a.bmu")), kHeader + mp3);
+        ASSERT_TRUE(Unwrap("a.bmu", "b.mp3").ok());
+        EXPECT_EQ(ReadFile(Path("b.mp3")), mp3);
+        EXPECT_EQ(sink.done, static_cast<std::int64_t>(size));
+    }
+    for (const std::string shortFile : {"", "BMU V1.", "BMU V1.0"}) {
+        WriteFile(Path("s.wav"), shortFile);
+        ASSERT_TRUE(Unwrap("s.wav", "s.mp3").ok());
+        EXPECT_EQ(ReadFile(Path("s.mp3")), "");
+    }
+}
+
+TEST_F(ConvertFileTest, OverwriteReplacesAllOldBytesAndStaleParts) {
+    WriteFile(Path("a.bmu"), std::string(100000, 'o'));
+    WriteFile(Path("victim"), "precious");
+    std::filesystem::create_symlink(Path("victim"), Path("a.bmu") + kPartFileSuffix);
+    WriteFile(Path("a.mp3"), "new");
+    ASSERT_TRUE(Wrap("a.mp3", "a.bmu").ok());
+    EXPECT_EQ(ReadFile(Path("a.bmu")), kHeader + "new");
+    ExpectUntouched("victim", "precious");
+}
+
+TEST_F(ConvertFileTest, CancelLeavesNoDestination) {
+    WriteFile(Path("a.mp3"), RandomBytes(10 * 4096 + 5));
+    WriteFile(Path("old.bmu"), "old");
+    for (const int k : {1, 4, 10, 11}) {  // 11: during the last Yield, after the tail
+        for (const std::string to : {"a.bmu", "old.bmu"}) {
+            sink = FakeProgressSink{};
+            sink.cancelAtYield = k;
+            EXPECT_EQ(Wrap("a.mp3", to).status, Status::Cancelled);
+            EXPECT_EQ(sink.yields, std::min(k, 10) + 1);
+        }
+        EXPECT_FALSE(std::filesystem::exists(Path("a.bmu")));
+        ExpectUntouched("old.bmu", "old");
+    }
+}
+
+TEST_F(ConvertFileTest, FailuresAreReportedAndChangeNothing) {
+    EXPECT_EQ(Wrap("none.mp3", "a.bmu").reason, std::strerror(ENOENT));
+    ASSERT_EQ(mkfifo(Path("fifo.mp3").c_str(), 0600), 0);
+    EXPECT_EQ(Wrap("fifo.mp3", "a.bmu").status, Status::Failed);  // without waiting for a writer
+    EXPECT_TRUE(sink.events.empty());
+
+    WriteFile(Path("a.mp3"), RandomBytes(9 << 20));
+    WriteFile(Path("a.bmu"), "old");
+    sink.onYield = [this] { truncate(Path("a.mp3").c_str(), 1000); };  // the source shrinks
+    EXPECT_EQ(Wrap("a.mp3", "a.bmu").status, Status::Failed);
+    ExpectUntouched("a.bmu", "old");
+    sink.onYield = nullptr;
+    WriteFile(Path("a.mp3"), RandomBytes(9 << 20));
+
+    if (!MountTmpfs("small", "size=256k")) GTEST_SKIP() << "cannot mount tmpfs here";
+    WriteFile(Path("small/a.bmu"), "old");
+    EXPECT_EQ(Wrap("a.mp3", "small/a.bmu").reason, std::strerror(ENOSPC));
+    ExpectUntouched("small/a.bmu", "old");
+    ASSERT_TRUE(RemountReadOnly(Path("small")));
+    EXPECT_EQ(Wrap("a.mp3", "small/a.bmu").reason, std::strerror(EROFS));
+    ExpectUntouched("small/a.bmu", "old");
+}
+
+TEST_F(ConvertFileTest, PreservedTimeMatchesToTheMillisecond) {
+    WriteFile(Path("a.wav"), kHeader + "tune");
+    mdlFileOps::SetFileDateTime(Path("a.wav"), {2004, 2, 0, 29, 13, 14, 15, 678});
+    ASSERT_TRUE(Unwrap("a.wav", "a.mp3", true).ok());
+    EXPECT_EQ(std::filesystem::last_write_time(Path("a.mp3")),
+              std::filesystem::last_write_time(Path("a.wav")));
+    ASSERT_TRUE(Wrap("a.mp3", "b.bmu", false).ok());
+    EXPECT_NE(mdlFileOps::GetFileDateTime(Path("b.bmu")).wYear, 2004);
+}
+
+TEST_F(ConvertFileTest, ProgressAndDialogRules) {
+    WriteFile(Path("a.mp3"), std::string(2 * 4096 + 1, 'x'));
+    ASSERT_TRUE(Wrap("a.mp3", "a.bmu").ok());
+    EXPECT_EQ(sink.events,
+              (std::vector<std::string>{"file a.mp3", "done 4096", "total 8193", "done 4096",
+                                        "yield", "done 8192", "yield", "done 8193", "yield"}));
+    for (const std::size_t size : {987136u, 987135u}) {  // 241 blocks; 240 blocks and a tail
+        sink = FakeProgressSink{};
+        WriteFile(Path("a.mp3"), std::string(size, 'x'));
+        ASSERT_TRUE(Wrap("a.mp3", "a.bmu").ok());
+        EXPECT_EQ(sink.IndexOf("show"), size == 987136u ? 3 : -1);
+        EXPECT_EQ(sink.Count("close"), size == 987136u ? 1 : 0);
+    }
+    sink = FakeProgressSink{};
+    sink.msPerYield = 1000;
+    WriteFile(Path("a.mp3"), std::string(20 * 4096, 'x'));
+    ASSERT_TRUE(Wrap("a.mp3", "a.bmu").ok());
+    // Block 4 ends 3000 ms after the start (not more); block 5 ends at 4000 ms.
+    EXPECT_EQ(sink.IndexOf("show"), sink.IndexOf("done 20480") + 1);
+    EXPECT_EQ(sink.Count("show") + sink.Count("close"), 2);
+}
