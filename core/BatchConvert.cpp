@@ -33,15 +33,20 @@ struct Direction {
     std::vector<Refill> refills;
 };
 
-const Direction kToBMU{ListId::MP3,
-                       ListId::BMU,
-                       ".bmu",
-                       ".wav",
-                       &ConvertFileToBMU,
-                       true,
-                       {{"*.bmu", false}, {"*.wav", true}}};
-const Direction kToMP3{ListId::BMU, ListId::MP3,       ".mp3", nullptr, &ConvertFileToMP3,
-                       false,       {{"*.mp3", false}}};
+const Direction kToBMU{.source = ListId::MP3,
+                       .destination = ListId::BMU,
+                       .extension = ".bmu",
+                       .wavExtension = ".wav",
+                       .copy = &ConvertFileToBMU,
+                       .checksSuitability = true,
+                       .refills = {{"*.bmu", false}, {"*.wav", true}}};
+const Direction kToMP3{.source = ListId::BMU,
+                       .destination = ListId::MP3,
+                       .extension = ".mp3",
+                       .wavExtension = nullptr,
+                       .copy = &ConvertFileToMP3,
+                       .checksSuitability = false,
+                       .refills = {{"*.mp3", false}}};
 
 constexpr std::size_t kReplacedTail = 4;  // ".mp3", ".bmu", ".wav"
 
@@ -55,8 +60,8 @@ std::string DestinationName(const std::string& sourceName, const char* extension
     return sourceName.substr(0, kept) + extension;
 }
 
-bool Asked(ConversionHost& host, const std::string& text, const std::string& title, MsgIcon icon,
-           MsgButton defaultButton) {
+bool AnsweredYes(ConversionHost& host, const std::string& text, const std::string& title,
+                 MsgIcon icon, MsgButton defaultButton) {
     return host.AskYesNo(text, title, icon, defaultButton) == MsgButton::Yes;
 }
 
@@ -119,8 +124,8 @@ class Batch {
         }
         if (!Checked(host_, OptionId::OverwriteAll) &&
             mdlFileOps::FileExists(outcome.destinationPath) &&
-            !Asked(host_, destinationName + " already exists. Do you want to overwrite it?",
-                   "File Exists", MsgIcon::Question, MsgButton::No)) {
+            !AnsweredYes(host_, destinationName + " already exists. Do you want to overwrite it?",
+                         "File Exists", MsgIcon::Question, MsgButton::No)) {
             outcome.kind = FileOutcome::Kind::SkippedExists;
             return outcome;
         }
@@ -128,8 +133,9 @@ class Batch {
             MP3Utils reader;
             if (!reader.MP3File(sourcePath)) return fail(reader.OpenError());
             const SuitabilityReport report = CheckSuitability(sourceName, reader, renameWav);
-            if (report.WarningWanted() && !Asked(host_, WarningText(sourceName, report), "Warning",
-                                                 MsgIcon::Exclamation, MsgButton::Yes)) {
+            if (report.WarningWanted() &&
+                !AnsweredYes(host_, WarningText(sourceName, report), "Warning",
+                             MsgIcon::Exclamation, MsgButton::Yes)) {
                 outcome.kind = FileOutcome::Kind::SkippedUnsuitable;
                 return outcome;
             }
@@ -151,10 +157,11 @@ class Batch {
     }
 
     bool AskToGoOnAfterFailure(const FileOutcome& failed) {
-        return Asked(host_,
-                     failed.sourceName + " could not be converted:" + "\r\n" + failed.reason +
-                         "\r\n" + "\r\n" + "Do you want to continue with the remaining files?",
-                     "Conversion Failed", MsgIcon::Exclamation, MsgButton::Yes);
+        return AnsweredYes(host_,
+                           failed.sourceName + " could not be converted:" + "\r\n" + failed.reason +
+                               "\r\n" + "\r\n" +
+                               "Do you want to continue with the remaining files?",
+                           "Conversion Failed", MsgIcon::Exclamation, MsgButton::Yes);
     }
 
     const Direction& d_;

@@ -183,10 +183,10 @@ TEST_F(BatchConvert, BmuAndWavOfOneNameBothBecomeTheSameMp3) {
 
 TEST_F(BatchConvert, FailedFileAsksWhetherToGoOn) {
     for (const MsgButton answer : {kYes, kNo}) {
-        SetUp();
-        host = FakeConversionHost();
-        host.directories[0] = Path("mp3"), host.directories[1] = Path("bmu");
-        host.List(ListId::MP3).push_back({"gone.mp3", true});  // listed, then deleted
+        host.List(ListId::MP3) = {{"gone.mp3", true}};  // listed, then deleted
+        host.questions.clear();
+        host.calls.clear();
+        std::filesystem::remove(In(ListId::BMU, "b.bmu"));
         Put(ListId::MP3, "b.mp3", music);
         host.answers = {answer};
         const auto outcomes = tunewrap::ConvertToBMU(host, sink);
