@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <tuple>
 #include <vector>
 
@@ -158,7 +160,8 @@ TEST_F(MP3UtilsFile, RealEncodings) {
 TEST_F(MP3UtilsFile, UnopenablePathIsReportedAndChangesNothing) {
     MP3Utils reader;
     ASSERT_TRUE(reader.MP3File(Write("a.mp3", k128 + k192)));
-    for (const std::string& path : {Path("missing.mp3"), root_.string()}) {
+    ASSERT_EQ(mkfifo(Path("pipe.mp3").c_str(), 0600), 0);
+    for (const std::string& path : {Path("missing.mp3"), root_.string(), Path("pipe.mp3")}) {
         EXPECT_FALSE(reader.MP3File(path));
         EXPECT_FALSE(reader.OpenError().empty());
         EXPECT_EQ(reader.MP3File(), path);
