@@ -9,7 +9,8 @@
 namespace tunewrap::cli {
 namespace {
 
-using nlohmann::json;
+// Keys stay in the order a reader expects them: file first, issues last.
+using json = nlohmann::ordered_json;
 
 struct FileInfo {
     std::string file;
@@ -97,7 +98,7 @@ void PrintText(const FileInfo& info, std::FILE* out) {
 
 int RunInfo(const std::vector<std::string>& files, bool renameWav, bool json, std::FILE* out) {
     bool allRead = true;
-    nlohmann::json array = nlohmann::json::array();
+    json array = json::array();
     for (const std::string& file : files) {
         FileInfo info;
         info.file = file;
@@ -111,7 +112,7 @@ int RunInfo(const std::vector<std::string>& files, bool renameWav, bool json, st
     }
     if (json) {
         // Names need not be UTF-8; such bytes show as U+FFFD instead of stopping the output.
-        std::string text = array.dump(2, ' ', false, nlohmann::json::error_handler_t::replace);
+        std::string text = array.dump(2, ' ', false, json::error_handler_t::replace);
         std::fprintf(out, "%s\n", text.c_str());
     }
     return allRead ? 0 : 1;
