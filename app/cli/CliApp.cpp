@@ -51,14 +51,17 @@ void AddCopyOptions(CLI::App& command, Arguments& args) {
     command
         .add_option("-o,--output", args.outputDir,
                     "Write the new files to this existing directory (default: next to each file)")
-        ->check(CLI::ExistingDirectory);
+        ->check(CLI::ExistingDirectory)
+        ->type_name("DIR");
     command.add_flag("--overwrite", args.overwriteAll,
                      "Overwrite existing files without asking (\"overwrite all\")");
     command.add_flag("--no-preserve-time", args.noPreserveTime,
                      "Give new files the current time instead of the source's modification time");
 }
 
-bool Terminal() { return isatty(STDIN_FILENO) && isatty(STDERR_FILENO); }
+bool Terminal() {
+    return isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
+}
 
 int Convert(const Arguments& args, bool toBMU) {
     ConvertOptions options;
@@ -78,6 +81,9 @@ int Convert(const Arguments& args, bool toBMU) {
 int RunCli(int argc, char** argv) {
     CLI::App app{"Wraps MP3 files into the game's BMU music files and unwraps them.",
                  "tunewrap-cli"};
+    // One help shows every command with its options; "COMMAND --help" shows one command.
+    app.set_help_flag();
+    app.set_help_all_flag("-h,--help", "Print this help and exit");
     app.set_version_flag("--version", VersionTitle(), "Print the version and exit");
     app.require_subcommand(1);
     app.footer(kFooter);
@@ -89,8 +95,9 @@ int RunCli(int argc, char** argv) {
                    "Check against 96 kbit/s mono (sound effects, voice-over) instead of "
                    "128 kbit/s stereo");
     info->add_flag("--json", args.json,
-                   "Print one JSON array: file, bit_rate, sampling_frequency, channel_mode, "
-                   "stereo, crc, vbr, suitable, issues (or file and error)");
+                   "Print one JSON array of objects with the keys file, bit_rate, "
+                   "sampling_frequency, channel_mode, stereo, crc, vbr, suitable, issues "
+                   "(file and error for a file that cannot be read)");
     AddFiles(*info, args, "MP3 files to inspect");
 
     CLI::App* toBMU = app.add_subcommand("to-bmu", "Wrap MP3 files into BMU files");
@@ -102,7 +109,8 @@ int RunCli(int argc, char** argv) {
                     "Answer the \"Warning\" question with no: skip unsuitable files");
     AddFiles(*toBMU, args, "MP3 files to wrap (use -- before names that start with -)");
 
-    CLI::App* toMP3 = app.add_subcommand("to-mp3", "Unwrap BMU (.bmu or .wav) files into MP3 files");
+    CLI::App* toMP3 =
+        app.add_subcommand("to-mp3", "Unwrap BMU (.bmu or .wav) files into MP3 files");
     AddCopyOptions(*toMP3, args);
     AddFiles(*toMP3, args, "BMU files to unwrap (use -- before names that start with -)");
 

@@ -55,8 +55,8 @@ std::string OutcomeText(const FileOutcome& outcome) {
         case FileOutcome::Kind::SkippedUnsuitable:
             return "skipped: unsuitable";
         case FileOutcome::Kind::Failed:
-            return "failed: " + (outcome.reason.empty() ? std::string("unknown error")
-                                                         : outcome.reason);
+            return "failed: " +
+                   (outcome.reason.empty() ? std::string("unknown error") : outcome.reason);
         case FileOutcome::Kind::Cancelled:
             return "cancelled";
     }
@@ -79,7 +79,8 @@ std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string>& files,
         std::size_t b = 0;
         while (b < batches.size() && batches[b].sourceDir != dir) ++b;
         if (b == batches.size()) {
-            std::string destination = outputDir.empty() ? dir : WithoutTrailingSeparators(outputDir);
+            std::string destination =
+                outputDir.empty() ? dir : WithoutTrailingSeparators(outputDir);
             batches.push_back({dir, destination, {}, {}});
             given.emplace_back();
         }
@@ -129,7 +130,7 @@ int RunConvert(const ConvertOptions& options, const std::string& outputDir,
             }
         }
         std::fflush(out);
-        if (Interrupted()) stopped = true;
+        if (Interrupted() || questions.StopRequested()) stopped = true;
     }
     if (Interrupted()) return kExitInterrupted;
     return allConverted ? 0 : 1;

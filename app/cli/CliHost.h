@@ -24,7 +24,7 @@ struct BatchFiles {
 };
 
 class CliHost : public ConversionHost {
-public:
+  public:
     CliHost(const ConvertOptions& options, BatchFiles& files, CliQuestions& questions);
 
     int EntryCount(ListId list) override;
@@ -40,7 +40,7 @@ public:
     std::string DirectoryText(ListId pane) override;
     int OptionState(OptionId option) override;
 
-private:
+  private:
     bool IsSource(ListId list) const { return list == sourceList_; }
     bool Valid(ListId list, int position) const;
 

@@ -73,7 +73,9 @@ json AsJson(const FileInfo& info) {
             {"issues", info.issues}};
 }
 
-const char* YesNo(bool value) { return value ? "yes" : "no"; }
+const char* YesNo(bool value) {
+    return value ? "yes" : "no";
+}
 
 void PrintText(const FileInfo& info, std::FILE* out) {
     std::fprintf(out, "%s\n", info.file.c_str());
@@ -96,7 +98,7 @@ void PrintText(const FileInfo& info, std::FILE* out) {
 
 }  // namespace
 
-int RunInfo(const std::vector<std::string>& files, bool renameWav, bool json, std::FILE* out) {
+int RunInfo(const std::vector<std::string>& files, bool renameWav, bool asJson, std::FILE* out) {
     bool allRead = true;
     json array = json::array();
     for (const std::string& file : files) {
@@ -104,13 +106,13 @@ int RunInfo(const std::vector<std::string>& files, bool renameWav, bool json, st
         info.file = file;
         Inspect(info, renameWav);
         allRead = allRead && info.read;
-        if (json) {
+        if (asJson) {
             array.push_back(AsJson(info));
         } else {
             PrintText(info, out);
         }
     }
-    if (json) {
+    if (asJson) {
         // Names need not be UTF-8; such bytes show as U+FFFD instead of stopping the output.
         std::string text = array.dump(2, ' ', false, json::error_handler_t::replace);
         std::fprintf(out, "%s\n", text.c_str());

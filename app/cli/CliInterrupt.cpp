@@ -30,6 +30,8 @@ void InstallInterruptHandler() {
     sigaction(SIGINT, &action, nullptr);
 }
 
-bool Interrupted() { return gInterrupted != 0; }
+bool Interrupted() {
+    return gInterrupted != 0;
+}
 
 }  // namespace tunewrap::cli

@@ -54,9 +54,13 @@ std::string ProgressLine(const std::string& fileName, std::int64_t done, std::in
 
 CliProgressSink::CliProgressSink(bool drawBar, std::FILE* out) : drawBar_(drawBar), out_(out) {}
 
-void CliProgressSink::SetFileName(const std::string& fileName) { fileName_ = fileName; }
+void CliProgressSink::SetFileName(const std::string& fileName) {
+    fileName_ = fileName;
+}
 
-void CliProgressSink::SetTotal(std::int64_t total) { total_ = total; }
+void CliProgressSink::SetTotal(std::int64_t total) {
+    total_ = total;
+}
 
 void CliProgressSink::SetDone(std::int64_t done) {
     done_ = done;
@@ -77,7 +81,9 @@ void CliProgressSink::CloseDialog() {
     drawnPercent_ = -1;
 }
 
-bool CliProgressSink::CancelRequested() const { return Interrupted(); }
+bool CliProgressSink::CancelRequested() const {
+    return Interrupted();
+}
 
 void CliProgressSink::Draw(bool force) {
     if (!shown_ || !drawBar_) return;

@@ -11,7 +11,7 @@ namespace tunewrap::cli {
 // The copy's progress as one line on a terminal: the file name, a bar and the percentage,
 // drawn while the window program would show its progress dialog. Cancel is Ctrl+C.
 class CliProgressSink : public ProgressSink {
-public:
+  public:
     // drawBar is false when stderr is not a terminal: the copy then runs silently.
     CliProgressSink(bool drawBar, std::FILE* out);
 
@@ -25,7 +25,7 @@ public:
     void ClearCancel() override {}
     void Yield() override {}
 
-private:
+  private:
     void Draw(bool force);
 
     bool drawBar_;

@@ -8,14 +8,18 @@
 namespace tunewrap::cli {
 namespace {
 
-// The title of the suitability warning, which --skip-unsuitable answers with No.
+// The suitability warning, which --skip-unsuitable answers with No, and the question whether
+// to go on after a failed file, whose No ends the whole run.
 constexpr const char* kWarningTitle = "Warning";
+constexpr const char* kFailedTitle = "Conversion Failed";
 
 const char* Prompt(MsgButton defaultButton) {
     return defaultButton == MsgButton::Yes ? "[Y/n]" : "[y/N]";
 }
 
-const char* AnswerWord(MsgButton answer) { return answer == MsgButton::Yes ? "y" : "n"; }
+const char* AnswerWord(MsgButton answer) {
+    return answer == MsgButton::Yes ? "y" : "n";
+}
 
 std::string Lowered(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -40,12 +44,16 @@ MsgButton CliQuestions::Ask(const std::string& text, const std::string& title,
                             MsgButton defaultButton) {
     std::fprintf(out_, "%s\n%s %s ", title.c_str(), TerminalText(text).c_str(),
                  Prompt(defaultButton));
-    MsgButton answer = defaultButton;
-    if (skipUnsuitable_ && title == kWarningTitle) {
-        answer = MsgButton::No;
-    } else if (interactive_) {
+    MsgButton answer = Answer(title, defaultButton);
+    if (title == kFailedTitle && answer == MsgButton::No) stopRequested_ = true;
+    return answer;
+}
+
+MsgButton CliQuestions::Answer(const std::string& title, MsgButton defaultButton) {
+    if (interactive_ && !(skipUnsuitable_ && title == kWarningTitle)) {
         return ReadAnswer(defaultButton);
     }
+    MsgButton answer = title == kWarningTitle && skipUnsuitable_ ? MsgButton::No : defaultButton;
     // Shown as if typed, so that a log reads like the terminal session would.
     std::fprintf(out_, "%s\n", AnswerWord(answer));
     std::fflush(out_);

@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-struct Run {
+struct CliRun {
     int status = -1;
     std::string out;
     std::string err;
@@ -41,21 +41,29 @@ const std::string kJoint128 = Frames(12, 9, 1);
 const std::string kMono96 = Frames(12, 7, 3);
 
 class TunewrapCli : public ScratchHome {
-protected:
-    // Runs the tool in the scratch directory; stdin is /dev/null.
-    Run Cli(const std::vector<std::string>& args) {
-        Run run;
-        std::string outPath = Path("stdout.txt"), errPath = Path("stderr.txt");
+  protected:
+    // Runs the tool in the scratch directory with nothing on stdin.
+    CliRun Cli(const std::vector<std::string>& args) {
+        std::vector<std::string> argv{TUNEWRAP_CLI};
+        argv.insert(argv.end(), args.begin(), args.end());
+        return Exec(argv, "");
+    }
+
+    CliRun Exec(const std::vector<std::string>& args, const std::string& input) {
+        CliRun run;
+        std::string inPath = Path("stdin.txt"), outPath = Path("stdout.txt"),
+                    errPath = Path("stderr.txt");
+        WriteFile(inPath, input);
         pid_t child = fork();
         if (child == 0) {
             if (chdir(root_.c_str()) != 0) _exit(127);
-            dup2(open("/dev/null", O_RDONLY), 0);
+            dup2(open(inPath.c_str(), O_RDONLY), 0);
             dup2(open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
             dup2(open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-            std::vector<char*> argv{const_cast<char*>(TUNEWRAP_CLI)};
+            std::vector<char*> argv;
             for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
             argv.push_back(nullptr);
-            execv(TUNEWRAP_CLI, argv.data());
+            execvp(argv[0], argv.data());
             _exit(127);
         }
         int status = 0;
@@ -71,7 +79,7 @@ protected:
         if (wav) args.push_back("--wav");
         args.push_back("--");
         args.insert(args.end(), files.begin(), files.end());
-        Run run = Cli(args);
+        CliRun run = Cli(args);
         json parsed = json::parse(run.out, nullptr, false);
         EXPECT_FALSE(parsed.is_discarded()) << run.out;
         return parsed;
@@ -133,7 +141,7 @@ TEST_F(TunewrapCli, InfoJsonHoldsExactlyTheReaderValuesAndIssueLines) {
 
 TEST_F(TunewrapCli, InfoNamesAnUnreadableFileAndFailsOnlyThen) {
     WriteFile(Path("ok.mp3"), kJoint128);
-    Run run = Cli({"info", "--json", "missing.mp3", "ok.mp3"});
+    CliRun run = Cli({"info", "--json", "missing.mp3", "ok.mp3"});
     EXPECT_EQ(run.status, 1);
     json all = json::parse(run.out);
     ASSERT_EQ(all.size(), 2u);
@@ -142,7 +150,7 @@ TEST_F(TunewrapCli, InfoNamesAnUnreadableFileAndFailsOnlyThen) {
     EXPECT_FALSE(all[0]["error"].get<std::string>().empty());
     EXPECT_EQ(all[1]["bit_rate"], 128);
 
-    Run text = Cli({"info", "ok.mp3"});
+    CliRun text = Cli({"info", "ok.mp3"});
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("joint stereo (1)"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("suitable"), std::string::npos) << text.out;
@@ -153,16 +161,18 @@ TEST_F(TunewrapCli, RoundTripGivesBackTheSameBytesAndKeepsTheTime) {
     for (int i = 0; i < 3 * 4096 + 17; ++i) bytes += static_cast<char>(i * 7 % 251);
     WriteFile(Path("in/song.mp3"), kJoint128 + bytes);
     fs::create_directories(Path("out"));
-    auto old = fs::file_time_type::clock::now() - std::chrono::hours(24 * 30);
+    // Whole seconds: the copy keeps milliseconds, the file system may keep more.
+    fs::file_time_type old = std::chrono::floor<std::chrono::seconds>(
+        fs::file_time_type::clock::now() - std::chrono::hours(24 * 30));
     fs::last_write_time(Path("in/song.mp3"), old);
 
-    Run wrap = Cli({"to-bmu", "in/song.mp3"});
+    CliRun wrap = Cli({"to-bmu", "in/song.mp3"});
     EXPECT_EQ(wrap.status, 0) << wrap.err;
     EXPECT_EQ(wrap.out, "in/song.mp3: converted to in/song.bmu\n");
     EXPECT_EQ(ReadFile(Path("in/song.bmu")), "BMU V1.0" + kJoint128 + bytes);
     EXPECT_EQ(fs::last_write_time(Path("in/song.bmu")), old);
 
-    Run unwrap = Cli({"to-mp3", "--no-preserve-time", "-o", "out", "in/song.bmu"});
+    CliRun unwrap = Cli({"to-mp3", "--no-preserve-time", "-o", "out", "in/song.bmu"});
     EXPECT_EQ(unwrap.status, 0) << unwrap.err;
     EXPECT_EQ(unwrap.out, "in/song.bmu: converted to out/song.mp3\n");
     EXPECT_EQ(ReadFile(Path("out/song.mp3")), kJoint128 + bytes);
@@ -172,7 +182,7 @@ TEST_F(TunewrapCli, RoundTripGivesBackTheSameBytesAndKeepsTheTime) {
 TEST_F(TunewrapCli, ExistingDestinationIsSkippedUnlessOverwriteIsGiven) {
     WriteFile(Path("a.mp3"), kJoint128);
     WriteFile(Path("a.bmu"), "old");
-    Run skipped = Cli({"to-bmu", "a.mp3"});
+    CliRun skipped = Cli({"to-bmu", "a.mp3"});
     EXPECT_EQ(skipped.status, 1);
     EXPECT_EQ(skipped.out, "a.mp3: skipped: exists\n");
     EXPECT_NE(skipped.err.find("File Exists\na.bmu already exists. Do you want to overwrite it? "
@@ -181,16 +191,42 @@ TEST_F(TunewrapCli, ExistingDestinationIsSkippedUnlessOverwriteIsGiven) {
         << skipped.err;
     EXPECT_EQ(ReadFile(Path("a.bmu")), "old");
 
-    Run overwritten = Cli({"to-bmu", "--overwrite", "a.mp3"});
+    CliRun overwritten = Cli({"to-bmu", "--overwrite", "a.mp3"});
     EXPECT_EQ(overwritten.status, 0);
     EXPECT_EQ(ReadFile(Path("a.bmu")), "BMU V1.0" + kJoint128);
+}
+
+TEST_F(TunewrapCli, OnATerminalTheUserAnswersTheQuestions) {
+    // script(1) gives the tool a terminal and types our answers into it.
+    if (Exec({"script", "-qec", "true", "/dev/null"}, "").status != 0) {
+        GTEST_SKIP() << "no script(1) or no pseudo-terminal here";
+    }
+    auto onTerminal = [this](const std::string& args, const std::string& answers) {
+        std::string command = std::string("'") + TUNEWRAP_CLI + "' " + args;
+        return Exec({"script", "-qec", command, "/dev/null"}, answers);
+    };
+    WriteFile(Path("a.mp3"), kJoint128);
+    WriteFile(Path("a.bmu"), "old");
+    CliRun overwrite = onTerminal("to-bmu a.mp3", "y\n");
+    EXPECT_EQ(overwrite.status, 0) << overwrite.out;
+    EXPECT_NE(overwrite.out.find("a.bmu already exists. Do you want to overwrite it? [y/N]"),
+              std::string::npos)
+        << overwrite.out;
+    EXPECT_EQ(ReadFile(Path("a.bmu")), "BMU V1.0" + kJoint128);
+
+    // "No" to going on after a failure also holds back the files of later directories.
+    WriteFile(Path("sub/b.mp3"), kJoint128);
+    CliRun stop = onTerminal("to-bmu missing.mp3 sub/b.mp3", "n\n");
+    EXPECT_EQ(stop.status, 1) << stop.out;
+    EXPECT_NE(stop.out.find("sub/b.mp3: not reached"), std::string::npos) << stop.out;
+    EXPECT_FALSE(fs::exists(Path("sub/b.bmu")));
 }
 
 TEST_F(TunewrapCli, WavNamesAndExpectationWithAndWithoutSkippingUnsuitableFiles) {
     WriteFile(Path("fx.mp3"), kMono96);
     WriteFile(Path("music.mp3"), kJoint128);
 
-    Run wav = Cli({"to-bmu", "--wav", "fx.mp3", "music.mp3"});
+    CliRun wav = Cli({"to-bmu", "--wav", "fx.mp3", "music.mp3"});
     EXPECT_EQ(wav.status, 0) << wav.err;
     EXPECT_EQ(wav.out, "fx.mp3: converted to ./fx.wav\nmusic.mp3: converted to ./music.wav\n");
     // Only the stereo 128 kbit/s file is unsuitable for .wav, and without a terminal the
@@ -201,7 +237,7 @@ TEST_F(TunewrapCli, WavNamesAndExpectationWithAndWithoutSkippingUnsuitableFiles)
         << wav.err;
     EXPECT_NE(wav.err.find("Do you wish to continue? [Y/n] y\n"), std::string::npos);
 
-    Run skip = Cli({"to-bmu", "--skip-unsuitable", "fx.mp3", "music.mp3"});
+    CliRun skip = Cli({"to-bmu", "--skip-unsuitable", "fx.mp3", "music.mp3"});
     EXPECT_EQ(skip.status, 1);
     EXPECT_EQ(skip.out, "fx.mp3: skipped: unsuitable\nmusic.mp3: converted to ./music.bmu\n");
     EXPECT_FALSE(fs::exists(Path("fx.bmu")));
@@ -218,13 +254,13 @@ TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
         {"info"},
     };
     for (const auto& args : cases) {
-        Run run = Cli(args);
+        CliRun run = Cli(args);
         EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
         EXPECT_FALSE(run.err.empty());
     }
     EXPECT_FALSE(fs::exists(Path("a.bmu")));
 
-    Run version = Cli({"--version"});
+    CliRun version = Cli({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out, "Tunewrap - v0.35\n");
 }
@@ -235,7 +271,7 @@ TEST_F(TunewrapCli, OddNamesSurviveEveryCommandUnchanged) {
     for (const std::string& name : names) WriteFile(Path(name), kJoint128);
     std::vector<std::string> args{"to-bmu", "--"};
     args.insert(args.end(), names.begin(), names.end());
-    Run wrap = Cli(args);
+    CliRun wrap = Cli(args);
     EXPECT_EQ(wrap.status, 0) << wrap.err;
 
     json all = InfoJson(names);
@@ -258,8 +294,8 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
     WriteFile(Path("one/x.bmu"), "BMU V1.0" + kJoint128);
     fs::create_directories(Path("dir.mp3"));
 
-    Run run = Cli({"to-bmu", "--overwrite", "one/a.mp3", "missing.mp3", "two/b.mp3", "one/c.mp3",
-                   "one/x.bmu", "dir.mp3"});
+    CliRun run = Cli({"to-bmu", "--overwrite", "one/a.mp3", "missing.mp3", "two/b.mp3", "one/c.mp3",
+                      "one/x.bmu", "dir.mp3"});
     EXPECT_EQ(run.status, 1);
     // One batch per directory, in the order the directories first appear.
     std::vector<std::string> lines;
