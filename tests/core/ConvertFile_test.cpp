@@ -1,6 +1,7 @@
 #include "ConvertFile.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstring>
@@ -107,6 +108,8 @@ TEST_F(ConvertFileTest, CancelLeavesNoDestination) {
 
 TEST_F(ConvertFileTest, FailuresAreReportedAndChangeNothing) {
     EXPECT_EQ(Wrap("none.mp3", "a.bmu").reason, std::strerror(ENOENT));
+    ASSERT_EQ(mkfifo(Path("fifo.mp3").c_str(), 0600), 0);
+    EXPECT_EQ(Wrap("fifo.mp3", "a.bmu").status, Status::Failed);  // without waiting for a writer
     EXPECT_TRUE(sink.events.empty());
 
     WriteFile(Path("a.mp3"), RandomBytes(9 << 20));
