@@ -1,11 +1,11 @@
 // Saves a picture of the main window with files in both lists: screenshot_main_window OUT.png
 // Runs in a private home so the user's settings stay untouched.
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTreeWidgetItem>
-#include <QDateTime>
 
 #include "frmMain.h"
 #include "mdlRegistry.h"
@@ -28,7 +28,8 @@ int main(int argc, char* argv[]) {
     qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
     qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
+    const QString out =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
 
     const QString mp3Dir = home.path() + "/Music";
     const QString bmuDir = home.path() + "/NWN/music";
@@ -38,9 +39,9 @@ int main(int argc, char* argv[]) {
     const struct {
         const char* name;
         qint64 size;
-    } songs[] = {{"Harbour Lights.mp3", 4812306},  {"Night Watch.mp3", 3390148},
-                 {"Tavern Jig.mp3", 2204117},      {"The Long Road.mp3", 6021990},
-                 {"Winter Market.mp3", 5110024},   {"footsteps.mp3", 38412}};
+    } songs[] = {{"Harbour Lights.mp3", 4812306}, {"Night Watch.mp3", 3390148},
+                 {"Tavern Jig.mp3", 2204117},     {"The Long Road.mp3", 6021990},
+                 {"Winter Market.mp3", 5110024},  {"footsteps.mp3", 38412}};
     int minutes = 0;
     for (const auto& song : songs) {
         WriteSized(mp3Dir + '/' + song.name, song.size, "ID3", base.addSecs(minutes += 517));
@@ -48,10 +49,11 @@ int main(int argc, char* argv[]) {
     const struct {
         const char* name;
         qint64 size;
-    } bmus[] = {{"Harbour Lights.bmu", 4812314}, {"Night Watch.bmu", 3390156},
-                {"footsteps.wav", 38420}};
+    } bmus[] = {
+        {"Harbour Lights.bmu", 4812314}, {"Night Watch.bmu", 3390156}, {"footsteps.wav", 38420}};
     for (const auto& bmu : bmus) {
-        WriteSized(bmuDir + '/' + bmu.name, bmu.size, "BMU V1.0", base.addDays(1).addSecs(minutes += 61));
+        WriteSized(bmuDir + '/' + bmu.name, bmu.size, "BMU V1.0",
+                   base.addDays(1).addSecs(minutes += 61));
     }
     using namespace mdlRegistry;
     WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "MP3Dir", mp3Dir.toStdString());
