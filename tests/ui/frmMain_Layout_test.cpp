@@ -66,8 +66,9 @@ TEST_F(Layout, EveryCaptionFitsItsControlWithTheDefaultAndALargeFont) {
         const QSize caption = window->chkPreserveFileDateTime->CaptionSize(
             window->chkPreserveFileDateTime->CaptionRect().width());
         const QFontMetrics metrics = window->chkPreserveFileDateTime->fontMetrics();
-        EXPECT_GT(caption.height(), metrics.lineSpacing());
-        EXPECT_LE(caption.height(), 2 * metrics.lineSpacing());
+        const QRect twoLines = metrics.boundingRect(QRect(0, 0, 10000, 10000), Qt::TextWordWrap,
+                                                    QStringLiteral("preserve file\ndate/time"));
+        EXPECT_EQ(caption.height(), twoLines.height());
     }
     QApplication::setFont(original);
 }
