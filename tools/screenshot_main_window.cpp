@@ -23,16 +23,22 @@ void WriteSized(const QString& path, qint64 size, const QByteArray& head, const 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QTemporaryDir home;
-    qputenv("HOME", home.path().toUtf8());
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/.config").toUtf8());
-    qputenv("XDG_DATA_HOME", (home.path() + "/.local/share").toUtf8());
+    // A short, fixed home keeps the directory boxes readable in the picture.
+    QTemporaryDir scratch;
+    struct ScratchHome {
+        QString path;
+        explicit ScratchHome(const QString& where) : path(where) { QDir().mkpath(path); }
+        ~ScratchHome() { QDir(path).removeRecursively(); }
+    } home(QStringLiteral("/tmp/player"));
+    qputenv("HOME", home.path.toUtf8());
+    qputenv("XDG_CONFIG_HOME", (scratch.path() + "/.config").toUtf8());
+    qputenv("XDG_DATA_HOME", (scratch.path() + "/.local/share").toUtf8());
     QApplication app(argc, argv);
     const QString out =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
 
-    const QString mp3Dir = home.path() + "/Music";
-    const QString bmuDir = home.path() + "/NWN/music";
+    const QString mp3Dir = home.path + "/Music";
+    const QString bmuDir = home.path + "/NWN/music";
     QDir().mkpath(mp3Dir);
     QDir().mkpath(bmuDir);
     const QDateTime base(QDate(2024, 3, 14), QTime(20, 15, 42));
