@@ -78,6 +78,14 @@ TEST_F(Lists, DestinationShowsBmuDataButNotWaveAudio) {
     EXPECT_FALSE(Cell(*window->lvwBMUList, "Theme.bmu", 2).empty());
 }
 
+TEST_F(Lists, NamesThatAreNoValidTextStillReachTheBatch) {
+    WriteFile(Path("Music/caf\xE9.mp3"), "");
+    auto window = Open();
+    ASSERT_EQ(window->EntryCount(tunewrap::ListId::MP3), 1);
+    EXPECT_EQ(window->EntryName(tunewrap::ListId::MP3, 1), "caf\xE9.mp3");
+    EXPECT_EQ(window->EntryName(tunewrap::ListId::MP3, 2), "");
+}
+
 TEST_F(Lists, ColumnClicksToggleAndTheSortSurvivesARefill) {
     WriteFile(Path("Music/b.mp3"), std::string(300, 'x'));
     WriteFile(Path("Music/A.mp3"), std::string(20, 'x'));
