@@ -1,6 +1,9 @@
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
+
+class ByteSource;
 
 // Reads the first MPEG-1 Layer III frame headers of a file: bit rate, sampling frequency,
 // channel mode, protection bit, and whether the bit rate changes within the first ten headers.
@@ -18,5 +21,22 @@ public:
     bool VBR() const;
     const std::string& OpenError() const;
 
-    // (implementation-defined private fields and scan helpers)
+    // The same scan over bytes from elsewhere (memory, a fuzzer); the stored path is kept.
+    void ScanBytes(std::span<const std::uint8_t> bytes);
+    void Scan(ByteSource& source);
+
+private:
+    bool StoreHeader(const std::uint8_t* h, int frameCounter);
+    std::int64_t FrameLength(bool padding) const;
+
+    std::int16_t intBitRateIndex_ = 0;
+    std::int16_t intChannelMode_ = 0;
+    bool bCRC_ = false;
+    std::string sMP3FileName_;
+    std::int16_t intSamplingFrequencyIndex_ = 0;
+    bool bStereo_ = false;
+    bool bVBR_ = false;
+    std::int16_t intPrevBitRateIndex_ = 0;
+
+    std::string sOpenError_;
 };
