@@ -26,7 +26,7 @@ class FakeConversionHost : public tunewrap::ConversionHost {
         MsgButton defaultButton;
     };
 
-    std::vector<Entry> lists[2];
+    std::vector<Entry> lists[2];  // by ListId
     std::string directories[2];
     int options[3] = {0, 0, 0};  // by OptionId
     std::deque<MsgButton> answers;
@@ -35,7 +35,6 @@ class FakeConversionHost : public tunewrap::ConversionHost {
     std::function<void(const std::string& call)> onCall;  // runs after a call is recorded
 
     std::vector<Entry>& List(ListId list) { return lists[static_cast<int>(list)]; }
-
     std::vector<std::string> SelectedNames(ListId list) {
         std::vector<std::string> names;
         for (const Entry& e : List(list)) {
@@ -43,12 +42,6 @@ class FakeConversionHost : public tunewrap::ConversionHost {
         }
         return names;
     }
-    std::vector<std::string> QuestionTitles() const {
-        std::vector<std::string> titles;
-        for (const Question& q : questions) titles.push_back(q.title);
-        return titles;
-    }
-    // The calls whose text starts with `prefix`, in order.
     std::vector<std::string> Calls(const std::string& prefix) const {
         std::vector<std::string> found;
         for (const std::string& c : calls) {
@@ -58,20 +51,19 @@ class FakeConversionHost : public tunewrap::ConversionHost {
     }
 
     int EntryCount(ListId list) override {
-        Record("EntryCount " + Name(list));
+        Record("EntryCount", list);
         return static_cast<int>(List(list).size());
     }
     bool EntrySelected(ListId list, int position) override {
-        Record("EntrySelected " + Name(list) + " " + std::to_string(position));
-        return At(list, position) != nullptr && At(list, position)->selected;
+        Entry* e = At("EntrySelected", list, position);
+        return e != nullptr && e->selected;
     }
     std::string EntryName(ListId list, int position) override {
-        Record("EntryName " + Name(list) + " " + std::to_string(position));
-        return At(list, position) != nullptr ? At(list, position)->name : std::string();
+        Entry* e = At("EntryName", list, position);
+        return e != nullptr ? e->name : std::string();
     }
     void DeselectEntry(ListId list, int position) override {
-        Record("DeselectEntry " + Name(list) + " " + std::to_string(position));
-        if (At(list, position) != nullptr) At(list, position)->selected = false;
+        if (Entry* e = At("DeselectEntry", list, position)) e->selected = false;
     }
     MsgButton AskYesNo(const std::string& text, const std::string& title, MsgIcon icon,
                        MsgButton defaultButton) override {
@@ -89,11 +81,10 @@ class FakeConversionHost : public tunewrap::ConversionHost {
     void EndBusy() override { Record("EndBusy"); }
     void RefillList(ListId list, const std::string& dirWithSeparator, const std::string& mask,
                     bool append) override {
-        Record("RefillList " + Name(list) + " " + dirWithSeparator + " " + mask +
-               (append ? " append" : ""));
+        Record("RefillList", list, " " + dirWithSeparator + " " + mask + (append ? " append" : ""));
     }
     std::string DirectoryText(ListId pane) override {
-        Record("DirectoryText " + Name(pane));
+        Record("DirectoryText", pane);
         return directories[static_cast<int>(pane)];
     }
     int OptionState(tunewrap::OptionId option) override {
@@ -102,19 +93,21 @@ class FakeConversionHost : public tunewrap::ConversionHost {
     }
 
   private:
-    static std::string Name(ListId list) { return list == ListId::MP3 ? "MP3" : "BMU"; }
-
-    // Positions outside the list are a fault of the job; they are reported, never followed.
-    Entry* At(ListId list, int position) {
-        auto& entries = List(list);
-        if (position < 1 || position > static_cast<int>(entries.size())) {
-            ADD_FAILURE() << "position " << position << " outside the list";
-            return nullptr;
-        }
-        return &entries[static_cast<std::size_t>(position - 1)];
+    void Record(const std::string& call, ListId list, const std::string& rest = "") {
+        Record(call + (list == ListId::MP3 ? " MP3" : " BMU") + rest);
     }
     void Record(std::string call) {
         calls.push_back(std::move(call));
         if (onCall) onCall(calls.back());
+    }
+    // Positions outside the list are a fault of the job; they are reported, never followed.
+    Entry* At(const std::string& call, ListId list, int position) {
+        Record(call, list, " " + std::to_string(position));
+        auto& entries = List(list);
+        if (position >= 1 && position <= static_cast<int>(entries.size())) {
+            return &entries[static_cast<std::size_t>(position - 1)];
+        }
+        ADD_FAILURE() << call << " at " << position << ", outside the list";
+        return nullptr;
     }
 };
