@@ -22,6 +22,8 @@ int main(int argc, char** argv) {
     setenv("XDG_DATA_HOME", (root + "/data").constData(), 1);
     setenv("XDG_CACHE_HOME", (root + "/cache").constData(), 1);
     setenv("XDG_RUNTIME_DIR", (root + "/runtime").constData(), 1);
+    // Test discovery runs the program without the test environment.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // No test may talk to the desktop session of whoever runs them.
     setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
     QFile::setPermissions(root + "/runtime",
