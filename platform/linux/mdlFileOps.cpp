@@ -1,0 +1,287 @@
+#include "mdlFileOps.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+#include <time.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <memory>
+#include <system_error>
+
+#include "Trash.h"
+
+namespace mdlFileOps {
+
+namespace {
+
+constexpr std::int32_t kAttributeArchive = 0x20;
+
+bool HasWildcard(const std::string& name) {
+    return name.find_first_of("*?") != std::string::npos;
+}
+
+// Directory part and last component of a mask; the directory is "." for a bare name.
+void SplitMask(const std::string& mask, std::string& directory, std::string& name) {
+    const std::size_t slash = mask.find_last_of('/');
+    if (slash == std::string::npos) {
+        directory = ".";
+        name = mask;
+    } else {
+        directory = slash == 0 ? "/" : mask.substr(0, slash);
+        name = mask.substr(slash + 1);
+    }
+}
+
+// Only * and ? are wildcards in a mask; brackets and backslashes are ordinary characters.
+std::string EscapeForFnmatch(const std::string& name) {
+    std::string pattern;
+    for (char c : name) {
+        if (c == '[' || c == ']' || c == '\\') pattern += '\\';
+        pattern += c;
+    }
+    return pattern;
+}
+
+// The open state of one walk, owned by the caller's handle until the walk ends.
+struct Walk {
+    DIR* directory = nullptr;  // a mask walk
+    std::string pattern;
+    std::string exactName;  // a lookup without wildcards yields at most this one name
+    std::string exactPath;
+    bool exactDone = false;
+    ~Walk() {
+        if (directory) closedir(directory);
+    }
+};
+
+std::int32_t AttributesOf(bool isDirectory) {
+    return isDirectory ? FILE_ATTRIBUTE_DIRECTORY : kAttributeArchive;
+}
+
+bool IsDirectoryAt(DIR* directory, const dirent* entry) {
+    if (entry->d_type == DT_DIR) return true;
+    if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) return false;
+    struct stat st {};
+    return fstatat(dirfd(directory), entry->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
+}
+
+std::unique_ptr<Walk> StartWalk(const std::string& mask) {
+    auto walk = std::make_unique<Walk>();
+    std::string directory, name;
+    SplitMask(mask, directory, name);
+    if (HasWildcard(name)) {
+        walk->directory = opendir(directory.c_str());
+        if (!walk->directory) return nullptr;
+        walk->pattern = EscapeForFnmatch(name);
+    } else {
+        struct stat st {};
+        if (name.empty() || lstat(mask.c_str(), &st) != 0) return nullptr;
+        walk->exactName = name;
+        walk->exactPath = mask;
+    }
+    return walk;
+}
+
+// Next entry of the walk (name and attributes); false at its end.
+bool NextEntry(Walk& walk, std::string& name, std::int32_t& attributes) {
+    if (!walk.directory) {
+        if (walk.exactDone) return false;
+        walk.exactDone = true;
+        struct stat st {};
+        name = walk.exactName;
+        attributes = AttributesOf(stat(walk.exactPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
+        return true;
+    }
+    while (const dirent* entry = readdir(walk.directory)) {
+        if (fnmatch(walk.pattern.c_str(), entry->d_name, FNM_CASEFOLD) != 0) continue;
+        name = entry->d_name;
+        attributes = AttributesOf(IsDirectoryAt(walk.directory, entry));
+        return true;
+    }
+    return false;
+}
+
+Walk* WalkOf(SearchHandle handle) {
+    return reinterpret_cast<Walk*>(handle);
+}
+
+void CloseWalk(SearchHandle& handle) {
+    delete WalkOf(handle);
+    handle = 0;
+}
+
+// Whole seconds between UTC and local time now. Both directions use this same offset, so a time
+// read from one file and written to another arrives unchanged whatever the season.
+long CurrentUtcOffset() {
+    const time_t now = time(nullptr);
+    tm local{};
+    localtime_r(&now, &local);
+    return local.tm_gmtoff;
+}
+
+// Days since 1970-01-01 of a proleptic Gregorian date, and back.
+std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
+}
+
+bool IsLeapYear(unsigned year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+unsigned DaysInMonth(unsigned year, unsigned month) {
+    static const unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
+// The range a Windows file time can express.
+constexpr unsigned kFirstYear = 1601;
+constexpr unsigned kLastYear = 30827;
+
+bool IsValid(const SYSTEMTIME& t) {
+    return t.wYear >= kFirstYear && t.wYear <= kLastYear && t.wMonth >= 1 && t.wMonth <= 12 &&
+           t.wDay >= 1 && t.wDay <= DaysInMonth(t.wYear, t.wMonth) && t.wHour < 24 &&
+           t.wMinute < 60 && t.wSecond < 60 && t.wMilliseconds < 1000;
+}
+
+SYSTEMTIME ToLocalRecord(const timespec& utc) {
+    const time_t local = utc.tv_sec + CurrentUtcOffset();
+    tm fields{};
+    if (!gmtime_r(&local, &fields)) return {};
+    const int year = fields.tm_year + 1900;
+    if (year < static_cast<int>(kFirstYear) || year > static_cast<int>(kLastYear)) return {};
+    SYSTEMTIME t;
+    t.wYear = static_cast<std::uint16_t>(year);
+    t.wMonth = static_cast<std::uint16_t>(fields.tm_mon + 1);
+    t.wDayOfWeek = static_cast<std::uint16_t>(fields.tm_wday);
+    t.wDay = static_cast<std::uint16_t>(fields.tm_mday);
+    t.wHour = static_cast<std::uint16_t>(fields.tm_hour);
+    t.wMinute = static_cast<std::uint16_t>(fields.tm_min);
+    t.wSecond = static_cast<std::uint16_t>(fields.tm_sec);
+    t.wMilliseconds = static_cast<std::uint16_t>(utc.tv_nsec / 1000000);
+    return t;
+}
+
+timespec ToUtc(const SYSTEMTIME& t) {
+    const std::int64_t localSeconds = DaysFromCivil(t.wYear, t.wMonth, t.wDay) * 86400 +
+                                      t.wHour * 3600 + t.wMinute * 60 + t.wSecond;
+    timespec utc{};
+    utc.tv_sec = static_cast<time_t>(localSeconds - CurrentUtcOffset());
+    utc.tv_nsec = static_cast<long>(t.wMilliseconds) * 1000000;
+    return utc;
+}
+
+// A regular file (or anything but a directory) opened for reading, as the size and time
+// queries need it. Non-blocking so that a FIFO cannot hang the caller.
+struct ReadableFile {
+    int fd = -1;
+    struct stat st {};
+    explicit ReadableFile(const std::string& path) {
+        fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd >= 0 && (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))) {
+            close(fd);
+            fd = -1;
+        }
+    }
+    ~ReadableFile() {
+        if (fd >= 0) close(fd);
+    }
+    bool ok() const { return fd >= 0; }
+};
+
+void DeleteOne(const std::string& path, bool bPermanent) {
+    if (!bPermanent) {
+        platform::trash::MoveToTrash(path);
+        return;
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+}  // namespace
+
+void ShellDelete(platform::WindowHandle, const std::string& sFileList, const std::string&, bool,
+                 bool bPermanent, bool bIncludeFolders) {
+    std::size_t start = 0;
+    while (start <= sFileList.size()) {
+        std::size_t end = sFileList.find('\0', start);
+        if (end == std::string::npos) end = sFileList.size();
+        const std::string path = sFileList.substr(start, end - start);
+        start = end + 1;
+        if (path.empty()) continue;
+        std::string directory, name;
+        SplitMask(path, directory, name);
+        if (!HasWildcard(name)) {
+            DeleteOne(path, bPermanent);
+            continue;
+        }
+        const std::int32_t wanted = bIncludeFolders ? 0 : kAttributeArchive;
+        SearchHandle walk = 0;
+        for (std::string match = FindFile(walk, path, wanted); !match.empty();
+             match = FindFile(walk, path, wanted)) {
+            DeleteOne(directory + "/" + match, bPermanent);
+        }
+    }
+}
+
+bool FileExists(const std::string& path) {
+    std::string directory, name;
+    SplitMask(path, directory, name);
+    if (!HasWildcard(name)) {
+        struct stat st {};
+        return lstat(path.c_str(), &st) == 0;
+    }
+    SearchHandle walk = 0;
+    const bool found = !FindFile(walk, path, 0).empty();
+    FindFile(walk, path, FIND_ABANDON);
+    return found;
+}
+
+std::string FindFile(SearchHandle& hSearch, const std::string& sFileMask,
+                     std::int32_t lAttributes) {
+    if (lAttributes == FIND_ABANDON) {
+        CloseWalk(hSearch);
+        return {};
+    }
+    if (hSearch == 0) {
+        Walk* walk = StartWalk(sFileMask).release();
+        if (!walk) return {};
+        hSearch = reinterpret_cast<SearchHandle>(walk);
+    }
+    std::string name;
+    std::int32_t attributes = 0;
+    while (NextEntry(*WalkOf(hSearch), name, attributes)) {
+        if (name == "." || name == "..") continue;
+        if (lAttributes == 0 || (attributes & lAttributes) != 0) return name;
+    }
+    CloseWalk(hSearch);
+    return {};
+}
+
+SYSTEMTIME GetFileDateTime(const std::string& path) {
+    const ReadableFile file(path);
+    if (!file.ok()) return {};
+    return ToLocalRecord(file.st.st_mtim);
+}
+
+void SetFileDateTime(const std::string& path, const SYSTEMTIME& time) {
+    if (!IsValid(time)) return;
+    timespec times[2] = {};
+    times[0].tv_nsec = UTIME_OMIT;  // last access stays
+    times[1] = ToUtc(time);
+    utimensat(AT_FDCWD, path.c_str(), times, 0);
+}
+
+std::int64_t GetFileLength(const std::string& path) {
+    const ReadableFile file(path);
+    return file.ok() ? static_cast<std::int64_t>(file.st.st_size) : -1;
+}
+
+}  // namespace mdlFileOps
