@@ -8,14 +8,12 @@
 #include <algorithm>
 #include <cmath>
 
+#include "TwipScale.h"
 #include "WrapCheckBox.h"
 
 namespace {
 
-constexpr double kTwipsPerDesignPixel = 15.0;
-// Average letter width and line height of the 8-point font the layout was designed with.
-constexpr double kDesignCharWidth = 6.0;
-constexpr double kDesignLineHeight = 13.0;
+constexpr double kTwipsPerDesignPixel = TwipScale::kTwipsPerPixel;
 constexpr int kButtonTextMargin = 3;  // each side, inside the button's frame
 constexpr int kFrameHeightMargin = 2;
 
@@ -93,12 +91,9 @@ bool CaptionFits(const QWidget* control) {
     return need.width() <= control->width() && need.height() <= control->height();
 }
 
-LayoutScale FittingScale(const std::vector<PlacedControl>& controls, const QFontMetrics& font) {
-    static const QString letters =
-        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
-    LayoutScale scale;
-    scale.x = std::max(1.0, font.horizontalAdvance(letters) / 52.0 / kDesignCharWidth);
-    scale.y = std::max(1.0, font.height() / kDesignLineHeight);
+LayoutScale FittingScale(const std::vector<PlacedControl>& controls, const QFont& font) {
+    const double fontFactor = TwipScale(font).Factor();
+    LayoutScale scale{fontFactor, fontFactor};
     for (const PlacedControl& placed : controls) {
         const double designWidth = placed.twips.width / kTwipsPerDesignPixel;
         const int needWidth = CaptionNeed(placed.widget, 100000).width();

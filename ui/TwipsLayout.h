@@ -1,5 +1,5 @@
 #pragma once
-#include <QFontMetrics>
+#include <QFont>
 #include <QRect>
 #include <QSize>
 #include <vector>
@@ -38,5 +38,5 @@ QSize CaptionNeed(const QWidget* control, int width);
 bool CaptionFits(const QWidget* control);
 
 // Scale from the font like dialog units, raised until every control's caption fits.
-LayoutScale FittingScale(const std::vector<PlacedControl>& controls, const QFontMetrics& font);
+LayoutScale FittingScale(const std::vector<PlacedControl>& controls, const QFont& font);
 void Place(const std::vector<PlacedControl>& controls, const LayoutScale& scale);

@@ -8,7 +8,7 @@
 
 #include "FileListFill.h"
 #include "RefreshIcon.h"
-#include "StandInProgressSink.h"
+#include "ProgressDialogSink.h"
 
 using tunewrap::ListId;
 
@@ -152,7 +152,7 @@ void frmMain::ApplyLayout() {
         {cmdBMURefresh, {11760, 480, 375, 315}},
         {lvwBMUList, {6840, 840, 5295, 4575}},
     };
-    scale_ = FittingScale(layout_, fontMetrics());
+    scale_ = FittingScale(layout_, font());
     Place(layout_, scale_);
     setFixedSize(scale_.ToPixelsX(kClientWidthTwips), scale_.ToPixelsY(kClientHeightTwips));
 }

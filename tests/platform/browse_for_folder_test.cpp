@@ -6,14 +6,14 @@
 #include <QWidget>
 
 #include "mdlBrowseForFolder.h"
-#include "support/QtTestApp.h"
+#include "ui/UiTestApp.h"
+#include "ui/WhenModalAppears.h"
 
 using mdlBrowseForFolder::BrowseForFolder;
-using testsupport::WhenModalAppears;
 
 namespace {
 
-class BrowseForFolderTest : public ::testing::Test {
+class BrowseForFolderTest : public UiTest {
   protected:
     void SetUp() override {
         ASSERT_TRUE(tmp.isValid());

@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "AboutLinks.h"
+#include "UiTestApp.h"
 #include "frmAbout.h"
-#include "support/QtTestApp.h"
 
 namespace {
 
-class AboutTest : public ::testing::Test {
+class AboutTest : public UiTest {
   protected:
     void SetUp() override {
         frmAbout::SetLinkOpenerForTesting([this](const QUrl& url) { opened.push_back(url); });

@@ -1,0 +1,100 @@
+#include "frmProgress.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QStyle>
+
+#include "UiTestApp.h"
+
+namespace {
+
+const QRgb kFace = qRgb(192, 192, 192), kDark = qRgb(63, 63, 192);
+const QRgb kBlue = qRgb(0, 0, 255), kWhite = qRgb(255, 255, 255);
+
+class ProgressDialog : public UiTest {
+  protected:
+    void SetUp() override {
+        QPalette classic = saved;
+        classic.setColor(QPalette::Button, QColor(kFace));
+        QApplication::setPalette(classic);
+        Open();
+    }
+    void TearDown() override { QApplication::setPalette(saved); }
+    void Open() {
+        dialog = new frmProgress(values, &owner);
+        dialog->show();
+    }
+    template <class T>
+    T* Child(const char* name) {
+        return dialog->findChild<T*>(name);
+    }
+
+    ProgressValues values{"03 - Gone Away.mp3", 163840, 4096, false};
+    QWidget owner;
+    const QPalette saved = QApplication::palette();
+    QPointer<frmProgress> dialog;
+};
+
+TEST_F(ProgressDialog, OpensAsFixedToolWindowWithCaptionsThatFit) {
+    EXPECT_EQ(dialog->windowTitle(), "Converting...");
+    EXPECT_EQ(Child<QLabel>("lblFileName")->text(), "03 - Gone Away.mp3");
+    EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::Tool));
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
+    QPushButton* cancel = Child<QPushButton>("cmdCancel");
+    EXPECT_EQ(cancel->geometry().center().x(), dialog->rect().center().x());
+    const int margin = cancel->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    EXPECT_LE(cancel->fontMetrics().horizontalAdvance("Canceling") + 2 * margin, cancel->width());
+}
+
+TEST_F(ProgressDialog, BarShowsHalfEvenPercentageCentredAndNotXorFill) {
+    const std::pair<std::int64_t, QString> cases[] = {
+        {0, "0%"}, {4096, "2%"}, {12288, "8%"}, {81920, "50%"}, {163840, "100%"}};
+    for (const auto& [done, text] : cases) {
+        SCOPED_TRACE(text.toStdString());
+        values.done = done;
+        Tick(dialog);
+        EXPECT_EQ(Child<QLabel>("picProgress")->accessibleName(), text);
+        const QImage bar = dialog->BarImage();
+        const int edge = qRound(double(done) * bar.width() / values.total);
+        EXPECT_EQ(bar.pixel(std::max(edge - 1, 0), 0), edge > 0 ? kDark : kFace);
+        EXPECT_EQ(bar.pixel(std::min(edge, bar.width() - 1), 0),
+                  edge < bar.width() ? kFace : kDark);
+        // Digits are white inside the box and blue outside it, and centred.
+        int misplaced = 0, left = bar.width(), right = 0;
+        for (int y = 0; y < bar.height(); ++y)
+            for (int x = 0; x < bar.width(); ++x)
+                if (const QRgb px = bar.pixel(x, y); px != kFace && px != kDark) {
+                    const bool pure = px == kWhite || px == kBlue;
+                    misplaced += pure && (px == kWhite) != (x < edge);
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        EXPECT_EQ(misplaced, 0);
+        EXPECT_NEAR(left, bar.width() - 1 - right, 2);
+    }
+}
+
+TEST_F(ProgressDialog, CancelEscapeAndWindowCloseSetTheFlagAndCloseButUnloadDoesNot) {
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    const std::pair<std::function<void()>, bool> ways[] = {
+        {[&] { Child<QPushButton>("cmdCancel")->click(); }, true},
+        {[&] { QCoreApplication::sendEvent(dialog, &escape); }, true},
+        {[&] { dialog->close(); }, true},
+        {[&] { dialog->Unload(); }, false}};
+    for (const auto& [way, cancels] : ways) {
+        values.cancel = false;
+        Open();
+        QPushButton* cancel = Child<QPushButton>("cmdCancel");
+        way();
+        EXPECT_EQ(values.cancel, cancels);
+        EXPECT_EQ(cancel->text(), cancels ? "Canceling" : "Cancel");
+        EXPECT_EQ(cancel->isEnabled(), !cancels);
+        EXPECT_FALSE(dialog->isVisible());
+        FlushDeletes();
+        EXPECT_TRUE(dialog.isNull());
+    }
+}
+
+}  // namespace
