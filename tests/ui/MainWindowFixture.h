@@ -12,20 +12,16 @@
 // named y.wav and a wave file (never listed). Questions are recorded and answered by `answer`.
 class MainWindowFixture : public UiTest {
   protected:
-    struct Question {
-        std::string text, title;
-        tunewrap::MsgIcon icon;
-        tunewrap::MsgButton defaultButton;
-    };
-
     void SetUp() override {
-        for (const char* file : {"mp3/a.mp3", "mp3/b.mp3", "bmu/x.bmu"}) Touch(file, "ID3");
+        for (const char* file : {"mp3/a.mp3", "mp3/b.mp3", "bmu/x.bmu"}) Touch(file);
         Touch("bmu/y.wav", "BMU V1.0");
         Touch("bmu/real.wav", "RIFF");
         window = std::make_unique<frmMain>();
         window->SetAskYesNoHook([this](const std::string& text, const std::string& title,
                                        tunewrap::MsgIcon icon, tunewrap::MsgButton defaultButton) {
-            questions.push_back({text, title, icon, defaultButton});
+            questions.push_back(text + "|" + title + "|" +
+                                (icon == tunewrap::MsgIcon::Question ? "?" : "!") +
+                                (defaultButton == tunewrap::MsgButton::Yes ? "Yes" : "No"));
             return answer;
         });
         window->txtMP3Dir->setText(Path("mp3"));
@@ -36,13 +32,12 @@ class MainWindowFixture : public UiTest {
     void TearDown() override { mdlBrowseForFolder::SetAnswererForTesting(nullptr); }
 
     QString Path(const QString& relative) const { return QDir(tmp.path()).filePath(relative); }
+    bool Exists(const QString& relative) const { return QFileInfo::exists(Path(relative)); }
     void Touch(const QString& relative, const QByteArray& bytes = "x") const {
         QDir().mkpath(QFileInfo(Path(relative)).path());
         QFile file(Path(relative));
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
+        if (file.open(QIODevice::WriteOnly)) file.write(bytes);
     }
-    bool Exists(const QString& relative) const { return QFileInfo::exists(Path(relative)); }
 
     static QStringList Names(const FileListView* list, bool selectedOnly = false) {
         QStringList names;
@@ -54,13 +49,12 @@ class MainWindowFixture : public UiTest {
     }
     static void Select(FileListView* list, const QStringList& names) {
         for (int row = 0; row < list->topLevelItemCount(); ++row) {
-            QTreeWidgetItem* item = list->topLevelItem(row);
-            item->setSelected(names.contains(item->text(0)));
+            list->topLevelItem(row)->setSelected(names.contains(list->topLevelItem(row)->text(0)));
         }
     }
 
     QTemporaryDir tmp;
     std::unique_ptr<frmMain> window;
-    std::vector<Question> questions;
+    std::vector<std::string> questions;  // text|title|icon default
     tunewrap::MsgButton answer = tunewrap::MsgButton::No;
 };
