@@ -67,9 +67,9 @@ bool ByteCopier::Copy(std::int64_t bytes, std::string& error) {
 }
 
 bool ByteCopier::CopyThroughBuffer(std::int64_t bytes, std::string& error) {
-    if (buffer_.empty()) buffer_.resize(static_cast<std::size_t>(kChunkBytes));
+    if (buffer_.empty()) buffer_.resize(static_cast<std::size_t>(kBufferBytes));
     while (bytes > 0) {
-        const std::size_t want = static_cast<std::size_t>(std::min(bytes, kChunkBytes));
+        const std::size_t want = static_cast<std::size_t>(std::min(bytes, kBufferBytes));
         const ssize_t n = read(from_, buffer_.data(), want);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {

@@ -10,7 +10,10 @@ namespace tunewrap {
 // queued after the last chunk are never written unless Flush is called.
 class ByteCopier {
   public:
-    static constexpr std::int64_t kChunkBytes = 1 << 20;
+    // Bytes queued before they are copied in one go; the kernel copy needs no buffer for them.
+    static constexpr std::int64_t kChunkBytes = 4 << 20;
+    // The user-space buffer for file pairs the kernel copy turns down.
+    static constexpr std::int64_t kBufferBytes = 1 << 20;
 
     ByteCopier(int from, int to) : from_(from), to_(to) {}
 

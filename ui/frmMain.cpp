@@ -5,10 +5,11 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QMessageBox>
+#include <QScreen>
 
 #include "FileListFill.h"
-#include "RefreshIcon.h"
 #include "ProgressDialogSink.h"
+#include "RefreshIcon.h"
 
 using tunewrap::ListId;
 
@@ -45,6 +46,9 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     ConnectHandlers();
     SetFocusOrder();
     ApplyLayout();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
     Form_Load();
 }
 

@@ -1,6 +1,7 @@
 #include "mdlRegistry.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -122,6 +123,13 @@ std::int32_t WriteRegString(HKEY /*hive*/, const std::string& subKey, const std:
     const QFileInfo file(path);
     if (!QDir().mkpath(file.absolutePath())) return ERROR_ACCESS_DENIED;
     if (file.exists() && !file.isFile()) return ERROR_ACCESS_DENIED;
+    // QSettings keeps a value it failed to save in its process-wide cache, where later reads
+    // would find it; so a write that cannot succeed is refused before QSettings sees it.
+    // The folder must take the new file and QSettings' lock file beside it.
+    if (::access(QFile::encodeName(file.absolutePath()).constData(), W_OK) != 0 ||
+        (file.exists() && !file.isWritable())) {
+        return ERROR_ACCESS_DENIED;
+    }
 
     QSettings settings(path, QSettings::IniFormat);
     settings.setValue(QString::fromStdString(valueName), QString::fromStdString(value));

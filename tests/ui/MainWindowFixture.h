@@ -1,60 +1,64 @@
 #pragma once
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QApplication>
+#include <QHeaderView>
 #include <memory>
+#include <string>
+#include <vector>
 
-#include "UiTestApp.h"
+#include "common/ScratchHome.h"
 #include "frmMain.h"
-#include "mdlBrowseForFolder.h"
+#include "mdlRegistry.h"
 
-// A main window on two scratch folders: mp3/ with a.mp3 and b.mp3, bmu/ with x.bmu, a BMU file
-// named y.wav and a wave file (never listed). Questions are recorded and answered by `answer`.
-class MainWindowFixture : public UiTest {
+// A private home with its own settings per test, and the one widget application of the program.
+class MainWindowTest : public ScratchHome {
   protected:
     void SetUp() override {
-        for (const char* file : {"mp3/a.mp3", "mp3/b.mp3", "bmu/x.bmu"}) Touch(file);
-        Touch("bmu/y.wav", "BMU V1.0");
-        Touch("bmu/real.wav", "RIFF");
-        window = std::make_unique<frmMain>();
-        window->SetAskYesNoHook([this](const std::string& text, const std::string& title,
-                                       tunewrap::MsgIcon icon, tunewrap::MsgButton defaultButton) {
-            questions.push_back(text + "|" + title + "|" +
-                                (icon == tunewrap::MsgIcon::Question ? "?" : "!") +
-                                (defaultButton == tunewrap::MsgButton::Yes ? "Yes" : "No"));
-            return answer;
-        });
-        window->txtMP3Dir->setText(Path("mp3"));
-        window->txtBMUDir->setText(Path("bmu"));
-        window->cmdMP3Refresh_Click();
-        window->cmdBMURefresh_Click();
-    }
-    void TearDown() override { mdlBrowseForFolder::SetAnswererForTesting(nullptr); }
-
-    QString Path(const QString& relative) const { return QDir(tmp.path()).filePath(relative); }
-    bool Exists(const QString& relative) const { return QFileInfo::exists(Path(relative)); }
-    void Touch(const QString& relative, const QByteArray& bytes = "x") const {
-        QDir().mkpath(QFileInfo(Path(relative)).path());
-        QFile file(Path(relative));
-        if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+        ScratchHome::SetUp();
+        static int argc = 1;
+        static char arg0[] = "tunewrap-tests";
+        static char* argv[] = {arg0, nullptr};
+        static QApplication* app = new QApplication(argc, argv);
+        (void)app;
     }
 
-    static QStringList Names(const FileListView* list, bool selectedOnly = false) {
-        QStringList names;
-        for (int row = 0; row < list->topLevelItemCount(); ++row) {
-            const QTreeWidgetItem* item = list->topLevelItem(row);
-            if (!selectedOnly || item->isSelected()) names << item->text(0);
+    std::string Home() const { return Path("home"); }
+
+    static std::string Stored(const char* name, const char* key = mdlRegistry::kProgramKey) {
+        std::string value;
+        if (mdlRegistry::ReadRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, name, value) != 0) {
+            return "<absent>";
+        }
+        return value;
+    }
+    static void Store(const char* name, const std::string& value,
+                      const char* key = mdlRegistry::kProgramKey) {
+        mdlRegistry::WriteRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, name, value);
+    }
+    std::string SettingsFile() const { return Path("home/.config/Brenlo/Tunewrap.conf"); }
+
+    static std::vector<std::string> Names(const FileListView& list) {
+        std::vector<std::string> names;
+        for (int i = 0; i < list.topLevelItemCount(); ++i) {
+            names.push_back(list.topLevelItem(i)->text(0).toStdString());
         }
         return names;
     }
-    static void Select(FileListView* list, const QStringList& names) {
-        for (int row = 0; row < list->topLevelItemCount(); ++row) {
-            list->topLevelItem(row)->setSelected(names.contains(list->topLevelItem(row)->text(0)));
+    static std::string Cell(const FileListView& list, const std::string& name, int column) {
+        for (int i = 0; i < list.topLevelItemCount(); ++i) {
+            if (list.topLevelItem(i)->text(0).toStdString() == name) {
+                return list.topLevelItem(i)->text(column).toStdString();
+            }
         }
+        return "<missing>";
     }
 
-    QTemporaryDir tmp;
-    std::unique_ptr<frmMain> window;
-    std::vector<std::string> questions;  // text|title|icon default
-    tunewrap::MsgButton answer = tunewrap::MsgButton::No;
+    // Two panes with files: Music holds the source files, Game/music the destination files.
+    void StoreDirectories() {
+        Store("MP3Dir", Path("Music"));
+        Store("BMUDir", Path("Game/music"));
+        std::filesystem::create_directories(Path("Music"));
+        std::filesystem::create_directories(Path("Game/music"));
+    }
+
+    std::unique_ptr<frmMain> Open() { return std::make_unique<frmMain>(); }
 };
