@@ -4,7 +4,11 @@
 
 namespace tunewrap {
 
-std::vector<FileOutcome> ConvertToBMU(ConversionHost&, ProgressSink&) { return {}; }
-std::vector<FileOutcome> ConvertToMP3(ConversionHost&, ProgressSink&) { return {}; }
+std::vector<FileOutcome> ConvertToBMU(ConversionHost&, ProgressSink&) {
+    return {};
+}
+std::vector<FileOutcome> ConvertToMP3(ConversionHost&, ProgressSink&) {
+    return {};
+}
 
 }  // namespace tunewrap
