@@ -25,7 +25,7 @@ public:
     void ScanBytes(std::span<const std::uint8_t> bytes);
     void Scan(ByteSource& source);
 
-  private:
+private:
     bool StoreHeader(const std::uint8_t* h, int frameCounter);
     std::int64_t FrameLength(bool padding) const;
 
