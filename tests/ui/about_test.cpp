@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "AboutLinks.h"
+#include "UiTestApp.h"
+#include "frmAbout.h"
+
+namespace {
+
+class AboutTest : public UiTest {
+  protected:
+    void SetUp() override {
+        frmAbout::SetLinkOpenerForTesting([this](const QUrl& url) { opened.push_back(url); });
+        about.show();
+    }
+    void TearDown() override { frmAbout::SetLinkOpenerForTesting(nullptr); }
+    frmAbout about{nullptr};
+    std::vector<QUrl> opened;
+};
+
+TEST_F(AboutTest, ShowsTheVersionAndOpensLinksOnTheLeftButtonOnly) {
+    EXPECT_EQ(about.windowTitle(), "About");
+    EXPECT_EQ(about.lblTitle->text(), "Tunewrap - v0.35");
+    for (QLabel* link : {about.lblEmail, about.lblHomePage, about.lblAddingBMUs}) {
+        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        EXPECT_EQ(link->size(), link->sizeHint());  // only the text itself is clickable
+        EXPECT_TRUE(about.rect().contains(link->geometry()));
+        QTest::mouseClick(link, Qt::RightButton);
+        QTest::mouseClick(link, Qt::MiddleButton);
+    }
+    EXPECT_TRUE(opened.empty());
+
+    QTest::mouseClick(about.lblEmail, Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0].toString(), QString("mailto:") + aboutlinks::kEmail + "?subject=Tunewrap");
+    // The document links open the files shipped with the program.
+    for (QLabel* link : {about.lblHomePage, about.lblAddingBMUs}) {
+        QTest::mouseClick(link, Qt::LeftButton);
+        EXPECT_TRUE(opened.back().toLocalFile().endsWith(link->text()));
+        EXPECT_TRUE(QFileInfo(opened.back().toLocalFile()).isFile());
+    }
+    EXPECT_EQ(opened.size(), 3u);
+}
+
+TEST_F(AboutTest, EnterAndEscapeClose) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        frmAbout dialog(nullptr);
+        dialog.show();
+        QTest::keyClick(&dialog, key);
+        EXPECT_FALSE(dialog.isVisible()) << key;
+    }
+}
+
+}  // namespace
