@@ -1,0 +1,65 @@
+#include "FileByteSource.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+FileByteSource::~FileByteSource() {
+    if (file_ != nullptr) std::fclose(file_);
+}
+
+bool FileByteSource::Open(const std::string& path) {
+    errno = 0;
+    file_ = std::fopen(path.c_str(), "rb");
+    if (file_ == nullptr) {
+        error_ = std::strerror(errno != 0 ? errno : ENOENT);
+        return false;
+    }
+    // Our own buffer does the buffering; a second one in stdio would only copy twice.
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    buffer_ = std::make_unique<std::uint8_t[]>(kBufferSize);
+    // A directory opens on some systems and only fails on the first read: find out now.
+    if (!Fill(0)) {
+        error_ = std::strerror(errno != 0 ? errno : EIO);
+        return false;
+    }
+    return true;
+}
+
+std::span<const std::uint8_t> FileByteSource::View(std::uint64_t offset) {
+    const bool inBuffer = offset >= bufferStart_ && offset - bufferStart_ < bufferLength_;
+    if (!inBuffer && (failed_ || !Fill(offset))) return {};
+    const auto skip = static_cast<std::size_t>(offset - bufferStart_);
+    return {buffer_.get() + skip, bufferLength_ - skip};
+}
+
+bool FileByteSource::Fill(std::uint64_t offset) {
+    bufferStart_ = offset;
+    bufferLength_ = 0;
+    if (!MoveTo(offset)) {
+        failed_ = true;
+        return false;
+    }
+    errno = 0;
+    bufferLength_ = std::fread(buffer_.get(), 1, kBufferSize, file_);
+    filePosition_ += bufferLength_;
+    if (std::ferror(file_)) {
+        failed_ = true;
+        return false;
+    }
+    return true;
+}
+
+// fseek takes a long, which is 32 bits on some systems: move relative in steps that fit.
+bool FileByteSource::MoveTo(std::uint64_t offset) {
+    while (filePosition_ != offset) {
+        const bool forward = offset > filePosition_;
+        const std::uint64_t distance = forward ? offset - filePosition_ : filePosition_ - offset;
+        const long step = distance > static_cast<std::uint64_t>(LONG_MAX)
+                              ? LONG_MAX
+                              : static_cast<long>(distance);
+        if (std::fseek(file_, forward ? step : -step, SEEK_CUR) != 0) return false;
+        filePosition_ = forward ? filePosition_ + step : filePosition_ - step;
+    }
+    return true;
+}

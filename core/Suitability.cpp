@@ -1,0 +1,82 @@
+#include "Suitability.h"
+
+#include "MP3Utils.h"
+#include "mdlString.h"
+
+namespace tunewrap {
+
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+struct Expectation {
+    std::int16_t bitRate;
+    bool stereo;
+    const char* channelWord;
+};
+constexpr Expectation kMusic{128, true, "stereo"};
+constexpr Expectation kWavNamed{96, false, "mono"};
+
+constexpr std::int32_t kExpectedSamplingFrequency = 44100;
+constexpr std::int32_t kHzPerKHz = 1000;
+// The game keeps 16 characters of a name; ".mp3" makes 20.
+constexpr std::size_t kLongestName = 20;
+
+// Characters, not bytes: a name with accents is not longer for them.
+std::size_t CharacterCount(const std::string& text) {
+    constexpr unsigned char kContinuationMask = 0xC0;
+    constexpr unsigned char kContinuationBits = 0x80;
+    std::size_t count = 0;
+    for (const char c : text) {
+        if ((static_cast<unsigned char>(c) & kContinuationMask) != kContinuationBits) ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+SuitabilityReport CheckSuitability(const std::string& fileName, const MP3Utils& reader,
+                                   bool renameWav) {
+    return CheckSuitability(
+        fileName,
+        HeaderValues{reader.BitRate(), reader.Stereo(), reader.SamplingFrequency(), reader.VBR()},
+        renameWav);
+}
+
+SuitabilityReport CheckSuitability(const std::string& fileName, const HeaderValues& values,
+                                   bool renameWav) {
+    const Expectation& expected = renameWav ? kWavNamed : kMusic;
+    SuitabilityReport report;
+    auto addLine = [&report](const std::string& line) { report.issueLines += line + kLineEnd; };
+
+    if (values.vbr) {
+        report.bitRateIssue = true;
+        addLine("- Bit Rate is not Constant - Variable Bit Rate reported");
+    } else if (values.bitRate != expected.bitRate) {
+        report.bitRateIssue = true;
+        addLine("- Bit Rate is not " + mdlString::TrimmedStr(std::int32_t{expected.bitRate}) +
+                " kbps - " + mdlString::TrimmedStr(std::int32_t{values.bitRate}) +
+                " kbps reported");
+    }
+    if (values.stereo != expected.stereo) {
+        report.channelIssue = true;
+        addLine(std::string("- Channel mode is not ") + expected.channelWord);
+    }
+    if (values.samplingFrequency != kExpectedSamplingFrequency) {
+        report.samplingIssue = true;
+        addLine("- Sampling Frequency is not 44.1 kHz - " +
+                mdlString::TrimmedStr(values.samplingFrequency / kHzPerKHz) + " kHz reported");
+    }
+    if (CharacterCount(fileName) > kLongestName) {
+        addLine("- file name (excluding '.mp3') is longer than 16 characters");
+    }
+    return report;
+}
+
+std::string WarningText(const std::string& fileName, const SuitabilityReport& report) {
+    return "Warning! '" + fileName + "'" + kLineEnd +
+           "has the following potential issues if you convert it to a BMU:" + kLineEnd + kLineEnd +
+           report.issueLines + kLineEnd + "Do you wish to continue?";
+}
+
+}  // namespace tunewrap
