@@ -1,0 +1,47 @@
+#pragma once
+#include <QPoint>
+#include <QTreeWidget>
+
+// A file list in report style: columns Name, Size, Modified; several rows selectable; sorted by
+// the visible text of one column, without regard to case. The sort key and order belong to the
+// list, so they survive clearing and refilling.
+class FileListView : public QTreeWidget {
+    Q_OBJECT
+  public:
+    enum Column { NameColumn = 0, SizeColumn = 1, DateColumn = 2 };
+
+    explicit FileListView(QWidget* parent = nullptr);
+
+    int SortKey() const { return sortKey_; }      // 0-based column
+    int SortOrder() const { return sortOrder_; }  // 0 ascending, 1 descending
+    void SetSort(int key, int order);             // re-sorts at once
+    void ApplySort();                             // after rows were added
+
+    // Rows are added unsorted; the caller applies the sort once the batch is in.
+    static QTreeWidgetItem* NewRow(const QString& name, const QString& size, const QString& date);
+
+  signals:
+    // The user clicked an item or changed the selection with the keyboard. Selection changes
+    // made by code (select all, refill, deselection by a batch) raise none.
+    void ItemClick();
+    void ColumnClick(int column1Based);
+    void KeyUp(int key, Qt::KeyboardModifiers modifiers);
+    void MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+  private:
+    template <typename Handle>
+    void AsUserInput(Handle handle, bool clickedItem);
+
+    int sortKey_ = NameColumn;
+    int sortOrder_ = 0;
+    bool userInput_ = false;
+    bool userChangedSelection_ = false;
+};

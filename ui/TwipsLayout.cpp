@@ -1,0 +1,125 @@
+#include "TwipsLayout.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <algorithm>
+#include <cmath>
+
+#include "TwipScale.h"
+#include "WrapCheckBox.h"
+
+namespace {
+
+constexpr double kTwipsPerDesignPixel = TwipScale::kTwipsPerPixel;
+constexpr int kButtonTextMargin = 3;  // each side, inside the button's frame
+constexpr int kFrameHeightMargin = 2;
+
+int LongestWordWidth(const QFontMetrics& metrics, const QString& text) {
+    int widest = 0;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        widest = std::max(widest, metrics.horizontalAdvance(word));
+    }
+    return widest;
+}
+
+int WrappedHeight(const QFontMetrics& metrics, const QString& text, int width) {
+    return metrics.boundingRect(QRect(0, 0, std::max(width, 1), 100000), Qt::TextWordWrap, text)
+        .height();
+}
+
+int CheckIndent(const QWidget* box) {
+    return box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+           box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+}
+
+}  // namespace
+
+int LayoutScale::ToPixelsX(double twips) const {
+    return static_cast<int>(std::lround(twips / kTwipsPerDesignPixel * x));
+}
+
+int LayoutScale::ToPixelsY(double twips) const {
+    return static_cast<int>(std::lround(twips / kTwipsPerDesignPixel * y));
+}
+
+double LayoutScale::ToTwipsX(int pixels) const {
+    return pixels * kTwipsPerDesignPixel / x;
+}
+
+QRect LayoutScale::ToPixels(const TwipsRect& twips) const {
+    const int left = ToPixelsX(twips.left);
+    const int top = ToPixelsY(twips.top);
+    return QRect(left, top, ToPixelsX(twips.left + twips.width) - left,
+                 ToPixelsY(twips.top + twips.height) - top);
+}
+
+QSize CaptionNeed(const QWidget* control, int width) {
+    const QFontMetrics metrics = control->fontMetrics();
+    if (const auto* box = qobject_cast<const WrapCheckBox*>(control)) {
+        const int indent = CheckIndent(box);
+        return {indent + LongestWordWidth(metrics, box->text()),
+                WrappedHeight(metrics, box->text(), width - indent)};
+    }
+    if (const auto* box = qobject_cast<const QCheckBox*>(control)) {
+        return {CheckIndent(box) + metrics.horizontalAdvance(box->text()), metrics.height()};
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        const int content = button->text().isEmpty() ? button->iconSize().width()
+                                                     : metrics.horizontalAdvance(button->text());
+        const int contentHeight =
+            button->text().isEmpty() ? button->iconSize().height() : metrics.height();
+        return {content + 2 * kButtonTextMargin, contentHeight + 2 * kFrameHeightMargin};
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        if (label->wordWrap()) {
+            return {LongestWordWidth(metrics, label->text()),
+                    WrappedHeight(metrics, label->text(), width)};
+        }
+        return {metrics.horizontalAdvance(label->text()), metrics.height()};
+    }
+    if (qobject_cast<const QLineEdit*>(control) != nullptr) {
+        return {0, metrics.height() + 2 * kFrameHeightMargin};
+    }
+    return {0, 0};
+}
+
+bool CaptionFits(const QWidget* control) {
+    const QSize need = CaptionNeed(control, control->width());
+    return need.width() <= control->width() && need.height() <= control->height();
+}
+
+LayoutScale FittingScale(const std::vector<PlacedControl>& controls, const QFont& font) {
+    const double fontFactor = TwipScale(font).Factor();
+    LayoutScale scale{fontFactor, fontFactor};
+    for (const PlacedControl& placed : controls) {
+        const double designWidth = placed.twips.width / kTwipsPerDesignPixel;
+        const int needWidth = CaptionNeed(placed.widget, 100000).width();
+        scale.x = std::max(scale.x, needWidth / designWidth);
+    }
+    // Rounding may leave a pixel short; nudge until every control is big enough. A larger
+    // scale can shrink a rounded width by one pixel, hence the repeated pass.
+    for (bool allFit = false; !allFit;) {
+        allFit = true;
+        for (const PlacedControl& placed : controls) {
+            const QRect pixels = scale.ToPixels(placed.twips);
+            const QSize need = CaptionNeed(placed.widget, pixels.width());
+            if (pixels.width() < need.width()) {
+                scale.x += 0.001;
+                allFit = false;
+            } else if (pixels.height() < need.height()) {
+                scale.y += 0.001;
+                allFit = false;
+            }
+        }
+    }
+    return scale;
+}
+
+void Place(const std::vector<PlacedControl>& controls, const LayoutScale& scale) {
+    for (const PlacedControl& placed : controls) {
+        placed.widget->setGeometry(scale.ToPixels(placed.twips));
+    }
+}

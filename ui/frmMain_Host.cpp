@@ -1,0 +1,80 @@
+// The window as the batch jobs see it.
+#include <QApplication>
+#include <QMessageBox>
+
+#include "frmMain.h"
+
+using tunewrap::ListId;
+using tunewrap::MsgButton;
+using tunewrap::MsgIcon;
+using tunewrap::OptionId;
+
+QTreeWidgetItem* frmMain::EntryItem(ListId list, int position) const {
+    const FileListView& view = List(list);
+    // A refresh during a batch may have shortened the list; a vanished position is no entry.
+    if (position < 1 || position > view.topLevelItemCount()) return nullptr;
+    return view.topLevelItem(position - 1);
+}
+
+int frmMain::EntryCount(ListId list) {
+    return List(list).topLevelItemCount();
+}
+
+bool frmMain::EntrySelected(ListId list, int position) {
+    const QTreeWidgetItem* item = EntryItem(list, position);
+    return item != nullptr && item->isSelected();
+}
+
+std::string frmMain::EntryName(ListId list, int position) {
+    const QTreeWidgetItem* item = EntryItem(list, position);
+    return item != nullptr ? item->text(FileListView::NameColumn).toStdString() : std::string();
+}
+
+void frmMain::DeselectEntry(ListId list, int position) {
+    if (QTreeWidgetItem* item = EntryItem(list, position)) item->setSelected(false);
+}
+
+MsgButton frmMain::AskYesNo(const std::string& text, const std::string& title, MsgIcon icon,
+                            MsgButton defaultButton) {
+    if (askYesNoHook_) return askYesNoHook_(text, title, icon, defaultButton);
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::Warning,
+                    QString::fromStdString(title), shown, QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(defaultButton == MsgButton::Yes ? QMessageBox::Yes : QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    openQuestion_ = &box;
+    const int answer = box.exec();
+    openQuestion_ = nullptr;
+    return answer == QMessageBox::Yes ? MsgButton::Yes : MsgButton::No;
+}
+
+void frmMain::BeginBusy() {
+    cmdConvertToBMU->setEnabled(false);
+    cmdConvertToMP3->setEnabled(false);
+    cmdInfo->setEnabled(false);
+    chkWAVExtension->setEnabled(false);
+    setCursor(Qt::WaitCursor);
+}
+
+void frmMain::EndBusy() {
+    unsetCursor();
+    chkWAVExtension->setEnabled(true);
+    cmdInfo->setEnabled(true);
+}
+
+void frmMain::RefillList(ListId list, const std::string& dirWithSeparator, const std::string& mask,
+                         bool append) {
+    FillFileList(List(list), dirWithSeparator, mask, append);
+}
+
+std::string frmMain::DirectoryText(ListId pane) {
+    return (pane == ListId::MP3 ? txtMP3Dir : txtBMUDir)->text().toStdString();
+}
+
+int frmMain::OptionState(OptionId option) {
+    const QCheckBox* box = option == OptionId::OverwriteAll           ? chkOverwriteAll
+                           : option == OptionId::PreserveFileDateTime ? chkPreserveFileDateTime
+                                                                      : chkWAVExtension;
+    return box->isChecked() ? 1 : 0;
+}

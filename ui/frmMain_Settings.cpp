@@ -1,0 +1,203 @@
+// Start-up and shut-down: what the window remembers between runs.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QHeaderView>
+#include <QScrollBar>
+#include <charconv>
+#include <cmath>
+
+#include "Version.h"
+#include "frmMain.h"
+#include "mdlRegistry.h"
+#include "mdlString.h"
+
+namespace {
+
+using mdlRegistry::HKEY_LOCAL_MACHINE;
+
+struct ColumnSetting {
+    const char* valueName;
+    tunewrap::ListId list;
+    int column;
+    int designedTwips;
+};
+
+constexpr std::array<ColumnSetting, 6> kColumns = {{
+    {"MP3FileColWidth", tunewrap::ListId::MP3, FileListView::NameColumn, 3510},
+    {"MP3SizeColWidth", tunewrap::ListId::MP3, FileListView::SizeColumn, 1050},
+    {"MP3DateColWidth", tunewrap::ListId::MP3, FileListView::DateColumn, 1830},
+    {"BMUFileColWidth", tunewrap::ListId::BMU, FileListView::NameColumn, 1890},
+    {"BMUSizeColWidth", tunewrap::ListId::BMU, FileListView::SizeColumn, 1050},
+    {"BMUDateColWidth", tunewrap::ListId::BMU, FileListView::DateColumn, 1830},
+}};
+
+constexpr float kLargestWidthTwips = 1.0e6f;
+
+std::string ReadSetting(const char* valueName) {
+    std::string text;
+    mdlRegistry::ReadRegString(HKEY_LOCAL_MACHINE, mdlRegistry::kProgramKey, valueName, text);
+    return text;
+}
+
+void WriteSetting(const char* valueName, const std::string& text) {
+    mdlRegistry::WriteRegString(HKEY_LOCAL_MACHINE, mdlRegistry::kProgramKey, valueName, text);
+}
+
+std::string HomeDirectory() {
+    return QDir::homePath().toStdString();
+}
+
+// A stored directory is of use only when the lists can be read from it.
+bool UsableDirectory(const std::string& path) {
+    struct stat info {};
+    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           ::access(path.c_str(), R_OK | X_OK) == 0;
+}
+
+std::string WithSeparator(const std::string& dir) {
+    return !dir.empty() && dir.back() == '/' ? dir : dir + '/';
+}
+
+// The leading number of a stored width, blanks skipped; false when the text starts with none
+// or the width could not be a column's.
+bool ParseWidth(const std::string& text, float& twips) {
+    const std::size_t start = text.find_first_not_of(" \t");
+    if (start == std::string::npos) return false;
+    const auto [end, error] =
+        std::from_chars(text.data() + start, text.data() + text.size(), twips);
+    return error == std::errc() && end != text.data() + start && std::isfinite(twips) &&
+           twips >= 0.0f && twips <= kLargestWidthTwips;
+}
+
+void FitColumn(FileListView& list, int column) {
+    list.resizeColumnToContents(column);
+    if (column != FileListView::DateColumn) return;
+    // The last column takes up whatever the list has left, as the list control's own fitting
+    // of a last column does.
+    int available = list.width() - 2 * list.frameWidth();
+    const int rowsHeight = list.topLevelItemCount() * list.sizeHintForRow(0);
+    if (rowsHeight > list.height() - list.header()->sizeHint().height()) {
+        available -= list.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &list);
+    }
+    const int rest = available - list.columnWidth(FileListView::NameColumn) -
+                     list.columnWidth(FileListView::SizeColumn);
+    if (rest > list.columnWidth(column)) list.setColumnWidth(column, rest);
+}
+
+}  // namespace
+
+void frmMain::Form_Load() {
+    intMP3SortColumn = 1;
+    intBMUSortColumn = 1;
+    FillFileList(*lvwMP3List, SettleSourceDirectory(), "*.mp3", false);
+    FillDestinationList(SettleDestinationDirectory());
+    RestoreColumnWidths();
+    RestoreOptions();
+    setWindowTitle(QString::fromStdString(tunewrap::VersionTitle()));
+}
+
+// Returns the directory to list, with its separator. "C:\" of the original program is the
+// user's home directory here.
+std::string frmMain::SettleSourceDirectory() {
+    std::string stored;
+    const std::int32_t status =
+        mdlRegistry::ReadRegString(HKEY_LOCAL_MACHINE, mdlRegistry::kProgramKey, "MP3Dir", stored);
+    std::string shown = stored;
+    if (status != mdlRegistry::ERROR_SUCCESS) {
+        shown = HomeDirectory();
+    } else if (!UsableDirectory(stored)) {
+        shown = HomeDirectory();
+        WriteSetting("MP3Dir", shown);
+    }
+    txtMP3Dir->setText(QString::fromStdString(shown));
+    return WithSeparator(shown);
+}
+
+std::string frmMain::SettleDestinationDirectory() {
+    std::string shown;
+    std::string stored;
+    if (mdlRegistry::ReadRegString(HKEY_LOCAL_MACHINE, mdlRegistry::kProgramKey, "BMUDir",
+                                   stored) == mdlRegistry::ERROR_SUCCESS) {
+        shown = stored;
+        if (!UsableDirectory(stored)) {
+            shown = HomeDirectory();
+            WriteSetting("BMUDir", shown);
+        }
+    } else {
+        std::string game;
+        if (mdlRegistry::ReadRegString(HKEY_LOCAL_MACHINE, mdlRegistry::kGameKey, "Location",
+                                       game) != mdlRegistry::ERROR_SUCCESS) {
+            shown = HomeDirectory();
+        } else if (!UsableDirectory(game)) {
+            shown = HomeDirectory();
+            WriteSetting("BMUDir", shown);
+        } else {
+            // The music folder itself may be missing; its list is then simply empty.
+            shown = WithSeparator(game) + "music";
+        }
+    }
+    txtBMUDir->setText(QString::fromStdString(shown));
+    return WithSeparator(shown);
+}
+
+void frmMain::RestoreColumnWidths() {
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        const ColumnSetting& setting = kColumns[i];
+        FileListView& list = List(setting.list);
+        float twips = 0.0f;
+        if (ParseWidth(ReadSetting(setting.valueName), twips)) {
+            list.setColumnWidth(setting.column, scale_.ToPixelsX(twips));
+        } else if (list.topLevelItemCount() > 0) {
+            FitColumn(list, setting.column);
+            continue;
+        } else {
+            twips = static_cast<float>(setting.designedTwips);
+            list.setColumnWidth(setting.column, scale_.ToPixelsX(twips));
+        }
+        storedWidths_[i] = {twips, list.columnWidth(setting.column)};
+    }
+}
+
+std::array<std::pair<const char*, QCheckBox*>, 3> frmMain::OptionSettings() const {
+    return {{
+        {"WaveExtention", chkWAVExtension},
+        {"OverwriteAll", chkOverwriteAll},
+        {"PreserveFileDateTime", chkPreserveFileDateTime},
+    }};
+}
+
+void frmMain::RestoreOptions() {
+    for (const auto& [valueName, box] : OptionSettings()) {
+        const std::string text = ReadSetting(valueName);
+        if (text == "0" || text == "1") {
+            box->setChecked(text == "1");
+        } else if (box == chkPreserveFileDateTime) {
+            box->setChecked(true);  // the date/time option defaults to on
+        }
+    }
+}
+
+void frmMain::chkPreserveFileDateTime_Click() {
+    WriteSetting("PreserveFileDateTime",
+                 mdlString::TrimmedStr(std::int32_t{chkPreserveFileDateTime->isChecked() ? 1 : 0}));
+}
+
+void frmMain::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    if (!txtMP3Dir->text().isEmpty()) WriteSetting("MP3Dir", txtMP3Dir->text().toStdString());
+    if (!txtBMUDir->text().isEmpty()) WriteSetting("BMUDir", txtBMUDir->text().toStdString());
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        const ColumnSetting& setting = kColumns[i];
+        const int pixels = List(setting.list).columnWidth(setting.column);
+        const float twips = pixels == storedWidths_[i].pixels
+                                ? storedWidths_[i].twips
+                                : static_cast<float>(scale_.ToTwipsX(pixels));
+        WriteSetting(setting.valueName, mdlString::TrimmedStr(twips));
+    }
+    for (const auto& [valueName, box] : OptionSettings()) {
+        WriteSetting(valueName, mdlString::TrimmedStr(std::int32_t{box->isChecked() ? 1 : 0}));
+    }
+}
