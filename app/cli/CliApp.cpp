@@ -1,0 +1,128 @@
+#include "CliApp.h"
+
+#include <unistd.h>
+
+#include <CLI/CLI.hpp>
+
+#include "CliConvertCommand.h"
+#include "CliInfoCommand.h"
+#include "CliInterrupt.h"
+#include "CliProgressSink.h"
+#include "CliQuestions.h"
+#include "Version.h"
+
+namespace tunewrap::cli {
+namespace {
+
+constexpr int kExitUsage = 2;
+
+constexpr const char* kFooter = R"(
+Output of to-bmu and to-mp3: one line per file on stdout, the file as given, then
+  ": converted to PATH"   ": skipped: exists"   ": skipped: unsuitable"
+  ": failed: REASON"      ": cancelled"         ": not reached" (the run stopped before it)
+
+Questions: on a terminal, "File Exists" (default no), "Warning" about an unsuitable MP3
+(default yes) and "Conversion Failed", go on with the rest (default yes) are asked on
+stderr. Without a terminal each takes its default and is written to stderr with the answer:
+an existing destination is skipped, an unsuitable file is converted (skipped with
+--skip-unsuitable), a failed file lets the others go on.
+
+Progress: on a terminal, a large or slow copy shows a progress line on stderr. Ctrl+C cancels
+the copy (its partial file is removed) and ends the run.
+
+Exit status: 0 every file converted (info: every file read), 1 any file skipped or failed,
+2 usage error (unknown option, no files, missing -o directory), 130 cancelled with Ctrl+C.)";
+
+struct Arguments {
+    std::vector<std::string> files;
+    std::string outputDir;
+    bool renameWav = false;
+    bool json = false;
+    bool overwriteAll = false;
+    bool noPreserveTime = false;
+    bool skipUnsuitable = false;
+};
+
+void AddFiles(CLI::App& command, Arguments& args, const char* what) {
+    command.add_option("FILE", args.files, what)->required();
+}
+
+void AddCopyOptions(CLI::App& command, Arguments& args) {
+    command
+        .add_option("-o,--output", args.outputDir,
+                    "Write the new files to this existing directory (default: next to each file)")
+        ->check(CLI::ExistingDirectory)
+        ->type_name("DIR");
+    command.add_flag("--overwrite", args.overwriteAll,
+                     "Overwrite existing files without asking (\"overwrite all\")");
+    command.add_flag("--no-preserve-time", args.noPreserveTime,
+                     "Give new files the current time instead of the source's modification time");
+}
+
+bool Terminal() {
+    return isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
+}
+
+int Convert(const Arguments& args, bool toBMU) {
+    ConvertOptions options;
+    options.toBMU = toBMU;
+    options.renameWav = args.renameWav;
+    options.overwriteAll = args.overwriteAll;
+    options.preserveFileDateTime = !args.noPreserveTime;
+    bool terminal = Terminal();
+    CliQuestions questions(terminal, args.skipUnsuitable, stdin, stderr);
+    CliProgressSink sink(terminal, stderr);
+    InstallInterruptHandler();
+    return RunConvert(options, args.outputDir, args.files, questions, sink, stdout);
+}
+
+}  // namespace
+
+int RunCli(int argc, char** argv) {
+    CLI::App app{"Wraps MP3 files into the game's BMU music files and unwraps them.",
+                 "tunewrap-cli"};
+    // One help shows every command with its options; "COMMAND --help" shows one command.
+    app.set_help_flag();
+    app.set_help_all_flag("-h,--help", "Print this help and exit");
+    app.set_version_flag("--version", VersionTitle(), "Print the version and exit");
+    app.require_subcommand(1);
+    app.footer(kFooter);
+
+    Arguments args;
+    CLI::App* info = app.add_subcommand(
+        "info", "Show each MP3 file's frame header values and whether it suits the game");
+    info->add_flag("--wav", args.renameWav,
+                   "Check against 96 kbit/s mono (sound effects, voice-over) instead of "
+                   "128 kbit/s stereo");
+    info->add_flag("--json", args.json,
+                   "Print one JSON array of objects with the keys file, bit_rate, "
+                   "sampling_frequency, channel_mode, stereo, crc, vbr, suitable, issues "
+                   "(file and error for a file that cannot be read)");
+    AddFiles(*info, args, "MP3 files to inspect");
+
+    CLI::App* toBMU = app.add_subcommand("to-bmu", "Wrap MP3 files into BMU files");
+    toBMU->add_flag("--wav", args.renameWav,
+                    "Name the new files .wav instead of .bmu and expect 96 kbit/s mono "
+                    "(\"rename .wav\")");
+    AddCopyOptions(*toBMU, args);
+    toBMU->add_flag("--skip-unsuitable", args.skipUnsuitable,
+                    "Answer the \"Warning\" question with no: skip unsuitable files");
+    AddFiles(*toBMU, args, "MP3 files to wrap (use -- before names that start with -)");
+
+    CLI::App* toMP3 =
+        app.add_subcommand("to-mp3", "Unwrap BMU (.bmu or .wav) files into MP3 files");
+    AddCopyOptions(*toMP3, args);
+    AddFiles(*toMP3, args, "BMU files to unwrap (use -- before names that start with -)");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& error) {
+        // --help and --version arrive here too, with status 0.
+        return app.exit(error) == 0 ? 0 : kExitUsage;
+    }
+
+    if (info->parsed()) return RunInfo(args.files, args.renameWav, args.json, stdout);
+    return Convert(args, toBMU->parsed());
+}
+
+}  // namespace tunewrap::cli

@@ -1,0 +1,52 @@
+#include "CliHost.h"
+
+namespace tunewrap::cli {
+
+CliHost::CliHost(const ConvertOptions& options, BatchFiles& files, CliQuestions& questions)
+    : options_(options),
+      sourceList_(options.toBMU ? ListId::MP3 : ListId::BMU),
+      files_(files),
+      questions_(questions) {}
+
+bool CliHost::Valid(ListId list, int position) const {
+    return IsSource(list) && position >= 1 && position <= static_cast<int>(files_.names.size());
+}
+
+int CliHost::EntryCount(ListId list) {
+    return IsSource(list) ? static_cast<int>(files_.names.size()) : 0;
+}
+
+bool CliHost::EntrySelected(ListId list, int position) {
+    return Valid(list, position) && files_.selected[position - 1];
+}
+
+std::string CliHost::EntryName(ListId list, int position) {
+    return Valid(list, position) ? files_.names[position - 1] : std::string();
+}
+
+void CliHost::DeselectEntry(ListId list, int position) {
+    if (Valid(list, position)) files_.selected[position - 1] = false;
+}
+
+MsgButton CliHost::AskYesNo(const std::string& text, const std::string& title, MsgIcon,
+                            MsgButton defaultButton) {
+    return questions_.Ask(text, title, defaultButton);
+}
+
+std::string CliHost::DirectoryText(ListId pane) {
+    return IsSource(pane) ? files_.sourceDir : files_.destinationDir;
+}
+
+int CliHost::OptionState(OptionId option) {
+    switch (option) {
+        case OptionId::OverwriteAll:
+            return options_.overwriteAll ? 1 : 0;
+        case OptionId::PreserveFileDateTime:
+            return options_.preserveFileDateTime ? 1 : 0;
+        case OptionId::WAVExtension:
+            return options_.renameWav ? 1 : 0;
+    }
+    return 0;
+}
+
+}  // namespace tunewrap::cli

@@ -1,0 +1,53 @@
+#pragma once
+#include <string>
+#include <vector>
+
+#include "CliQuestions.h"
+#include "ConversionHost.h"
+
+namespace tunewrap::cli {
+
+struct ConvertOptions {
+    bool toBMU = true;
+    bool renameWav = false;
+    bool overwriteAll = false;
+    bool preserveFileDateTime = true;
+};
+
+// One batch as the window would run it: the given files of one directory are the source
+// list's entries, in the order given; the destination pane shows the output directory.
+struct BatchFiles {
+    std::string sourceDir;
+    std::string destinationDir;
+    std::vector<std::string> names;
+    std::vector<bool> selected;  // an entry the tool refuses beforehand is left unselected
+};
+
+class CliHost : public ConversionHost {
+  public:
+    CliHost(const ConvertOptions& options, BatchFiles& files, CliQuestions& questions);
+
+    int EntryCount(ListId list) override;
+    bool EntrySelected(ListId list, int position) override;
+    std::string EntryName(ListId list, int position) override;
+    void DeselectEntry(ListId list, int position) override;
+    MsgButton AskYesNo(const std::string& text, const std::string& title, MsgIcon icon,
+                       MsgButton defaultButton) override;
+    void BeginBusy() override {}
+    void EndBusy() override {}
+    // Nothing is listed, so there is nothing to refill.
+    void RefillList(ListId, const std::string&, const std::string&, bool) override {}
+    std::string DirectoryText(ListId pane) override;
+    int OptionState(OptionId option) override;
+
+  private:
+    bool IsSource(ListId list) const { return list == sourceList_; }
+    bool Valid(ListId list, int position) const;
+
+    ConvertOptions options_;
+    ListId sourceList_;
+    BatchFiles& files_;
+    CliQuestions& questions_;
+};
+
+}  // namespace tunewrap::cli

@@ -1,0 +1,123 @@
+#include "CliInfoCommand.h"
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+
+#include "MP3Utils.h"
+#include "Suitability.h"
+
+namespace tunewrap::cli {
+namespace {
+
+// Keys stay in the order a reader expects them: file first, issues last.
+using json = nlohmann::ordered_json;
+
+struct FileInfo {
+    std::string file;
+    bool read = false;
+    std::string error;
+    MP3Utils reader;
+    SuitabilityReport report;
+    std::vector<std::string> issues;
+};
+
+const char* ChannelModeName(int mode) {
+    switch (mode) {
+        case 0:
+            return "stereo";
+        case 1:
+            return "joint stereo";
+        case 2:
+            return "dual channel";
+        case 3:
+            return "single channel";
+    }
+    return "unknown";
+}
+
+std::vector<std::string> SplitLines(const std::string& lines) {
+    std::vector<std::string> split;
+    std::size_t start = 0;
+    while (start < lines.size()) {
+        std::size_t end = lines.find("\r\n", start);
+        if (end == std::string::npos) end = lines.size();
+        split.push_back(lines.substr(start, end - start));
+        start = end + 2;
+    }
+    return split;
+}
+
+void Inspect(FileInfo& info, bool renameWav) {
+    info.read = info.reader.MP3File(info.file);
+    if (!info.read) {
+        info.error = info.reader.OpenError();
+        return;
+    }
+    // The name length test counts the name as a list shows it, without its directory.
+    std::string name = std::filesystem::path(info.file).filename().string();
+    info.report = CheckSuitability(name, info.reader, renameWav);
+    info.issues = SplitLines(info.report.issueLines);
+}
+
+json AsJson(const FileInfo& info) {
+    if (!info.read) return {{"file", info.file}, {"error", info.error}};
+    const MP3Utils& r = info.reader;
+    return {{"file", info.file},
+            {"bit_rate", r.BitRate()},
+            {"sampling_frequency", r.SamplingFrequency()},
+            {"channel_mode", r.ChannelMode()},
+            {"stereo", r.Stereo()},
+            {"crc", r.CRC()},
+            {"vbr", r.VBR()},
+            {"suitable", !info.report.WarningWanted()},
+            {"issues", info.issues}};
+}
+
+const char* YesNo(bool value) {
+    return value ? "yes" : "no";
+}
+
+void PrintText(const FileInfo& info, std::FILE* out) {
+    std::fprintf(out, "%s\n", info.file.c_str());
+    if (!info.read) {
+        std::fprintf(out, "  error: %s\n", info.error.c_str());
+        return;
+    }
+    const MP3Utils& r = info.reader;
+    std::fprintf(out, "  bit rate:           %d kbit/s\n", r.BitRate());
+    std::fprintf(out, "  sampling frequency: %d Hz\n", static_cast<int>(r.SamplingFrequency()));
+    std::fprintf(out, "  channel mode:       %s (%d)\n", ChannelModeName(r.ChannelMode()),
+                 r.ChannelMode());
+    std::fprintf(out, "  stereo:             %s\n", YesNo(r.Stereo()));
+    std::fprintf(out, "  CRC:                %s\n", YesNo(r.CRC()));
+    std::fprintf(out, "  VBR:                %s\n", YesNo(r.VBR()));
+    if (!info.report.WarningWanted()) std::fprintf(out, "  suitable\n");
+    // A long name alone is no reason to warn, but it is still worth mentioning.
+    for (const std::string& line : info.issues) std::fprintf(out, "  %s\n", line.c_str());
+}
+
+}  // namespace
+
+int RunInfo(const std::vector<std::string>& files, bool renameWav, bool asJson, std::FILE* out) {
+    bool allRead = true;
+    json array = json::array();
+    for (const std::string& file : files) {
+        FileInfo info;
+        info.file = file;
+        Inspect(info, renameWav);
+        allRead = allRead && info.read;
+        if (asJson) {
+            array.push_back(AsJson(info));
+        } else {
+            PrintText(info, out);
+        }
+    }
+    if (asJson) {
+        // Names need not be UTF-8; such bytes show as U+FFFD instead of stopping the output.
+        std::string text = array.dump(2, ' ', false, json::error_handler_t::replace);
+        std::fprintf(out, "%s\n", text.c_str());
+    }
+    return allRead ? 0 : 1;
+}
+
+}  // namespace tunewrap::cli

@@ -1,0 +1,100 @@
+#include "CliProgressSink.h"
+
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "CliInterrupt.h"
+
+namespace tunewrap::cli {
+namespace {
+
+constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
+constexpr int kBarWidth = 30;
+constexpr int kDefaultWidth = 80;
+
+int Percent(std::int64_t done, std::int64_t total) {
+    if (total <= 0) return 100;
+    return static_cast<int>(std::clamp<std::int64_t>(done * 100 / total, 0, 100));
+}
+
+// Keeps at most `columns` characters, never cutting a UTF-8 sequence in two; control
+// characters in a name would break the line and show as "?".
+std::string FitColumns(const std::string& text, int columns) {
+    std::string fitted;
+    int used = 0;
+    for (char c : text) {
+        auto byte = static_cast<unsigned char>(c);
+        bool startsCharacter = (byte & 0xC0) != 0x80;
+        if (startsCharacter && ++used > columns) break;
+        fitted += (byte < 0x20 || byte == 0x7F) ? '?' : c;
+    }
+    return fitted;
+}
+
+int TerminalWidth(std::FILE* out) {
+    winsize size{};
+    if (ioctl(fileno(out), TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
+    return kDefaultWidth;
+}
+
+}  // namespace
+
+std::string ProgressLine(const std::string& fileName, std::int64_t done, std::int64_t total,
+                         int width) {
+    int percent = Percent(done, total);
+    int filled = percent * kBarWidth / 100;
+    std::string tail = " [" + std::string(filled, '#') + std::string(kBarWidth - filled, '-') +
+                       "] " + std::to_string(percent) + "%";
+    // One column stays free so that the cursor never wraps to a new line.
+    int nameColumns = std::max(0, width - 1 - static_cast<int>(tail.size()));
+    return FitColumns(fileName, nameColumns) + tail;
+}
+
+CliProgressSink::CliProgressSink(bool drawBar, std::FILE* out) : drawBar_(drawBar), out_(out) {}
+
+void CliProgressSink::SetFileName(const std::string& fileName) {
+    fileName_ = fileName;
+}
+
+void CliProgressSink::SetTotal(std::int64_t total) {
+    total_ = total;
+}
+
+void CliProgressSink::SetDone(std::int64_t done) {
+    done_ = done;
+    Draw(false);
+}
+
+void CliProgressSink::ShowDialog() {
+    shown_ = true;
+    Draw(true);
+}
+
+void CliProgressSink::CloseDialog() {
+    if (shown_ && drawBar_) {
+        std::fputs("\r\033[K", out_);
+        std::fflush(out_);
+    }
+    shown_ = false;
+    drawnPercent_ = -1;
+}
+
+bool CliProgressSink::CancelRequested() const {
+    return Interrupted();
+}
+
+void CliProgressSink::Draw(bool force) {
+    if (!shown_ || !drawBar_) return;
+    auto now = std::chrono::steady_clock::now();
+    int percent = Percent(done_, total_);
+    if (!force && (percent == drawnPercent_ || now - drawnAt_ < kRedrawInterval)) return;
+    drawnPercent_ = percent;
+    drawnAt_ = now;
+    std::string line = ProgressLine(fileName_, done_, total_, TerminalWidth(out_));
+    std::fprintf(out_, "\r%s\033[K", line.c_str());
+    std::fflush(out_);
+}
+
+}  // namespace tunewrap::cli
