@@ -183,15 +183,8 @@ int frmMain::CountSelectedItems(const FileListView& list) const {
     return count;
 }
 
-// ---- Panes: the browse buttons, the context-menu commands and the About box are filled in
-// with the directory panes and list commands.
-
-void frmMain::cmdPromptForMP3Dir_Click() {}
-void frmMain::cmdPromptForBMUDir_Click() {}
-void frmMain::cmdInfo_Click() {}
-void frmMain::mnuPopupDelete_Click() {}
-void frmMain::mnuPopupSelectAll_Click() {}
-void frmMain::mnuPopupProperties_Click() {}
+// ---- Panes: browse and About live in frmMain_Panes.cpp, the context-menu commands in
+// frmMain_ListCommands.cpp.
 
 void frmMain::cmdMP3Refresh_Click() {
     FillFileList(*lvwMP3List, txtMP3Dir->text().toStdString() + "/", "*.mp3", false);

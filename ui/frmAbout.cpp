@@ -1,0 +1,158 @@
+#include "frmAbout.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+#include "AboutLinks.h"
+#include "Twips.h"
+#include "Version.h"
+
+namespace {
+
+frmAbout::LinkOpener& TestOpener() {
+    static frmAbout::LinkOpener opener;
+    return opener;
+}
+
+// Link style: pure blue, underlined, pointing hand; the label is no larger than its text so
+// that only the text reacts to the mouse.
+void MakeLink(QLabel* label) {
+    QFont font = label->font();
+    font.setUnderline(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
+    label->setPalette(palette);
+    label->setCursor(Qt::PointingHandCursor);
+    label->setFixedSize(label->sizeHint());
+}
+
+}  // namespace
+
+frmAbout::frmAbout(QWidget* owner)
+    : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowTitle("About");
+    const Twips twips(font());
+
+    lblTitle = new QLabel(this);
+    QFont titleFont("Arial");
+    titleFont.setStyleHint(QFont::SansSerif);
+    titleFont.setPointSizeF(14.25);
+    lblTitle->setFont(titleFont);
+    lblTitle->setAlignment(Qt::AlignCenter);
+    // The title keeps its designed width but grows with its own font when that is taller.
+    const QRect titleRect = twips.rect(120, 120, 4935, 375);
+    lblTitle->setGeometry(titleRect.x(), titleRect.y(), titleRect.width(),
+                          std::max(titleRect.height(), QFontMetrics(titleFont).height()));
+
+    // One row per fact: the caption right-aligned in front, the value or link behind it.
+    struct Row {
+        QLabel*& caption;
+        const char* captionText;
+        QLabel*& value;
+        const char* valueText;
+        int top;
+        bool link;
+    };
+    const Row rows[] = {
+        {lblByLabel, "By:", lblBy, aboutlinks::kAuthor, 720, false},
+        {lblEmailLabel, "e-mail:", lblEmail, aboutlinks::kEmail, 1080, true},
+        {lblHomePageLabel, "Home Page:", lblHomePage, aboutlinks::kHomePage, 1440, true},
+        {lblAddingBMUsLabel, "Adding BMUs:", lblAddingBMUs, aboutlinks::kAddingBMUs, 1800, true},
+    };
+    for (const Row& row : rows) {
+        row.caption = new QLabel(row.captionText, this);
+        row.caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        row.caption->setGeometry(twips.rect(120, row.top, 1095, 255));
+        row.value = new QLabel(row.valueText, this);
+        row.value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (row.link) {
+            MakeLink(row.value);
+            row.value->move(twips.point(1320, row.top));
+            row.value->installEventFilter(this);
+        } else {
+            row.value->setGeometry(twips.rect(1320, row.top, 3735, 255));
+        }
+    }
+
+    cmdOK = new QPushButton("OK", this);
+    cmdOK->setGeometry(twips.rect(2040, 2160, 1095, 375));
+    cmdOK->setDefault(true);
+    cmdOK->setFocus();
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+
+    setFixedSize(twips.size(5175, 2655));
+    Form_Load();
+}
+
+void frmAbout::Form_Load() {
+    lblTitle->setText(QString::fromStdString(tunewrap::VersionTitle()));
+}
+
+void frmAbout::cmdOK_Click() {
+    accept();
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const int button = static_cast<int>(mouse->button());
+        const int shift = (mouse->modifiers().toInt() >> 25) & 7;  // Shift 1, Ctrl 2, Alt 4
+        const QPoint at = mouse->position().toPoint();
+        if (watched == lblEmail) lblEmail_MouseUp(button, shift, at.x(), at.y());
+        if (watched == lblHomePage) lblHomePage_MouseUp(button, shift, at.x(), at.y());
+        if (watched == lblAddingBMUs) lblAddingBMUs_MouseUp(button, shift, at.x(), at.y());
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmAbout::lblEmail_MouseUp(int button, int, int, int) {
+    if (button & 1) OpenLink("mailto:" + lblEmail->text() + "?subject=Tunewrap");
+}
+
+void frmAbout::lblHomePage_MouseUp(int button, int, int, int) {
+    if (button & 1) OpenLink(lblHomePage->text());
+}
+
+void frmAbout::lblAddingBMUs_MouseUp(int button, int, int, int) {
+    if (button & 1) OpenLink(lblAddingBMUs->text());
+}
+
+void frmAbout::SetLinkOpenerForTesting(LinkOpener opener) {
+    TestOpener() = std::move(opener);
+}
+
+void frmAbout::OpenLink(const QString& text) {
+    QUrl url(text, QUrl::TolerantMode);
+    if (url.scheme().isEmpty()) {
+        const QString document = FindShippedDocument(text);
+        // A missing document opens nothing, as a desktop without a browser would.
+        if (document.isEmpty()) return;
+        url = QUrl::fromLocalFile(document);
+    }
+    if (TestOpener()) {
+        TestOpener()(url);
+        return;
+    }
+    QDesktopServices::openUrl(url);
+}
+
+QString FindShippedDocument(const QString& relativePath) {
+    const QString programDir = QCoreApplication::applicationDirPath();
+    const QString places[] = {
+        programDir,
+        programDir + "/../share/doc/tunewrap",
+        QStringLiteral(TUNEWRAP_SOURCE_DIR),
+    };
+    for (const QString& place : places) {
+        const QFileInfo candidate(QDir(place).filePath(relativePath));
+        if (candidate.isFile()) return QDir::cleanPath(candidate.absoluteFilePath());
+    }
+    return {};
+}

@@ -1,0 +1,129 @@
+#include "frmProperties.h"
+
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QVBoxLayout>
+#include <cstring>
+#include <fstream>
+
+#include "ByteSource.h"
+#include "ConvertFile.h"
+#include "FileByteSource.h"
+#include "MP3Utils.h"
+#include "Suitability.h"
+#include "mdlFileOps.h"
+
+namespace {
+
+// The MP3 inside a BMU file, seen from its first byte on, so the header scan meets it exactly
+// as it would meet the MP3 file it was made from.
+class BehindBmuHeader final : public ByteSource {
+  public:
+    explicit BehindBmuHeader(ByteSource& file) : file_(file) {}
+    std::span<const std::uint8_t> View(std::uint64_t offset) override {
+        return file_.View(offset + sizeof(tunewrap::kBmuHeader));
+    }
+
+  private:
+    ByteSource& file_;
+};
+
+bool StartsWithBmuHeader(const std::string& path) {
+    char head[sizeof(tunewrap::kBmuHeader)] = {};
+    std::ifstream file(path, std::ios::binary);
+    return file.read(head, sizeof head) &&
+           std::memcmp(head, tunewrap::kBmuHeader, sizeof head) == 0;
+}
+
+QString BitRateText(std::int16_t kbps) {
+    if (kbps == 0) return "free format";
+    if (kbps == 999) return "invalid";
+    return QString("%1 kbit/s").arg(kbps);
+}
+
+QString ChannelModeText(std::int16_t mode) {
+    static const char* const kModes[] = {"Stereo", "Joint stereo", "Dual channel",
+                                         "Single channel (mono)"};
+    return mode >= 0 && mode < 4 ? kModes[mode] : QString::number(mode);
+}
+
+QString SuitabilityText(const tunewrap::SuitabilityReport& report, bool renameWav) {
+    QString text = report.WarningWanted() ? "No" : "Yes";
+    text += renameWav ? ", as a sound effect (96 kbit/s mono)" : ", as music (128 kbit/s stereo)";
+    QString issues = QString::fromStdString(report.issueLines);
+    issues.replace("\r\n", "\n");
+    if (!issues.isEmpty()) text += "\n" + issues.trimmed();
+    return text;
+}
+
+}  // namespace
+
+frmProperties::frmProperties(QWidget* owner, const std::string& path, bool renameWav)
+    : QDialog(owner), rows_(new QFormLayout) {
+    setWindowTitle("Properties");
+    const QFileInfo info(QDir::cleanPath(QFile::decodeName(QByteArray::fromStdString(path))));
+    const bool bmu = info.isFile() && StartsWithBmuHeader(path);
+    const bool mp3 =
+        info.isFile() && !bmu && info.suffix().compare("mp3", Qt::CaseInsensitive) == 0;
+
+    AddRow("Name:", info.fileName());
+    AddRow("Folder:", QDir::toNativeSeparators(info.absolutePath()));
+    AddRow("Type:", info.isDir() ? "Folder"
+                    : bmu        ? "BMU file (an MP3 behind an 8-byte header)"
+                    : mp3        ? "MP3 file"
+                                 : "File");
+    const std::int64_t size = mdlFileOps::GetFileLength(path);
+    AddRow("Size:", size < 0 ? "unknown" : QLocale().toString(size) + " bytes");
+    AddRow("Modified:", info.exists() ? QLocale().toString(info.lastModified(), QLocale::LongFormat)
+                                      : "unknown");
+    if (bmu || mp3) AddFrameFacts(path, info.fileName(), bmu, renameWav);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(rows_);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void frmProperties::AddFrameFacts(const std::string& path, const QString& name, bool bmu,
+                                  bool renameWav) {
+    FileByteSource file;
+    if (!file.Open(path)) {
+        AddRow("Frame headers:", "cannot be read: " + QString::fromStdString(file.Error()));
+        return;
+    }
+    BehindBmuHeader wrapped(file);
+    MP3Utils reader;
+    reader.Scan(bmu ? static_cast<ByteSource&>(wrapped) : file);
+    AddRow("Bit rate:", BitRateText(reader.BitRate()));
+    AddRow("Variable bit rate:", reader.VBR() ? "Yes" : "No");
+    AddRow("Sampling frequency:", QString("%1 Hz").arg(reader.SamplingFrequency()));
+    AddRow("Channel mode:", ChannelModeText(reader.ChannelMode()));
+    AddRow("Suits the game:",
+           SuitabilityText(tunewrap::CheckSuitability(name.toStdString(), reader, renameWav),
+                           renameWav));
+}
+
+void frmProperties::AddRow(const QString& caption, const QString& value) {
+    auto* shown = new QLabel(value);
+    shown->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    rows_->addRow(caption, shown);
+}
+
+QString frmProperties::Value(const QString& caption) const {
+    for (int row = 0; row < rows_->rowCount(); ++row) {
+        auto* label = qobject_cast<QLabel*>(rows_->itemAt(row, QFormLayout::LabelRole)->widget());
+        if (label != nullptr && label->text() == caption) {
+            return qobject_cast<QLabel*>(rows_->itemAt(row, QFormLayout::FieldRole)->widget())
+                ->text();
+        }
+    }
+    return {};
+}
