@@ -92,11 +92,13 @@ ConvertResult Convert(const Direction& direction, const std::string& sourcePath,
     bool large = false;
     bool shown = false;
 
-    Descriptor source(open(sourcePath.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking, so that a FIFO named like a song cannot hang the window; it is refused below.
+    Descriptor source(open(sourcePath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (!source.ok()) return FailedWithErrno();
     struct stat sourceStat {};
     if (fstat(source.get(), &sourceStat) != 0) return FailedWithErrno();
     if (S_ISDIR(sourceStat.st_mode)) return Failed(std::strerror(EISDIR));
+    if (!S_ISREG(sourceStat.st_mode)) return Failed("Not a regular file");
 
     // A leftover of an interrupted conversion is replaced, never written through.
     PartFile part(destinationPath + kPartFileSuffix);

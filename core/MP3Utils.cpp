@@ -58,9 +58,25 @@ std::size_t ReadAt(ByteSource& source, std::uint64_t offset, std::uint8_t* desti
     return got;
 }
 
+// End of the run of sync bytes that starts at `i`; a word at a time, as files of nothing but
+// sync bytes exist.
+std::size_t SyncRunEnd(const std::uint8_t* data, std::size_t i, std::size_t size) {
+    constexpr std::uint64_t kAllSync = ~std::uint64_t{0};
+    while (i + sizeof kAllSync <= size) {
+        std::uint64_t word;
+        std::memcpy(&word, data + i, sizeof word);
+        if (word != kAllSync) break;
+        i += sizeof word;
+    }
+    while (i < size && data[i] == kSyncByte) ++i;
+    return i;
+}
+
 // The byte-by-byte search: single bytes are taken until a sync byte; the byte after it is taken
-// with it, and unless that pair opens a header both are used up. Returns where the first such
-// pair starts; the caller still needs its four bytes.
+// with it, and unless that pair opens a header both are used up. So in a run of sync bytes they
+// pair up among themselves, and only the last one of an odd run pairs with the byte after the
+// run. Returns where the first pair that opens a header starts; the caller still needs its four
+// bytes.
 std::optional<std::uint64_t> FindHeaderStart(ByteSource& source, std::uint64_t offset) {
     bool syncAtViewEnd = false;
     for (;;) {
@@ -82,13 +98,16 @@ std::optional<std::uint64_t> FindHeaderStart(ByteSource& source, std::uint64_t o
                 }
                 i = static_cast<std::size_t>(static_cast<const std::uint8_t*>(sync) - view.data());
             }
-            if (i + 1 == size) {
+            const std::size_t runEnd = SyncRunEnd(view.data(), i, size);
+            const bool lastSyncUnpaired = (runEnd - i) % 2 != 0;
+            i = runEnd;
+            if (!lastSyncUnpaired) continue;
+            if (runEnd == size) {
                 syncAtViewEnd = true;
-                i = size;
                 break;
             }
-            if (IsSecondHeaderByte(view[i + 1])) return offset + i;
-            i += 2;
+            if (IsSecondHeaderByte(view[runEnd])) return offset + runEnd - 1;
+            i = runEnd + 1;
         }
         offset += i;
     }

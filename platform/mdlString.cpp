@@ -1,6 +1,5 @@
 #include "mdlString.h"
 
-#include <cmath>
 #include <cstdio>
 #include <limits>
 

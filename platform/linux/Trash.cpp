@@ -87,6 +87,17 @@ std::string JoinUnderDirectory(const std::string& directory, const std::string& 
     return directory == "/" ? "/" + name : directory + "/" + name;
 }
 
+// The file system of `path`, or of its nearest existing ancestor while it does not exist yet.
+dev_t DeviceOfNearest(std::string path) {
+    struct stat st {};
+    while (stat(path.c_str(), &st) != 0) {
+        const std::size_t slash = path.find_last_of('/');
+        if (slash == std::string::npos || path == "/") return static_cast<dev_t>(-1);
+        path = slash == 0 ? "/" : path.substr(0, slash);
+    }
+    return st.st_dev;
+}
+
 // The mount point holding `directory` (which is canonical): the highest ancestor on `device`.
 std::string TopDirectory(std::string directory, dev_t device) {
     while (directory != "/") {
@@ -186,9 +197,8 @@ TrashResult MoveToTrash(const std::string& path) {
     if (lstat(source.c_str(), &item) != 0) return Failure(errno);
 
     const std::string home = HomeTrashDirectory();
-    struct stat homeTrash {};
-    if (!home.empty() && PrepareTrash(home) && stat(home.c_str(), &homeTrash) == 0 &&
-        homeTrash.st_dev == item.st_dev) {
+    if (!home.empty() && DeviceOfNearest(home) == item.st_dev) {
+        if (!PrepareTrash(home)) return Failure(errno);
         return MoveInto(home, source, name, source);
     }
     const std::string topdir = TopDirectory(directory, item.st_dev);

@@ -1,4 +1,5 @@
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -12,57 +13,40 @@ inline std::uint32_t FakeTick() {
     return gFakeTickMs;
 }
 
-// Records what a copy reports, in order, and plays the user: it can press Cancel during a given
-// Yield, let time pass on every Yield, or run any code in the middle of a copy.
+// Records what a copy reports, in order ("file NAME", "total N", "done N", "show", "close",
+// "yield"), and plays the user: it presses Cancel during a chosen Yield, lets time pass
+// on every Yield, or runs any code there.
 class FakeProgressSink : public ProgressSink {
   public:
-    // "file NAME", "total N", "done N", "show", "close", "yield", "clear".
     std::vector<std::string> events;
-    std::string fileName;
-    std::int64_t total = 0;
-    std::int64_t done = 0;
+    std::int64_t total = 0, done = 0;
     bool cancel = false;
     int yields = 0;
-    int cancelAtYield = 0;         // 1-based; 0 never
-    std::uint32_t msPerYield = 0;  // moves gFakeTickMs
-    std::function<void(int yield)> onYield;
+    int cancelAtYield = 0;  // 1-based; 0 never
+    std::uint32_t msPerYield = 0;
+    std::function<void()> onYield;
 
-    void SetFileName(const std::string& name) override {
-        fileName = name;
-        events.push_back("file " + name);
+    void SetFileName(const std::string& name) override { events.push_back("file " + name); }
+    void SetTotal(std::int64_t n) override {
+        events.push_back("total " + std::to_string(total = n));
     }
-    void SetTotal(std::int64_t value) override {
-        total = value;
-        events.push_back("total " + std::to_string(value));
-    }
-    void SetDone(std::int64_t value) override {
-        done = value;
-        events.push_back("done " + std::to_string(value));
-    }
+    void SetDone(std::int64_t n) override { events.push_back("done " + std::to_string(done = n)); }
     void ShowDialog() override { events.push_back("show"); }
     void CloseDialog() override { events.push_back("close"); }
     bool CancelRequested() const override { return cancel; }
-    void ClearCancel() override {
-        cancel = false;
-        events.push_back("clear");
-    }
+    void ClearCancel() override { cancel = false; }
     void Yield() override {
-        ++yields;
         events.push_back("yield");
         gFakeTickMs += msPerYield;
-        if (yields == cancelAtYield) cancel = true;
-        if (onYield) onYield(yields);
+        if (++yields == cancelAtYield) cancel = true;
+        if (onYield) onYield();
     }
 
     int Count(const std::string& event) const {
-        int n = 0;
-        for (const auto& e : events) n += e == event;
-        return n;
+        return static_cast<int>(std::count(events.begin(), events.end(), event));
     }
-    // Index of the first occurrence, or -1.
     int IndexOf(const std::string& event) const {
-        for (std::size_t i = 0; i < events.size(); ++i)
-            if (events[i] == event) return static_cast<int>(i);
-        return -1;
+        const auto at = std::find(events.begin(), events.end(), event);
+        return at == events.end() ? -1 : static_cast<int>(at - events.begin());
     }
 };

@@ -140,6 +140,61 @@ TEST(MP3UtilsScan, ReadingResetsOnlyVBR) {
     EXPECT_EQ(Of(reader), (Values{192, 44100, 1, true, false, true}));
 }
 
+// The scan as plainly stepwise reading, a byte or a header at a time, to hold the reader against.
+Values StepwiseScan(const Bytes& file) {
+    static constexpr int kRates[16] = {0,   32,  40,  48,  56,  64,  80,  96,
+                                       112, 128, 160, 192, 224, 256, 320, 999};
+    static constexpr int kFrequencies[4] = {44100, 48000, 32000, 0};
+    Values v = kNewReader;
+    std::uint8_t h[4] = {};
+    std::size_t pos = 0, start = 0;
+    auto read = [&](int first, int count) {
+        if (pos + count > file.size()) return false;
+        for (int i = first; i < first + count; ++i) h[i] = file[pos++];
+        return true;
+    };
+    bool full = read(0, 4), found = false, padding = false;
+    int frames = 0, index = 0;
+    while (full) {
+        if (h[0] == 0xFF && (h[1] == 0xFA || h[1] == 0xFB)) {
+            found = true;
+            const int previous = index;
+            index = h[2] >> 4, padding = (h[2] >> 1) & 1;
+            v.bitRate = kRates[index];
+            if (frames != 0 && previous != index) return v.vbr = true, v;
+            if (frames == 0) {
+                v.channelMode = h[3] >> 6, v.stereo = v.channelMode != 3, v.crc = h[1] & 1;
+                v.samplingFrequency = kFrequencies[(h[2] >> 2) & 3];
+                if (v.samplingFrequency == 0) return v;
+            }
+            if (++frames > 9) return v;
+        }
+        if (!found) {
+            full =
+                read(0, 1) && (h[0] != 0xFF || (read(1, 1) && (h[1] >> 1 != 0x7D || read(2, 2))));
+            start = pos - 4;
+        } else {
+            start += 144 * v.bitRate * 1000 / v.samplingFrequency + padding;
+            pos = start;
+            full = read(0, 4);
+        }
+    }
+    return v;
+}
+
+TEST(MP3UtilsScan, AgreesWithStepwiseReadingOnNoise) {
+    const std::uint8_t alphabet[] = {0xFF, 0xFF, 0xFF, 0xFA, 0xFB, 0x00, 0x90, 0x92, 0xB0, 0x02};
+    std::uint32_t seed = 1;
+    for (int round = 0; round < 3000; ++round) {
+        Bytes bytes(1 + seed % 1200);
+        for (auto& b : bytes) {
+            seed = seed * 1664525 + 1013904223;
+            b = alphabet[(seed >> 16) % sizeof alphabet];
+        }
+        EXPECT_EQ(Scan(bytes), StepwiseScan(bytes)) << round;
+    }
+}
+
 class MP3UtilsFile : public ScratchDir {};
 
 TEST_F(MP3UtilsFile, RealEncodings) {

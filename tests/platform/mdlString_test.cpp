@@ -4,69 +4,47 @@
 
 #include <vector>
 
-using mdlString::CountOccurrences;
-using mdlString::NextToken;
-using mdlString::TrimmedStr;
+using namespace mdlString;
 
-namespace {
-
-struct TokenStep {
-    std::string token;
-    std::int16_t positionAfter;
-};
-
-void ExpectTokens(const std::string& text, const std::string& delimiter, std::int16_t start,
-                  const std::vector<TokenStep>& steps) {
-    std::int16_t position = start;
-    for (std::size_t i = 0; i < steps.size(); ++i) {
-        SCOPED_TRACE("call " + std::to_string(i + 1));
-        EXPECT_EQ(NextToken(text, delimiter, position), steps[i].token);
-        EXPECT_EQ(position, steps[i].positionAfter);
+// Each row: text, delimiter, start, then (token, position after) per call.
+TEST(NextToken, Walks) {
+    struct Row {
+        std::string text, delimiter;
+        std::int16_t start;
+        std::vector<std::pair<std::string, std::int16_t>> calls;
+    };
+    const Row rows[] = {
+        {"a.mp3|bb.mp3|", "|", 1, {{"a.mp3", 7}, {"bb.mp3", 14}, {"", 0}, {"", 0}}},
+        {"a||b|", "|", 1, {{"a", 3}, {"", 4}, {"b", 6}}},
+        {"abc|", "|", 9, {{"", 0}}},
+        {"a|last", "|", 1, {{"a", 3}, {"", 0}}},
+        {"abc", "", 3, {{"", 4}, {"", 5}, {"", 0}}},
+        {"a<>b<>", "<>", 1, {{"a", 3}, {">b", 6}}},
+        {"a|", "|", -3, {{"", 0}}},
+        {std::string(32766, 'x') + "|y|", "|", 1, {{"", 0}}},  // no wrap past 32767
+    };
+    for (const Row& row : rows) {
+        std::int16_t position = row.start;
+        for (const auto& [token, after] : row.calls) {
+            EXPECT_EQ(NextToken(row.text, row.delimiter, position), token) << row.text;
+            EXPECT_EQ(position, after) << row.text;
+        }
     }
 }
 
-}  // namespace
-
-TEST(NextToken, WalksAListOfTerminatedItems) {
-    ExpectTokens("a.mp3|bb.mp3|", "|", 1, {{"a.mp3", 7}, {"bb.mp3", 14}, {"", 0}, {"", 0}});
-}
-
-TEST(NextToken, EdgeCases) {
-    ExpectTokens("a||b|", "|", 1, {{"a", 3}, {"", 4}, {"b", 6}});      // empty token between two
-    ExpectTokens("abc|", "|", 9, {{"", 0}});                           // start beyond the end
-    ExpectTokens("a|last", "|", 1, {{"a", 3}, {"", 0}});               // unterminated item lost
-    ExpectTokens("abc", "", 2, {{"", 3}, {"", 4}, {"", 5}, {"", 0}});  // empty delimiter
-    ExpectTokens("a<>b<>", "<>", 1, {{"a", 3}, {">b", 6}});            // moves past one character
-    ExpectTokens("a|", "|", 0, {{"", 0}});
-    ExpectTokens("a|", "|", -3, {{"", 0}});
-}
-
-TEST(NextToken, StopsInsteadOfOverflowingThePosition) {
-    std::string text(32766, 'x');
-    text += "|y|";
-    std::int16_t position = 1;
-    EXPECT_EQ(NextToken(text, "|", position), "");
-    EXPECT_EQ(position, 0);
-}
-
-TEST(CountOccurrences, CountsWithoutOverlap) {
+TEST(CountOccurrences, WithoutOverlap) {
     EXPECT_EQ(CountOccurrences("aaaa", "aa"), 2);
     EXPECT_EQ(CountOccurrences("aaa", "aa"), 1);
     EXPECT_EQ(CountOccurrences("", "|"), 0);
-    EXPECT_EQ(CountOccurrences("a|b|c|", "|"), 3);
     EXPECT_EQ(CountOccurrences("A|", "a"), 0);
     EXPECT_EQ(CountOccurrences("abc", ""), 0);
 }
 
-TEST(TrimmedStr, PlainLocaleFreeText) {
-    EXPECT_EQ(TrimmedStr(1), "1");
-    EXPECT_EQ(TrimmedStr(-1), "-1");
-    EXPECT_EQ(TrimmedStr(0), "0");
-    EXPECT_EQ(TrimmedStr(std::int32_t{-2147483647 - 1}), "-2147483648");
+TEST(TrimmedStr, LocaleFreeText) {
+    EXPECT_EQ(TrimmedStr(1) + TrimmedStr(-1) + TrimmedStr(0), "1-10");
     EXPECT_EQ(TrimmedStr(1935.5f), "1935.5");
     EXPECT_EQ(TrimmedStr(-0.25f), "-0.25");
     EXPECT_EQ(TrimmedStr(1440.0f), "1440");
     EXPECT_EQ(TrimmedStr(-0.0f), "0");
-    EXPECT_EQ(TrimmedStr(1234567.0f), "1234567");
     EXPECT_EQ(TrimmedStr(0.1f), "0.1");
 }
