@@ -1,0 +1,45 @@
+// FillFileList on a directory of many MP3 files against `ls -l` on the same directory, side by
+// side. Prints each run and the median ratio (ours / ls); at most 5 is the target.
+// Usage: fill_list_bench [files=20000] [runs=7]
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <QApplication>
+#include <cstdlib>
+#include <filesystem>
+
+#include "FileListFill.h"
+#include "FileListView.h"
+#include "WindowBench.h"
+
+using namespace windowbench;
+
+int main(int argc, char** argv) {
+    const int files = argc > 1 ? std::atoi(argv[1]) : 20000;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
+    PrivateHome home;
+    QApplication app(argc, argv);
+    const std::string dir = home.Path("many");
+    std::filesystem::create_directories(dir);
+    for (int i = 0; i < files; ++i) {
+        const std::string path = dir + "/Track " + std::to_string(i) + ".mp3";
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (fd < 0) return 1;
+        if (::ftruncate(fd, 4096 + i) != 0) return 1;
+        const struct timespec times[2] = {{0, UTIME_OMIT}, {1700000000 + i * 3571L, 0}};
+        ::futimens(fd, times);
+        ::close(fd);
+    }
+
+    FileListView list;
+    std::vector<double> ratios;
+    for (int run = 0; run < runs; ++run) {
+        const double ls = Seconds([&] { Run({"ls", "-l", dir}); });
+        const double ours = Seconds([&] { FillFileList(list, dir + "/", "*.mp3", false); });
+        ratios.push_back(ours / ls);
+        std::printf("run %d: FillFileList %.3f s (%d rows), ls -l %.3f s, ratio %.2f\n", run + 1,
+                    ours, list.topLevelItemCount(), ls, ours / ls);
+    }
+    std::printf("median ratio FillFileList / ls -l: %.2f (target <= 5)\n", Median(ratios));
+    return 0;
+}

@@ -1,0 +1,75 @@
+// Saves a picture of the main window with files in both lists: screenshot_main_window OUT.png
+// Runs in a private home so the user's settings stay untouched.
+#include <QApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTreeWidgetItem>
+
+#include "frmMain.h"
+#include "mdlRegistry.h"
+
+namespace {
+
+void WriteSized(const QString& path, qint64 size, const QByteArray& head, const QDateTime& time) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return;
+    file.write(head);
+    file.resize(size);
+    file.setFileTime(time, QFileDevice::FileModificationTime);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // A short, fixed home keeps the directory boxes readable in the picture.
+    QTemporaryDir scratch;
+    struct ScratchHome {
+        QString path;
+        explicit ScratchHome(const QString& where) : path(where) { QDir().mkpath(path); }
+        ~ScratchHome() { QDir(path).removeRecursively(); }
+    } home(QStringLiteral("/tmp/player"));
+    qputenv("HOME", home.path.toUtf8());
+    qputenv("XDG_CONFIG_HOME", (scratch.path() + "/.config").toUtf8());
+    qputenv("XDG_DATA_HOME", (scratch.path() + "/.local/share").toUtf8());
+    QApplication app(argc, argv);
+    const QString out =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
+
+    const QString mp3Dir = home.path + "/Music";
+    const QString bmuDir = home.path + "/NWN/music";
+    QDir().mkpath(mp3Dir);
+    QDir().mkpath(bmuDir);
+    const QDateTime base(QDate(2024, 3, 14), QTime(20, 15, 42));
+    const struct {
+        const char* name;
+        qint64 size;
+    } songs[] = {{"Harbour Lights.mp3", 4812306}, {"Night Watch.mp3", 3390148},
+                 {"Tavern Jig.mp3", 2204117},     {"The Long Road.mp3", 6021990},
+                 {"Winter Market.mp3", 5110024},  {"footsteps.mp3", 38412}};
+    int minutes = 0;
+    for (const auto& song : songs) {
+        WriteSized(mp3Dir + '/' + song.name, song.size, "ID3", base.addSecs(minutes += 517));
+    }
+    const struct {
+        const char* name;
+        qint64 size;
+    } bmus[] = {
+        {"Harbour Lights.bmu", 4812314}, {"Night Watch.bmu", 3390156}, {"footsteps.wav", 38420}};
+    for (const auto& bmu : bmus) {
+        WriteSized(bmuDir + '/' + bmu.name, bmu.size, "BMU V1.0",
+                   base.addDays(1).addSecs(minutes += 61));
+    }
+    using namespace mdlRegistry;
+    WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "MP3Dir", mp3Dir.toStdString());
+    WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "BMUDir", bmuDir.toStdString());
+
+    frmMain window;
+    window.lvwMP3List->topLevelItem(2)->setSelected(true);
+    window.lvwMP3List->topLevelItem(4)->setSelected(true);
+    window.cmdConvertToBMU->setEnabled(true);
+    window.show();
+    QApplication::processEvents();
+    return window.grab().save(out) ? 0 : 1;
+}
