@@ -37,9 +37,8 @@ std::string DestinationName(const std::string& name, const ConvertOptions& optio
 std::string Refusal(const std::string& given, const BatchFiles& batch, const std::string& name,
                     const ConvertOptions& options) {
     std::error_code error;
-    if (fs::is_directory(given, error) || name.empty() || name == "." || name == "..") {
-        return std::strerror(EISDIR);
-    }
+    if (fs::is_directory(given, error)) return std::strerror(EISDIR);
+    if (name.empty() || name == "." || name == "..") return "not a file name";
     std::string destination =
         platform::JoinPath(batch.destinationDir, DestinationName(name, options));
     if (fs::equivalent(given, destination, error)) return "the result would replace the source";
@@ -67,8 +66,9 @@ void PrintLine(std::FILE* out, const std::string& file, const std::string& what)
     std::fprintf(out, "%s: %s\n", file.c_str(), what.c_str());
 }
 
-}  // namespace
-
+// The batches the files make: one per source directory, in the order the directories first
+// appear, each with its files in the order given. given[b][i] is the index into `files` of
+// entry i of batch b.
 std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string>& files,
                                          const std::string& outputDir,
                                          std::vector<std::vector<std::size_t>>& given) {
@@ -90,6 +90,8 @@ std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string>& files,
     }
     return batches;
 }
+
+}  // namespace
 
 int RunConvert(const ConvertOptions& options, const std::string& outputDir,
                const std::vector<std::string>& files, CliQuestions& questions, ProgressSink& sink,

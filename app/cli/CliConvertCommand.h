@@ -18,11 +18,4 @@ int RunConvert(const ConvertOptions& options, const std::string& outputDir,
                const std::vector<std::string>& files, CliQuestions& questions, ProgressSink& sink,
                std::FILE* out);
 
-// The batches the files make: one per source directory, in the order the directories first
-// appear, each with its files in the order given. given[b][i] is the index into `files` of
-// entry i of batch b.
-std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string>& files,
-                                         const std::string& outputDir,
-                                         std::vector<std::vector<std::size_t>>& given);
-
 }  // namespace tunewrap::cli
