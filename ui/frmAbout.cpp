@@ -7,9 +7,11 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <utility>
+#include <vector>
 
 #include "AboutLinks.h"
-#include "Twips.h"
+#include "TwipsLayout.h"
 #include "Version.h"
 
 namespace {
@@ -38,7 +40,7 @@ frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
     setWindowTitle("About");
-    const Twips twips(font());
+    std::vector<PlacedControl> layout;
 
     lblTitle = new QLabel(this);
     QFont titleFont("Arial");
@@ -46,12 +48,10 @@ frmAbout::frmAbout(QWidget* owner)
     titleFont.setPointSizeF(14.25);
     lblTitle->setFont(titleFont);
     lblTitle->setAlignment(Qt::AlignCenter);
-    // The title keeps its designed width but grows with its own font when that is taller.
-    const QRect titleRect = twips.rect(120, 120, 4935, 375);
-    lblTitle->setGeometry(titleRect.x(), titleRect.y(), titleRect.width(),
-                          std::max(titleRect.height(), QFontMetrics(titleFont).height()));
+    layout.push_back({lblTitle, {120, 120, 4935, 375}});
 
-    // One row per fact: the caption right-aligned in front, the value or link behind it.
+    // One row per fact: the caption right-aligned in front, the value or link behind it. Links
+    // keep the size of their text, so only their designed position counts.
     struct Row {
         QLabel*& caption;
         const char* captionText;
@@ -66,29 +66,33 @@ frmAbout::frmAbout(QWidget* owner)
         {lblHomePageLabel, "Home Page:", lblHomePage, aboutlinks::kHomePage, 1440, true},
         {lblAddingBMUsLabel, "Adding BMUs:", lblAddingBMUs, aboutlinks::kAddingBMUs, 1800, true},
     };
+    std::vector<std::pair<QLabel*, int>> links;
     for (const Row& row : rows) {
         row.caption = new QLabel(row.captionText, this);
         row.caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        row.caption->setGeometry(twips.rect(120, row.top, 1095, 255));
+        layout.push_back({row.caption, {120, row.top, 1095, 255}});
         row.value = new QLabel(row.valueText, this);
         row.value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (row.link) {
             MakeLink(row.value);
-            row.value->move(twips.point(1320, row.top));
             row.value->installEventFilter(this);
+            links.emplace_back(row.value, row.top);
         } else {
-            row.value->setGeometry(twips.rect(1320, row.top, 3735, 255));
+            layout.push_back({row.value, {1320, row.top, 3735, 255}});
         }
     }
 
     cmdOK = new QPushButton("OK", this);
-    cmdOK->setGeometry(twips.rect(2040, 2160, 1095, 375));
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    layout.push_back({cmdOK, {2040, 2160, 1095, 375}});
 
-    setFixedSize(twips.size(5175, 2655));
-    Form_Load();
+    Form_Load();  // the title's text counts in the fitting below
+    const LayoutScale scale = FittingScale(layout, font());
+    Place(layout, scale);
+    for (const auto& [link, top] : links) link->move(scale.ToPixelsX(1320), scale.ToPixelsY(top));
+    setFixedSize(scale.ToPixelsX(5175), scale.ToPixelsY(2655));
 }
 
 void frmAbout::Form_Load() {

@@ -218,7 +218,10 @@ void ShellDelete(platform::WindowHandle, const std::string& sFileList, const std
         if (path.empty()) continue;
         std::string directory, name;
         SplitMask(path, directory, name);
-        if (!HasWildcard(name)) {
+        // "*" and "?" may be part of a file name here: a path that exists as written is that
+        // entry alone, or deleting "a*.mp3" would take every name it matches along with it.
+        struct stat st {};
+        if (!HasWildcard(name) || lstat(path.c_str(), &st) == 0) {
             DeleteOne(path, bPermanent);
             continue;
         }

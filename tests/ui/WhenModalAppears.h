@@ -3,18 +3,11 @@
 #include <QTimer>
 #include <functional>
 
-namespace testsupport {
-
-// The widget application that qt_test_main made before the first test ran.
-inline QApplication& App() {
-    return *qobject_cast<QApplication*>(QCoreApplication::instance());
-}
-
 // Runs `act` on the first modal widget of type T as soon as the event loop of a modal exec()
 // shows it. The caller then enters that exec().
 template <typename T>
 void WhenModalAppears(std::function<void(T*)> act) {
-    auto* poll = new QTimer(&App());
+    auto* poll = new QTimer(QCoreApplication::instance());
     poll->setInterval(0);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
         if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
@@ -25,5 +18,3 @@ void WhenModalAppears(std::function<void(T*)> act) {
     });
     poll->start();
 }
-
-}  // namespace testsupport
