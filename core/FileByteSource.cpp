@@ -3,12 +3,21 @@
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <filesystem>
 
 FileByteSource::~FileByteSource() {
     if (file_ != nullptr) std::fclose(file_);
 }
 
 bool FileByteSource::Open(const std::string& path) {
+    // Opening a pipe named like a song would wait for a writer and hang the caller.
+    std::error_code unknown;
+    const auto type = std::filesystem::status(path, unknown).type();
+    if (!unknown && type != std::filesystem::file_type::regular) {
+        error_ = type == std::filesystem::file_type::directory ? std::strerror(EISDIR)
+                                                               : "Not a regular file";
+        return false;
+    }
     errno = 0;
     file_ = std::fopen(path.c_str(), "rb");
     if (file_ == nullptr) {
@@ -18,7 +27,7 @@ bool FileByteSource::Open(const std::string& path) {
     // Our own buffer does the buffering; a second one in stdio would only copy twice.
     std::setvbuf(file_, nullptr, _IONBF, 0);
     buffer_ = std::make_unique<std::uint8_t[]>(kBufferSize);
-    // A directory opens on some systems and only fails on the first read: find out now.
+    // A read error shows here rather than as a file without headers.
     if (!Fill(0)) {
         error_ = std::strerror(errno != 0 ? errno : EIO);
         return false;

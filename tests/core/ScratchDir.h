@@ -19,13 +19,12 @@ inline std::string TestDataPath(const std::string& name) {
 class ScratchDir : public ::testing::Test {
   protected:
     void SetUp() override {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "tunewrap-XXXXXX").string();
-        ASSERT_NE(mkdtemp(tmpl.data()), nullptr);
-        root_ = tmpl;
+        std::string pattern = (std::filesystem::temp_directory_path() / "tunewrap-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        root_ = pattern;
         for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
-            const auto dir = root_ / name;
-            std::filesystem::create_directory(dir);
-            setenv(name, dir.c_str(), 1);
+            std::filesystem::create_directory(root_ / name);
+            setenv(name, (root_ / name).c_str(), 1);
         }
     }
     void TearDown() override {
@@ -34,14 +33,12 @@ class ScratchDir : public ::testing::Test {
     }
 
     std::string Path(const std::string& name) const { return (root_ / name).string(); }
-
     std::string Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
-        std::ofstream out(Path(name), std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(Path(name), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
         return Path(name);
     }
-
     static std::vector<std::uint8_t> Read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

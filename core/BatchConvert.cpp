@@ -1,0 +1,184 @@
+#include "BatchConvert.h"
+
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "ConvertFile.h"
+#include "MP3Utils.h"
+#include "PathJoin.h"
+#include "Suitability.h"
+#include "mdlFileOps.h"
+
+namespace tunewrap {
+
+namespace {
+
+using CopyFunction = ConvertResult (*)(const std::string&, const std::string&, const std::string&,
+                                       bool, ProgressSink&, SystemTimer&);
+
+struct Refill {
+    const char* mask;
+    bool append;
+};
+
+// What sets the two jobs apart; everything else they do alike.
+struct Direction {
+    ListId source;       // the list and the pane the files come from
+    ListId destination;  // the pane they go to, whose list is refilled at the end
+    const char* extension;
+    const char* wavExtension;  // with "rename .wav" on; null where the option plays no part
+    CopyFunction copy;
+    bool checksSuitability;
+    std::vector<Refill> refills;
+};
+
+const Direction kToBMU{.source = ListId::MP3,
+                       .destination = ListId::BMU,
+                       .extension = ".bmu",
+                       .wavExtension = ".wav",
+                       .copy = &ConvertFileToBMU,
+                       .checksSuitability = true,
+                       .refills = {{"*.bmu", false}, {"*.wav", true}}};
+const Direction kToMP3{.source = ListId::BMU,
+                       .destination = ListId::MP3,
+                       .extension = ".mp3",
+                       .wavExtension = nullptr,
+                       .copy = &ConvertFileToMP3,
+                       .checksSuitability = false,
+                       .refills = {{"*.mp3", false}}};
+
+constexpr std::size_t kReplacedTail = 4;  // ".mp3", ".bmu", ".wav"
+
+bool Checked(ConversionHost& host, OptionId option) {
+    return host.OptionState(option) == 1;
+}
+
+std::string DestinationName(const std::string& sourceName, const char* extension) {
+    const std::size_t kept =
+        sourceName.size() > kReplacedTail ? sourceName.size() - kReplacedTail : 0;
+    return sourceName.substr(0, kept) + extension;
+}
+
+bool AnsweredYes(ConversionHost& host, const std::string& text, const std::string& title,
+                 MsgIcon icon, MsgButton defaultButton) {
+    return host.AskYesNo(text, title, icon, defaultButton) == MsgButton::Yes;
+}
+
+// Writing a file over itself would replace the source with its converted bytes.
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ignored;
+    return std::filesystem::equivalent(a, b, ignored);
+}
+
+class Batch {
+  public:
+    Batch(const Direction& direction, ConversionHost& host, ProgressSink& sink)
+        : d_(direction), host_(host), sink_(sink) {}
+
+    std::vector<FileOutcome> Run() {
+        host_.BeginBusy();
+        const int count = host_.EntryCount(d_.source);
+        for (int position = 1; position <= count; ++position) {
+            if (sink_.CancelRequested()) break;
+            // The list may have been refilled meanwhile; what is gone is not guessed at.
+            if (position > host_.EntryCount(d_.source)) break;
+            if (!host_.EntrySelected(d_.source, position)) continue;
+            outcomes_.push_back(ConvertEntry(host_.EntryName(d_.source, position)));
+            const bool goOn = outcomes_.back().kind != FileOutcome::Kind::Failed ||
+                              AskToGoOnAfterFailure(outcomes_.back());
+            host_.DeselectEntry(d_.source, position);
+            if (!goOn) break;
+        }
+        const std::string directory =
+            host_.DirectoryText(d_.destination) + platform::kPathSeparator;
+        for (const Refill& refill : d_.refills) {
+            host_.RefillList(d_.destination, directory, refill.mask, refill.append);
+        }
+        host_.EndBusy();
+        sink_.ClearCancel();
+        return std::move(outcomes_);
+    }
+
+  private:
+    // One selected entry, from the overwrite question to the copy. Both directory texts are taken
+    // once, so every step of the file works on the same two paths.
+    FileOutcome ConvertEntry(const std::string& sourceName) {
+        const std::string sourcePath =
+            platform::JoinPath(host_.DirectoryText(d_.source), sourceName);
+        const bool renameWav = d_.wavExtension != nullptr && Checked(host_, OptionId::WAVExtension);
+        const std::string destinationName =
+            DestinationName(sourceName, renameWav ? d_.wavExtension : d_.extension);
+        FileOutcome outcome;
+        outcome.sourceName = sourceName;
+        outcome.destinationPath =
+            platform::JoinPath(host_.DirectoryText(d_.destination), destinationName);
+        auto fail = [&outcome](std::string reason) {
+            outcome.kind = FileOutcome::Kind::Failed;
+            outcome.reason = std::move(reason);
+            return outcome;
+        };
+
+        if (SameFile(sourcePath, outcome.destinationPath)) {
+            return fail("Source and destination are the same file");
+        }
+        if (!Checked(host_, OptionId::OverwriteAll) &&
+            mdlFileOps::FileExists(outcome.destinationPath) &&
+            !AnsweredYes(host_, destinationName + " already exists. Do you want to overwrite it?",
+                         "File Exists", MsgIcon::Question, MsgButton::No)) {
+            outcome.kind = FileOutcome::Kind::SkippedExists;
+            return outcome;
+        }
+        if (d_.checksSuitability) {
+            MP3Utils reader;
+            if (!reader.MP3File(sourcePath)) return fail(reader.OpenError());
+            const SuitabilityReport report = CheckSuitability(sourceName, reader, renameWav);
+            if (report.WarningWanted() &&
+                !AnsweredYes(host_, WarningText(sourceName, report), "Warning",
+                             MsgIcon::Exclamation, MsgButton::Yes)) {
+                outcome.kind = FileOutcome::Kind::SkippedUnsuitable;
+                return outcome;
+            }
+        }
+        if (!stopwatch_) stopwatch_.emplace();
+        const ConvertResult result =
+            d_.copy(sourcePath, outcome.destinationPath, sourceName,
+                    Checked(host_, OptionId::PreserveFileDateTime), sink_, *stopwatch_);
+        switch (result.status) {
+            case ConvertResult::Status::Converted:
+                break;
+            case ConvertResult::Status::Cancelled:
+                outcome.kind = FileOutcome::Kind::Cancelled;
+                break;
+            case ConvertResult::Status::Failed:
+                return fail(result.reason);
+        }
+        return outcome;
+    }
+
+    bool AskToGoOnAfterFailure(const FileOutcome& failed) {
+        return AnsweredYes(host_,
+                           failed.sourceName + " could not be converted:" + "\r\n" + failed.reason +
+                               "\r\n" + "\r\n" +
+                               "Do you want to continue with the remaining files?",
+                           "Conversion Failed", MsgIcon::Exclamation, MsgButton::Yes);
+    }
+
+    const Direction& d_;
+    ConversionHost& host_;
+    ProgressSink& sink_;
+    std::optional<SystemTimer> stopwatch_;  // made when the first copy needs it
+    std::vector<FileOutcome> outcomes_;
+};
+
+}  // namespace
+
+std::vector<FileOutcome> ConvertToBMU(ConversionHost& host, ProgressSink& sink) {
+    return Batch(kToBMU, host, sink).Run();
+}
+
+std::vector<FileOutcome> ConvertToMP3(ConversionHost& host, ProgressSink& sink) {
+    return Batch(kToMP3, host, sink).Run();
+}
+
+}  // namespace tunewrap
