@@ -3,6 +3,7 @@
 #include <signal.h>
 
 #include <csignal>
+#include <initializer_list>
 
 namespace tunewrap::cli {
 namespace {
