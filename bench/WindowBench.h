@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -26,6 +28,11 @@ class PrivateHome {
     }
     std::string Path(const std::string& relative) const {
         return dir_.path().toStdString() + '/' + relative;
+    }
+    // Path() of a directory that is created first.
+    std::string Directory(const std::string& relative) const {
+        std::filesystem::create_directories(Path(relative));
+        return Path(relative);
     }
 
   private:
@@ -54,6 +61,11 @@ inline bool Run(std::vector<std::string> args) {
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The numeric command-line argument at `index`, or `fallback` when it is not given.
+inline long Arg(int argc, char** argv, int index, long fallback) {
+    return argc > index ? std::atol(argv[index]) : fallback;
 }
 
 inline double Median(std::vector<double> values) {

@@ -16,14 +16,12 @@
 using namespace windowbench;
 
 int main(int argc, char** argv) {
-    const long mib = argc > 1 ? std::atol(argv[1]) : 256;
-    const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+    const long mib = Arg(argc, argv, 1, 256);
+    const long runs = Arg(argc, argv, 2, 5);
     PrivateHome home;
+    const std::string mp3Dir = home.Directory("mp3");
+    const std::string bmuDir = home.Directory("bmu");
     QApplication app(argc, argv);
-    const std::string mp3Dir = home.Path("mp3");
-    const std::string bmuDir = home.Path("bmu");
-    std::filesystem::create_directories(mp3Dir);
-    std::filesystem::create_directories(bmuDir);
     {
         // 128 kbit/s stereo frames, so the file passes the suitability test without a warning.
         const std::string header("\xFF\xFB\x90\x00", 4);
@@ -48,7 +46,7 @@ int main(int argc, char** argv) {
 
     const std::string cpTarget = home.Path("cp.bmu");
     std::vector<double> ratios;
-    for (int run = 0; run < runs; ++run) {
+    for (long run = 0; run < runs; ++run) {
         ::sync();
         const double cp = Seconds([&] {
             Run({"cp", "--reflink=never", mp3Dir + "/big.mp3", cpTarget});
@@ -58,9 +56,11 @@ int main(int argc, char** argv) {
         const double ours = Seconds([&] { window.cmdConvertToBMU_Click(); });
         const auto size = std::filesystem::file_size(bmuDir + "/big.bmu");
         ratios.push_back(ours / cp);
-        std::printf("run %d: window %.3f s (%lld bytes), cp %.3f s, ratio %.2f\n", run + 1, ours,
+        std::printf("run %ld: window %.3f s (%lld bytes), cp %.3f s, ratio %.2f\n", run + 1, ours,
                     static_cast<long long>(size), cp, ours / cp);
+        // Both copies start without an old destination to replace.
         std::filesystem::remove(cpTarget);
+        std::filesystem::remove(bmuDir + "/big.bmu");
     }
     std::printf("median ratio window / cp: %.2f (target <= 1.2)\n", Median(ratios));
     return 0;

@@ -15,13 +15,12 @@
 using namespace windowbench;
 
 int main(int argc, char** argv) {
-    const int files = argc > 1 ? std::atoi(argv[1]) : 20000;
-    const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
+    const long files = Arg(argc, argv, 1, 20000);
+    const long runs = Arg(argc, argv, 2, 7);
     PrivateHome home;
+    const std::string dir = home.Directory("many");
     QApplication app(argc, argv);
-    const std::string dir = home.Path("many");
-    std::filesystem::create_directories(dir);
-    for (int i = 0; i < files; ++i) {
+    for (long i = 0; i < files; ++i) {
         const std::string path = dir + "/Track " + std::to_string(i) + ".mp3";
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (fd < 0) return 1;
@@ -33,11 +32,11 @@ int main(int argc, char** argv) {
 
     FileListView list;
     std::vector<double> ratios;
-    for (int run = 0; run < runs; ++run) {
+    for (long run = 0; run < runs; ++run) {
         const double ls = Seconds([&] { Run({"ls", "-l", dir}); });
         const double ours = Seconds([&] { FillFileList(list, dir + "/", "*.mp3", false); });
         ratios.push_back(ours / ls);
-        std::printf("run %d: FillFileList %.3f s (%d rows), ls -l %.3f s, ratio %.2f\n", run + 1,
+        std::printf("run %ld: FillFileList %.3f s (%d rows), ls -l %.3f s, ratio %.2f\n", run + 1,
                     ours, list.topLevelItemCount(), ls, ours / ls);
     }
     std::printf("median ratio FillFileList / ls -l: %.2f (target <= 5)\n", Median(ratios));

@@ -30,7 +30,6 @@ int ShowWindowOnce(int argc, char** argv) {
 }
 
 void MakeFiles(const std::string& dir, const char* extension, int count) {
-    std::filesystem::create_directories(dir);
     for (int i = 0; i < count; ++i) {
         const std::string path = dir + "/Song number " + std::to_string(i) + extension;
         const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -45,18 +44,18 @@ void MakeFiles(const std::string& dir, const char* extension, int count) {
 
 int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--child") == 0) return ShowWindowOnce(argc, argv);
-    const int files = argc > 1 ? std::atoi(argv[1]) : 2000;
-    const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
+    const int files = static_cast<int>(Arg(argc, argv, 1, 2000));
+    const long runs = Arg(argc, argv, 2, 7);
     PrivateHome home;
-    MakeFiles(home.Path("mp3"), ".mp3", files);
-    MakeFiles(home.Path("bmu"), ".bmu", files / 2);
+    MakeFiles(home.Directory("mp3"), ".mp3", files);
+    MakeFiles(home.Directory("bmu"), ".bmu", files / 2);
     MakeFiles(home.Path("bmu"), ".wav", files - files / 2);
     using namespace mdlRegistry;
     WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "MP3Dir", home.Path("mp3"));
     WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "BMUDir", home.Path("bmu"));
 
     std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
+    for (long run = 0; run < runs; ++run) {
         const std::string command = std::string(argv[0]) + " --child";
         FILE* child = ::popen(command.c_str(), "r");
         double seconds = 0;
@@ -69,8 +68,8 @@ int main(int argc, char** argv) {
         }
         ::pclose(child);
         times.push_back(seconds);
-        std::printf("run %d: window shown after %.3f s (%d + %d rows)\n", run + 1, seconds, mp3Rows,
-                    bmuRows);
+        std::printf("run %ld: window shown after %.3f s (%d + %d rows)\n", run + 1, seconds,
+                    mp3Rows, bmuRows);
     }
     std::printf("median start-up to window shown: %.3f s (target < 0.5 s)\n", Median(times));
     return 0;

@@ -57,8 +57,7 @@ void FillFileList(FileListView& list, const std::string& dirWithSeparator, const
         if (EndsInLowerWav(name) && ProbeWave(path) != WaveProbe::NotWave) continue;
         struct stat info {};
         if (::stat(path.c_str(), &info) != 0) continue;
-        rows.append(FileListView::NewRow(QString::fromStdString(name),
-                                         texts.SizeText(mdlFileOps::GetFileLength(path)),
+        rows.append(FileListView::NewRow(name, texts.SizeText(mdlFileOps::GetFileLength(path)),
                                          texts.DateText(info.st_mtim.tv_sec)));
     }
     list.addTopLevelItems(rows);

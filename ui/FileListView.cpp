@@ -63,9 +63,21 @@ void FileListView::ApplySort() {
     sortItems(sortKey_, sortOrder_ == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
-QTreeWidgetItem* FileListView::NewRow(const QString& name, const QString& size,
+QTreeWidgetItem* FileListView::NewRow(const std::string& fileName, const QString& size,
                                       const QString& date) {
-    return new FileRow({name, size, date});
+    const QString shown = QString::fromStdString(fileName);
+    auto* row = new FileRow({shown, size, date});
+    // Names that are not valid UTF-8 show with replacement characters; keep the real bytes so
+    // the batch jobs can still open the file.
+    if (shown.toStdString() != fileName) {
+        row->setData(NameColumn, Qt::UserRole, QByteArray::fromStdString(fileName));
+    }
+    return row;
+}
+
+std::string FileListView::FileName(const QTreeWidgetItem& row) {
+    const QVariant raw = row.data(NameColumn, Qt::UserRole);
+    return raw.isValid() ? raw.toByteArray().toStdString() : row.text(NameColumn).toStdString();
 }
 
 template <typename Handle>

@@ -1,6 +1,7 @@
 #pragma once
 #include <QPoint>
 #include <QTreeWidget>
+#include <string>
 
 // A file list in report style: columns Name, Size, Modified; several rows selectable; sorted by
 // the visible text of one column, without regard to case. The sort key and order belong to the
@@ -18,7 +19,10 @@ class FileListView : public QTreeWidget {
     void ApplySort();                             // after rows were added
 
     // Rows are added unsorted; the caller applies the sort once the batch is in.
-    static QTreeWidgetItem* NewRow(const QString& name, const QString& size, const QString& date);
+    static QTreeWidgetItem* NewRow(const std::string& fileName, const QString& size,
+                                   const QString& date);
+    // The name as the file system has it, also when it is no valid text in the user's encoding.
+    static std::string FileName(const QTreeWidgetItem& row);
 
   signals:
     // The user clicked an item or changed the selection with the keyboard. Selection changes

@@ -27,7 +27,7 @@ bool frmMain::EntrySelected(ListId list, int position) {
 
 std::string frmMain::EntryName(ListId list, int position) {
     const QTreeWidgetItem* item = EntryItem(list, position);
-    return item != nullptr ? item->text(FileListView::NameColumn).toStdString() : std::string();
+    return item != nullptr ? FileListView::FileName(*item) : std::string();
 }
 
 void frmMain::DeselectEntry(ListId list, int position) {

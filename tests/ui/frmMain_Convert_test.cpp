@@ -63,12 +63,12 @@ class Converting : public MainWindowTest {
 TEST_F(Converting, ToBmuAsksWarnsCopiesAndRefillsTheDestination) {
     const std::string song = Frames(true, 12);
     WriteFile(Path("Music/song.mp3"), song);
-    WriteFile(Path("Music/beep.mp3"), Frames(false, 12));
+    WriteFile(Path("Music/zap.mp3"), Frames(false, 12));
     WriteFile(Path("Music/kept.mp3"), Frames(true, 3));
     WriteFile(Path("Game/music/song.bmu"), "old");
     auto window = Open();
     Script(*window, {MsgButton::Yes, MsgButton::Yes});
-    Select(*window->lvwMP3List, {"song.mp3", "beep.mp3"});
+    Select(*window->lvwMP3List, {"song.mp3", "zap.mp3"});
     window->cmdConvertToBMU->setEnabled(true);
     window->cmdConvertToBMU->click();
 
@@ -82,7 +82,7 @@ TEST_F(Converting, ToBmuAsksWarnsCopiesAndRefillsTheDestination) {
     EXPECT_EQ(questions[1].defaultButton, MsgButton::Yes);
     EXPECT_TRUE(busyWhenAsked);
     EXPECT_EQ(ReadFile(Path("Game/music/song.bmu")), "BMU V1.0" + song);
-    EXPECT_EQ(Names(*window->lvwBMUList), (std::vector<std::string>{"beep.bmu", "song.bmu"}));
+    EXPECT_EQ(Names(*window->lvwBMUList), (std::vector<std::string>{"song.bmu", "zap.bmu"}));
     EXPECT_EQ(window->CountSelectedItems(*window->lvwMP3List), 0);
     ExpectIdle(*window);
 }

@@ -10,7 +10,7 @@ int DesignedPixels(const frmMain& window, int twips) {
     return static_cast<int>(std::lround(twips * window.lvwMP3List->width() / 5295.0));
 }
 
-TEST_F(Settings, FirstStartShowsHomeAndStoresTheDateOptionAtOnce) {
+TEST_F(Settings, FirstStartShowsHomeAndStoresTheDateOptionAtOnceAndOnEveryChange) {
     auto window = Open();
     EXPECT_EQ(window->txtMP3Dir->text().toStdString(), Home());
     EXPECT_EQ(window->txtBMUDir->text().toStdString(), Home());
@@ -27,6 +27,8 @@ TEST_F(Settings, FirstStartShowsHomeAndStoresTheDateOptionAtOnce) {
                     DesignedPixels(*window, designed[column]), 1);
     }
     EXPECT_NEAR(window->lvwBMUList->columnWidth(0), DesignedPixels(*window, 1890), 1);
+    window->chkPreserveFileDateTime->click();
+    EXPECT_EQ(Stored("PreserveFileDateTime"), "0");
 }
 
 TEST_F(Settings, GameFolderGivesTheDestinationAndListsAreFitted) {
@@ -123,14 +125,6 @@ TEST_F(Settings, ShutDownStoresEverythingButAnEmptyDirectoryBox) {
     EXPECT_EQ(Stored("WaveExtention"), "0");
     EXPECT_EQ(Stored("OverwriteAll"), "1");
     EXPECT_EQ(Stored("PreserveFileDateTime"), "1");
-}
-
-TEST_F(Settings, TheDateOptionIsStoredTheMomentItChanges) {
-    auto window = Open();
-    window->chkPreserveFileDateTime->click();
-    EXPECT_EQ(Stored("PreserveFileDateTime"), "0");
-    window->chkOverwriteAll->click();
-    EXPECT_EQ(Stored("OverwriteAll"), "<absent>");
 }
 
 }  // namespace
