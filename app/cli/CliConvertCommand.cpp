@@ -1,7 +1,5 @@
 #include "CliConvertCommand.h"
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 
 #include "BatchConvert.h"
@@ -22,25 +20,6 @@ std::string WithoutTrailingSeparators(std::string dir) {
 std::string DirectoryOf(const std::string& file) {
     std::string parent = fs::path(file).parent_path().string();
     return parent.empty() ? "." : WithoutTrailingSeparators(parent);
-}
-
-std::string DestinationName(const std::string& name, const ConvertOptions& options) {
-    std::string stem = name.substr(0, name.size() > 4 ? name.size() - 4 : 0);
-    if (!options.toBMU) return stem + ".mp3";
-    return stem + (options.renameWav ? ".wav" : ".bmu");
-}
-
-// Files the window could never offer: directories, and a source that would be written over by
-// its own result (to-bmu of "x.bmu", to-mp3 of "x.mp3"), which would destroy it.
-std::string Refusal(const std::string& given, const BatchFiles& batch, const std::string& name,
-                    const ConvertOptions& options) {
-    std::error_code error;
-    if (fs::is_directory(given, error)) return std::strerror(EISDIR);
-    if (name.empty() || name == "." || name == "..") return "not a file name";
-    std::string destination =
-        platform::JoinPath(batch.destinationDir, DestinationName(name, options));
-    if (fs::equivalent(given, destination, error)) return "the result would replace the source";
-    return {};
 }
 
 std::string OutcomeText(const FileOutcome& outcome) {
@@ -100,11 +79,6 @@ int RunConvert(const ConvertOptions& options, const std::string& outputDir,
     bool stopped = false;
     for (std::size_t b = 0; b < batches.size(); ++b) {
         BatchFiles& batch = batches[b];
-        std::vector<std::string> refusals(batch.names.size());
-        for (std::size_t i = 0; i < batch.names.size(); ++i) {
-            refusals[i] = Refusal(files[given[b][i]], batch, batch.names[i], options);
-            if (!refusals[i].empty()) batch.selected[i] = false;
-        }
         std::vector<FileOutcome> outcomes;
         if (!stopped) {
             CliHost host(options, batch, questions);
@@ -115,11 +89,8 @@ int RunConvert(const ConvertOptions& options, const std::string& outputDir,
         std::size_t next = 0;
         for (std::size_t i = 0; i < batch.names.size(); ++i) {
             const std::string& file = files[given[b][i]];
-            if (!refusals[i].empty()) {
-                PrintLine(out, file, "failed: " + refusals[i]);
-                allConverted = false;
-            } else if (!stopped && !batch.selected[i] && next < outcomes.size() &&
-                       outcomes[next].sourceName == batch.names[i]) {
+            if (!stopped && !batch.selected[i] && next < outcomes.size() &&
+                outcomes[next].sourceName == batch.names[i]) {
                 const FileOutcome& outcome = outcomes[next++];
                 PrintLine(out, file, OutcomeText(outcome));
                 allConverted = allConverted && outcome.kind == FileOutcome::Kind::Converted;

@@ -20,7 +20,7 @@ struct BatchFiles {
     std::string sourceDir;
     std::string destinationDir;
     std::vector<std::string> names;
-    std::vector<bool> selected;  // an entry the tool refuses beforehand is left unselected
+    std::vector<bool> selected;
 };
 
 class CliHost : public ConversionHost {

