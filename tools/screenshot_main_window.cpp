@@ -1,9 +1,11 @@
-// Saves a picture of the main window with files in both lists: screenshot_main_window OUT.png
+// Saves a picture of the main window with files in both lists, and optionally one with the
+// list menu open: screenshot_main_window OUT.png [MENU.png]
 // Runs in a private home so the user's settings stay untouched.
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTreeWidgetItem>
 
@@ -71,5 +73,17 @@ int main(int argc, char* argv[]) {
     window.cmdConvertToBMU->setEnabled(true);
     window.show();
     QApplication::processEvents();
-    return window.grab().save(out) ? 0 : 1;
+    if (!window.grab().save(out)) return 1;
+    if (argc <= 2) return 0;
+
+    // With a second file name: the same window with the list menu open over the selection. The
+    // menu is a window of its own, so it is drawn onto the picture where it stands.
+    window.lvwMP3List_MouseUp(Qt::RightButton,
+                              window.lvwMP3List->viewport()->mapToGlobal(QPoint(150, 96)));
+    QApplication::processEvents();
+    QPixmap shot = window.grab();
+    QPainter(&shot).drawPixmap(window.mapFromGlobal(window.mnuPopup->pos()),
+                               window.mnuPopup->grab());
+    window.mnuPopup->close();
+    return shot.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
 }

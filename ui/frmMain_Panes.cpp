@@ -1,5 +1,6 @@
 // The two directory panes: browsing for another directory, and the About button beside them.
-#include "PathJoin.h"
+#include <QFile>
+
 #include "frmAbout.h"
 #include "frmMain.h"
 #include "mdlBrowseForFolder.h"
@@ -11,10 +12,12 @@ namespace {
 // nothing in it will be selected), and the pane lists the new directory.
 void BrowsePane(frmMain& window, const char* title, QLineEdit* box, QPushButton* convertButton,
                 void (frmMain::*refreshPane)()) {
-    const std::string chosen = mdlBrowseForFolder::BrowseForFolder(
-        static_cast<platform::WindowHandle>(window.winId()), title, box->text().toStdString());
+    // The picker speaks the file system's bytes; the box shows text.
+    const std::string chosen =
+        mdlBrowseForFolder::BrowseForFolder(static_cast<platform::WindowHandle>(window.winId()),
+                                            title, QFile::encodeName(box->text()).toStdString());
     if (chosen.empty()) return;
-    box->setText(QString::fromStdString(chosen));
+    box->setText(QFile::decodeName(QByteArray::fromStdString(chosen)));
     convertButton->setEnabled(false);
     (window.*refreshPane)();
 }

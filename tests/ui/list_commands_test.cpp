@@ -2,7 +2,7 @@
 
 #include <QMenu>
 
-#include "MainWindowFixture.h"
+#include "PanesFixture.h"
 #include "ShowProperties.h"
 #include "frmProperties.h"
 
@@ -10,11 +10,11 @@ using tunewrap::MsgButton;
 
 namespace {
 
-class ListCommandsTest : public MainWindowFixture {
+class ListCommandsTest : public PanesFixture {
   protected:
     void TearDown() override {
         showproperties::SetFileManagerForTesting(nullptr);
-        MainWindowFixture::TearDown();
+        PanesFixture::TearDown();
     }
     static bool InTrash(const QString& name) {
         const QString trash = QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + "/Trash/";

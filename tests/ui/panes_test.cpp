@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "MainWindowFixture.h"
+#include "PanesFixture.h"
 #include "WhenModalAppears.h"
 #include "frmAbout.h"
 
 namespace {
 
-class PanesTest : public MainWindowFixture {
+class PanesTest : public PanesFixture {
   protected:
     // The picker answers `chosen` and notes what it was asked.
     void Answer(const QString& chosen) {
