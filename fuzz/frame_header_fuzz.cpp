@@ -48,12 +48,21 @@ bool HasHeaderPair(std::span<const std::uint8_t> bytes) {
     return false;
 }
 
-std::string ScratchFile() {
-    char pattern[] = "/tmp/tunewrap-fuzz-XXXXXX";
-    const int fd = mkstemp(pattern);
-    if (fd >= 0) close(fd);
-    return pattern;
-}
+// One file per process, rewritten for every input and removed when the run ends.
+class ScratchFile {
+  public:
+    ScratchFile() {
+        char pattern[] = "/tmp/tunewrap-fuzz-XXXXXX";
+        const int fd = mkstemp(pattern);
+        if (fd >= 0) close(fd);
+        path_ = pattern;
+    }
+    ~ScratchFile() { unlink(path_.c_str()); }
+    const std::string& path() const { return path_; }
+
+  private:
+    std::string path_;
+};
 
 }  // namespace
 
@@ -75,7 +84,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     if (!HasHeaderPair(bytes)) FUZZ_CHECK(SameValues(whole, MP3Utils()));
 
-    static const std::string path = ScratchFile();
+    static const ScratchFile scratch;
+    const std::string& path = scratch.path();
     std::FILE* file = std::fopen(path.c_str(), "wb");
     FUZZ_CHECK(file != nullptr);
     FUZZ_CHECK(std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());

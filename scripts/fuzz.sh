@@ -22,9 +22,18 @@ for target in "${targets[@]}"; do
     mkdir -p "$work"
     echo "== $target: $seconds s"
     log=build-fuzz/$target.log
+    limits=(-rss_limit_mb=2048)
+    asan=$ASAN_OPTIONS
+    if [ "$target" = settings_fuzz ]; then
+        # Qt's INI reader asks for lengths read from a damaged "@Variant(...)" value, gigabytes
+        # at times; as in any process the request fails and Qt goes on. Memory actually used
+        # stays limited.
+        limits+=(-malloc_limit_mb=1048576)
+        asan=$asan:allocator_may_return_null=1
+    fi
     status=0
-    build-fuzz/fuzz/$target -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-        -print_final_stats=1 -artifact_prefix=build-fuzz/findings/"$target"- \
+    ASAN_OPTIONS=$asan build-fuzz/fuzz/$target -max_total_time="$seconds" -timeout=10 \
+        "${limits[@]}" -print_final_stats=1 -artifact_prefix=build-fuzz/findings/"$target"- \
         "$work" fuzz/corpus/"$target" >"$log" 2>&1 || status=$?
     grep -E '^stat::number_of_executed_units|^SUMMARY' "$log" || true
     if [ "$status" -ne 0 ]; then
