@@ -22,29 +22,42 @@ bool WriteAll(int fd, const char* bytes, std::size_t size, std::string& error) {
     return true;
 }
 
+ByteCopier::ByteCopier(int from, int to, std::string_view head)
+    : from_(from), to_(to), buffer_(std::max<std::size_t>(kChunkBytes, head.size())) {
+    std::copy(head.begin(), head.end(), buffer_.begin());
+    filled_ = static_cast<std::int64_t>(head.size());
+}
+
 bool ByteCopier::Add(std::int64_t bytes, std::string& error) {
     pending_ += bytes;
-    if (pending_ < kChunkBytes) return true;
-    return Flush(error);
+    while (filled_ + pending_ >= kChunkBytes) {
+        const std::int64_t room = kChunkBytes - filled_;
+        if (!Read(room, error)) return false;
+        pending_ -= room;
+        if (!WriteAll(to_, buffer_.data(), static_cast<std::size_t>(filled_), error)) return false;
+        filled_ = 0;
+    }
+    return true;
 }
 
 bool ByteCopier::Flush(std::string& error) {
-    const std::int64_t bytes = pending_;
+    if (!Read(pending_, error)) return false;
     pending_ = 0;
-    return Copy(bytes, error);
+    const std::size_t size = static_cast<std::size_t>(filled_);
+    filled_ = 0;
+    return WriteAll(to_, buffer_.data(), size, error);
 }
 
-bool ByteCopier::Copy(std::int64_t bytes, std::string& error) {
+bool ByteCopier::Read(std::int64_t bytes, std::string& error) {
     while (bytes > 0) {
-        const std::size_t want = static_cast<std::size_t>(std::min(bytes, kChunkBytes));
-        const ssize_t n = read(from_, buffer_.data(), want);
+        const ssize_t n = read(from_, buffer_.data() + filled_, static_cast<std::size_t>(bytes));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
             error = n < 0 ? std::strerror(errno)
                           : "The source file became shorter while it was being copied";
             return false;
         }
-        if (!WriteAll(to_, buffer_.data(), static_cast<std::size_t>(n), error)) return false;
+        filled_ += n;
         bytes -= n;
     }
     return true;

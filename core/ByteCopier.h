@@ -1,31 +1,35 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tunewrap {
 
 // Moves bytes from one descriptor's position to another's in large system calls while the caller
-// counts in small logical blocks. Queued bytes reach the destination a chunk at a time, so bytes
-// queued after the last whole chunk are never written unless Flush is called.
+// counts in small logical blocks. The destination is written in whole, aligned chunks (the bytes
+// given to the constructor first), so nothing queued is written before its chunk is complete or
+// Flush is called.
 class ByteCopier {
   public:
     // Large enough to keep system calls rare, small enough to stay in the processor's cache.
     static constexpr std::int64_t kChunkBytes = 256 << 10;
 
-    ByteCopier(int from, int to) : from_(from), to_(to), buffer_(kChunkBytes) {}
+    ByteCopier(int from, int to, std::string_view head);
 
-    // False with the OS's reason in `error` when a chunk could not be copied.
+    // False with the OS's reason in `error` when the source could not be read or the destination
+    // not written.
     bool Add(std::int64_t bytes, std::string& error);
     bool Flush(std::string& error);
 
   private:
-    bool Copy(std::int64_t bytes, std::string& error);
+    bool Read(std::int64_t bytes, std::string& error);
 
     int from_;
     int to_;
-    std::int64_t pending_ = 0;
     std::vector<char> buffer_;
+    std::int64_t filled_ = 0;   // bytes in the buffer, not yet written
+    std::int64_t pending_ = 0;  // bytes queued but not yet read
 };
 
 // Writes all of `bytes`, retrying short writes; false with the OS's reason.

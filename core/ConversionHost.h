@@ -10,7 +10,7 @@ enum class MsgButton { Yes, No };
 
 // What the batch jobs need of the window. Positions are 1-based, in displayed order.
 class ConversionHost {
-public:
+  public:
     virtual ~ConversionHost() = default;
 
     virtual int EntryCount(ListId list) = 0;

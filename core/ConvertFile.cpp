@@ -19,11 +19,11 @@ namespace {
 
 // What sets the two directions apart; the copy itself is the same.
 struct Direction {
-    bool writesHeader;        // to BMU: the header goes in front
+    std::string_view header;  // to BMU: goes in front of the copied bytes
     std::int64_t dropsBytes;  // to MP3: the first bytes of the source are skipped
 };
-constexpr Direction kToBMU{true, 0};
-constexpr Direction kToMP3{false, sizeof kBmuHeader};
+constexpr Direction kToBMU{{kBmuHeader, sizeof kBmuHeader}, 0};
+constexpr Direction kToMP3{{}, sizeof kBmuHeader};
 
 ConvertResult Failed(std::string reason) {
     return {ConvertResult::Status::Failed, std::move(reason)};
@@ -132,13 +132,9 @@ ConvertResult Convert(const Direction& direction, const std::string& sourcePath,
     if (!destination.ok()) return FailedWithErrno();
     TakeOverPermissions(destinationPath, destination.get());
 
-    std::string failure;
-    if (direction.writesHeader) {
-        WriteAll(destination.get(), kBmuHeader, sizeof kBmuHeader, failure);
-    } else if (!ReadAndDrop(source.get(), direction.dropsBytes)) {
-        failure = std::strerror(errno);
-    }
-    if (!failure.empty()) return Failed(failure);
+    // The header leaves with the first chunk of copied bytes, which keeps every write aligned.
+    ByteCopier copier(source.get(), destination.get(), direction.header);
+    if (!ReadAndDrop(source.get(), direction.dropsBytes)) return FailedWithErrno();
 
     // A source shorter than the header unwraps to an empty file.
     const std::int64_t payload =
@@ -156,7 +152,7 @@ ConvertResult Convert(const Direction& direction, const std::string& sourcePath,
     }
     stopwatch.StartTimer();
 
-    ByteCopier copier(source.get(), destination.get());
+    std::string failure;
     for (std::int64_t block = 1; block <= blockCount; ++block) {
         if (sink.CancelRequested()) break;
         if (!copier.Add(kBlockSize, failure)) break;
