@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstring>
 
 #include "ByteCopier.h"
@@ -65,6 +67,28 @@ class PartFile {
     bool kept_ = false;
 };
 
+// Beside the destination, under its name plus the suffix. A name too long to take the suffix is
+// cut at a character boundary and marked with a hash of the whole name, so that the longest
+// names still convert, two long names never share a part file, and a leftover is found again by
+// the next conversion of the same file.
+std::string PartFilePath(const std::string& destinationPath) {
+    const std::size_t slash = destinationPath.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    std::string name = destinationPath.substr(nameStart);
+    const std::size_t suffixLength = std::strlen(kPartFileSuffix);
+    if (name.size() + suffixLength > NAME_MAX) {
+        std::uint32_t hash = 2166136261u;  // FNV-1a
+        for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+        char mark[10];
+        std::snprintf(mark, sizeof mark, "~%08x", static_cast<unsigned>(hash));
+        std::size_t keep = NAME_MAX - suffixLength - (sizeof mark - 1);
+        while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+        name.resize(keep);
+        name += mark;
+    }
+    return destinationPath.substr(0, nameStart) + name + kPartFileSuffix;
+}
+
 // Skips up to `size` bytes by reading them; false with errno on a read error.
 bool ReadAndDrop(int fd, std::int64_t size) {
     char dropped[sizeof kBmuHeader];
@@ -101,7 +125,7 @@ ConvertResult Convert(const Direction& direction, const std::string& sourcePath,
     if (!S_ISREG(sourceStat.st_mode)) return Failed("Not a regular file");
 
     // A leftover of an interrupted conversion is replaced, never written through.
-    PartFile part(destinationPath + kPartFileSuffix);
+    PartFile part(PartFilePath(destinationPath));
     unlink(part.path().c_str());
     Descriptor destination(
         open(part.path().c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));

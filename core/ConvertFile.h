@@ -11,7 +11,8 @@ inline constexpr std::size_t kBlockSize = 4096;
 // More than this many whole blocks opens the progress dialog before the first block.
 inline constexpr std::int64_t kLargeBlockCount = 240;
 inline constexpr std::int32_t kSlowCopyMs = 3000;
-// The destination is written under its name plus this, and renamed once complete.
+// The destination is written under its name plus this, and renamed once complete. (A name too
+// long to take it is first shortened and marked with a hash of the whole name.)
 inline constexpr const char* kPartFileSuffix = ".tunewrap-part";
 
 struct ConvertResult {

@@ -6,3 +6,6 @@ scripts/setup.sh
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+# The same suite under the address and undefined-behaviour sanitizers, then a short fuzz run.
+scripts/sanitize.sh
+scripts/fuzz.sh 30

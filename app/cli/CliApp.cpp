@@ -27,11 +27,12 @@ stderr. Without a terminal each takes its default and is written to stderr with 
 an existing destination is skipped, an unsuitable file is converted (skipped with
 --skip-unsuitable), a failed file lets the others go on.
 
-Progress: on a terminal, a large or slow copy shows a progress line on stderr. Ctrl+C cancels
-the copy (its partial file is removed) and ends the run.
+Progress: on a terminal, a large or slow copy shows a progress line on stderr. Ctrl+C (or
+SIGTERM) cancels the copy (its partial file is removed) and ends the run.
 
 Exit status: 0 every file converted (info: every file read), 1 any file skipped or failed,
-2 usage error (unknown option, no files, missing -o directory), 130 cancelled with Ctrl+C.)";
+2 usage error (unknown option, no files, missing -o directory), 130 cancelled with Ctrl+C,
+143 cancelled by SIGTERM.)";
 
 struct Arguments {
     std::vector<std::string> files;

