@@ -6,6 +6,7 @@ scripts/setup.sh
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
-# The same suite under the address and undefined-behaviour sanitizers, then a short fuzz run.
-scripts/sanitize.sh
+# A short fuzz run, then the same suite under the address and undefined-behaviour sanitizers
+# (last, so that the run closes with ctest's summary).
 scripts/fuzz.sh 30
+scripts/sanitize.sh
