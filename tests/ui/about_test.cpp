@@ -1,28 +1,20 @@
-#include <gtest/gtest.h>
-
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include "AboutLinks.h"
-#include "UiTestApp.h"
-#include "frmAbout.h"
+#include "MainWindowFixture.h"
 
 namespace {
 
-class AboutTest : public UiTest {
-  protected:
-    void SetUp() override {
-        frmAbout::SetLinkOpenerForTesting([this](const QUrl& url) { opened.push_back(url); });
-        about.show();
-    }
-    void TearDown() override { frmAbout::SetLinkOpenerForTesting(nullptr); }
-    frmAbout about{nullptr};
-    std::vector<QUrl> opened;
-};
+using About = MainWindowTest;
 
-TEST_F(AboutTest, ShowsTheVersionAndOpensLinksOnTheLeftButtonOnly) {
+TEST_F(About, ShowsTheVersionAndOpensLinksOnTheLeftButtonOnly) {
+    std::vector<QUrl> opened;
+    frmAbout::SetLinkOpenerForTesting([&](const QUrl& url) { opened.push_back(url); });
+    frmAbout about(nullptr);
+    about.show();
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(about.lblTitle->text(), "Tunewrap - v0.35");
     for (QLabel* link : {about.lblEmail, about.lblHomePage, about.lblAddingBMUs}) {
@@ -44,14 +36,10 @@ TEST_F(AboutTest, ShowsTheVersionAndOpensLinksOnTheLeftButtonOnly) {
         EXPECT_TRUE(QFileInfo(opened.back().toLocalFile()).isFile());
     }
     EXPECT_EQ(opened.size(), 3u);
-}
-
-TEST_F(AboutTest, EnterAndEscapeClose) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        frmAbout dialog(nullptr);
-        dialog.show();
-        QTest::keyClick(&dialog, key);
-        EXPECT_FALSE(dialog.isVisible()) << key;
+        about.show();
+        QTest::keyClick(&about, key);
+        EXPECT_FALSE(about.isVisible()) << key;
     }
 }
 

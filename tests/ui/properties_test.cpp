@@ -1,37 +1,28 @@
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QLocale>
-#include <QTemporaryDir>
 
-#include "ShowProperties.h"
-#include "UiTestApp.h"
+#include "MainWindowFixture.h"
 #include "frmProperties.h"
 
 namespace {
 
-class PropertiesTest : public UiTest {
+class Properties : public MainWindowTest {
   protected:
-    std::string Write(const QString& name, const QByteArray& bytes) {
-        QFile file(QDir(tmp.path()).filePath(name));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return file.fileName().toStdString();
+    std::string Write(const std::string& name, const std::string& bytes) {
+        WriteFile(Path(name), bytes);
+        return Path(name);
     }
-    static QByteArray Sample(const char* name) {
-        QFile file(QString(TUNEWRAP_TEST_DATA_DIR "/") + name);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-        return file.readAll();
+    static std::string Sample(const char* name) {
+        return ReadFile(std::string(TUNEWRAP_TEST_DATA_DIR "/") + name);
     }
-    QTemporaryDir tmp;
 };
 
 // The header scan must meet the MP3 behind a BMU header exactly as it meets the MP3 itself.
-TEST_F(PropertiesTest, BmuFileShowsTheFactsOfTheMp3Inside) {
+TEST_F(Properties, BmuFileShowsTheFactsOfTheMp3Inside) {
     for (const char* sample :
          {"cbr128_joint.mp3", "cbr96_mono.mp3", "cbr192_joint.mp3", "cbr128_48k.mp3", "vbr.mp3"}) {
-        const QByteArray mp3 = Sample(sample);
+        const std::string mp3 = Sample(sample);
         frmProperties plain(nullptr, Write("song.mp3", mp3), false);
         frmProperties wrapped(nullptr, Write("song.wav", "BMU V1.0" + mp3), false);
         EXPECT_EQ(plain.Value("Type:"), "MP3 file");
@@ -44,7 +35,7 @@ TEST_F(PropertiesTest, BmuFileShowsTheFactsOfTheMp3Inside) {
     }
 }
 
-TEST_F(PropertiesTest, MeasuresAgainstTheChosenExpectation) {
+TEST_F(Properties, MeasuresAgainstTheChosenExpectation) {
     const std::string path = Write("tune.mp3", Sample("cbr128_joint.mp3"));
     frmProperties music(nullptr, path, false);
     EXPECT_EQ(music.Value("Bit rate:") + " " + music.Value("Sampling frequency:") + " " +
@@ -57,19 +48,16 @@ TEST_F(PropertiesTest, MeasuresAgainstTheChosenExpectation) {
               "- Channel mode is not mono");
 }
 
-TEST_F(PropertiesTest, OtherFilesShowWhereWhatAndHowBig) {
-    frmProperties text(nullptr, Write("notes.txt", QByteArray(1234, 'x')), false);
-    EXPECT_EQ(text.Value("Folder:"), QDir::toNativeSeparators(tmp.path()));
+TEST_F(Properties, OtherFilesShowWhereWhatAndHowBig) {
+    frmProperties text(nullptr, Write("notes.txt", std::string(1234, 'x')), false);
+    EXPECT_EQ(text.Value("Folder:"), QString::fromStdString(root_.string()));
     EXPECT_EQ(text.Value("Type:") + " " + text.Value("Size:"),
               "File " + QLocale().toString(1234) + " bytes");
     EXPECT_TRUE(text.Value("Bit rate:").isEmpty());
     // Paths arrive as directory + separator + name, also when the directory ends in one.
-    frmProperties gone(nullptr, tmp.path().toStdString() + "//gone.mp3", false);
+    frmProperties gone(nullptr, Path("") + "/gone.mp3", false);
     EXPECT_EQ(gone.Value("Name:") + " " + gone.Value("Size:"), "gone.mp3 unknown");
-}
-
-TEST_F(PropertiesTest, NoSessionBusMeansTheProgramsOwnDialog) {
-    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");  // then the program's own dialog shows
     EXPECT_FALSE(showproperties::AskFileManager(Write("a.mp3", "x")));
 }
 

@@ -1,0 +1,170 @@
+#include "MainWindowFixture.h"
+#include "frmProperties.h"
+
+namespace {
+
+// Music holds a.mp3 and b.mp3; Game/music holds x.bmu, a BMU file named y.wav and a wave file
+// (never listed).
+class Commands : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        StoreDirectories();
+        for (const char* file : {"Music/a.mp3", "Music/b.mp3", "Game/music/x.bmu"}) {
+            WriteFile(Path(file), "x");
+        }
+        WriteFile(Path("Game/music/y.wav"), "BMU V1.0");
+        WriteFile(Path("Game/music/real.wav"), "RIFF");
+        window = Open();
+        Script(*window);
+    }
+    bool InTrash(const std::string& name) const {
+        const std::string trash = Path("home/.local/share/Trash/");
+        return std::filesystem::exists(trash + "files/" + name) &&
+               std::filesystem::exists(trash + "info/" + name + ".trashinfo");
+    }
+    // The picker answers `chosen` and notes what it was asked.
+    void Answer(const std::string& chosen) {
+        mdlBrowseForFolder::SetAnswererForTesting(
+            [this, chosen](const std::string& title, const std::string& start) {
+                asked = title + "|" + start;
+                return chosen;
+            });
+    }
+    std::unique_ptr<frmMain> window;
+    std::string asked;
+};
+
+TEST_F(Commands, DeleteAsksOnceThenTrashesOnYesOnlyAndRefillsBothLists) {
+    const struct {
+        std::int16_t list;
+        Strings selected;
+        std::string question;
+        std::string dir;
+    } cases[] = {
+        {0, {}, "", "Music/"},  // nothing selected: nothing asked, nothing refilled
+        {0, {"a.mp3"}, "Are you sure you want to delete:\r\n\r\na.mp3", "Music/"},
+        {1, {"x.bmu", "y.wav"}, "Are you sure you want to delete these 2 files?", "Game/music/"},
+    };
+    for (const auto& c : cases) {
+        for (MsgButton reply : {MsgButton::No, MsgButton::Yes}) {
+            Script(*window, {reply});
+            window->intPopupList = c.list;
+            Select(window->List(static_cast<tunewrap::ListId>(c.list)), c.selected);
+            WriteFile(Path("Music/late.mp3"), "");  // only a refill lists it
+            window->mnuPopupDelete->trigger();
+            const Strings listed = Names(*window->lvwMP3List);
+            EXPECT_EQ(std::count(listed.begin(), listed.end(), "late.mp3"), !c.selected.empty());
+            EXPECT_EQ(questions, c.selected.empty() ? Strings{}
+                                                    : Strings{c.question + "|Confirm Delete|?Yes"});
+            for (const std::string& name : c.selected) {
+                EXPECT_EQ(Exists(c.dir + name), reply == MsgButton::No) << name;
+                EXPECT_EQ(InTrash(name), reply == MsgButton::Yes) << name;
+            }
+        }
+    }
+    EXPECT_TRUE(Exists("Music/b.mp3"));
+}
+
+TEST_F(Commands, OddNamesDeleteOnlyThemselvesAndFailuresDoNotStopTheRest) {
+    const Strings others = {"Music/a", "Music/a.mp3", "Music/b.mp3", "Music/ab.mp3"};
+    for (const char* name : {"a|b.mp3", "a*.mp3", "?.mp3"}) {
+        for (const std::string& file : others) WriteFile(Path(file), "x");
+        WriteFile(Path("Music/") + name, "x");
+        window->cmdMP3Refresh_Click();
+        window->intPopupList = 0;
+        Select(*window->lvwMP3List, {name});
+        Script(*window, {MsgButton::Yes});
+        window->mnuPopupDelete_Click();
+        EXPECT_FALSE(Exists(std::string("Music/") + name)) << name;
+        for (const std::string& other : others)
+            EXPECT_TRUE(Exists(other)) << name << " took " << other;
+    }
+    Select(*window->lvwMP3List, {"a.mp3", "b.mp3"});
+    window->SetAskYesNoHook([this](auto&&...) {
+        std::filesystem::remove(Path("Music/a.mp3"));  // gone before its turn comes
+        return MsgButton::Yes;
+    });
+    window->mnuPopupDelete_Click();
+    EXPECT_FALSE(Exists("Music/b.mp3"));
+    EXPECT_EQ(Names(*window->lvwMP3List), Strings{"ab.mp3"});
+}
+
+TEST_F(Commands, PropertiesAsksTheFileManagerFirstElseShowsItsOwnDialog) {
+    Strings paths;
+    for (bool fileManagerAnswers : {true, false}) {
+        showproperties::SetFileManagerForTesting([&](const std::string& path) {
+            paths.push_back(path);
+            return fileManagerAnswers;
+        });
+        window->intPopupList = 1;
+        Select(*window->lvwBMUList, {"y.wav"});
+        window->mnuPopupProperties_Click();
+        EXPECT_EQ(window->findChildren<frmProperties*>().size(), fileManagerAnswers ? 0 : 1);
+    }
+    EXPECT_EQ(paths, Strings(2, Path("Game/music") + "/y.wav"));
+    EXPECT_EQ(window->findChild<frmProperties*>()->Value("Name:"), "y.wav");
+}
+
+TEST_F(Commands, BrowseListsTheChoiceAndDisablesOnlyThatPanesButton) {
+    struct Pane {
+        const char* title;
+        QLineEdit* box;
+        FileListView* list;
+        QPushButton *convert, *otherConvert;
+        void (frmMain::*browse)();
+        std::string newFile;
+    };
+    const Pane panes[] = {
+        {"Select your MP3 directory", window->txtMP3Dir, window->lvwMP3List,
+         window->cmdConvertToBMU, window->cmdConvertToMP3, &frmMain::cmdPromptForMP3Dir_Click,
+         "c.mp3"},
+        {"Select your BMU directory", window->txtBMUDir, window->lvwBMUList,
+         window->cmdConvertToMP3, window->cmdConvertToBMU, &frmMain::cmdPromptForBMUDir_Click,
+         "c.bmu"},
+    };
+    for (const Pane& pane : panes) {
+        const std::string same = pane.box->text().toStdString();
+        WriteFile(Path("new/" + pane.newFile), "x");
+        for (const std::string& chosen : {std::string(), Path("new"), same}) {
+            Select(*pane.list, {Names(*pane.list).front()});
+            window->cmdConvertToBMU->setEnabled(true);
+            window->cmdConvertToMP3->setEnabled(true);
+            const QString box = pane.box->text();
+            const Strings names = Names(*pane.list), selected = Names(*pane.list, true);
+            WriteFile(same + "/late" + pane.newFile, "x");  // only a rebuilt list shows it
+            Answer(chosen);
+            (window.get()->*pane.browse)();
+            EXPECT_EQ(asked, pane.title + ("|" + box.toStdString()));
+            EXPECT_TRUE(pane.otherConvert->isEnabled());
+            if (chosen.empty()) {  // cancelled: nothing changes
+                EXPECT_EQ(pane.box->text(), box);
+                EXPECT_EQ(Names(*pane.list), names);
+                EXPECT_EQ(Names(*pane.list, true), selected);
+                EXPECT_TRUE(pane.convert->isEnabled());
+                continue;
+            }
+            EXPECT_EQ(pane.box->text().toStdString(), chosen);
+            const Strings listed = Names(*pane.list);
+            EXPECT_TRUE(std::count(listed.begin(), listed.end(),
+                                   chosen == same ? "late" + pane.newFile : pane.newFile));
+            EXPECT_TRUE(Names(*pane.list, true).empty());
+            EXPECT_FALSE(pane.convert->isEnabled());
+        }
+    }
+    Answer(Path("Music") + "/");  // a folder ending in a separator lists the same
+    window->cmdPromptForMP3Dir_Click();
+    EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"a.mp3", "b.mp3", "latec.mp3"}));
+}
+
+TEST_F(Commands, AboutOpensModallyOverTheWindow) {
+    QWidget* owner = nullptr;
+    WhenModalAppears<frmAbout>([&owner](frmAbout* about) {
+        owner = about->parentWidget();
+        about->cmdOK->click();
+    });
+    window->cmdInfo->click();
+    EXPECT_EQ(owner, window.get());
+}
+
+}  // namespace
