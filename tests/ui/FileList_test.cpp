@@ -27,36 +27,28 @@ TEST(FileListText, TimesUseTheOffsetInForceAtThatDateAndMidnightShowsNoTime) {
     tzset();
 }
 
-class Lists : public MainWindowTest {
-  protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        StoreDirectories();
-    }
-};
+using Lists = TwoFolders;
 
 TEST_F(Lists, DestinationShowsBmuDataButNotWaveAudio) {
-    const std::string music = "Game/music/";
-    WriteFile(Path(music + "riff.wav"), "RIFF....WAVEfmt ");
-    WriteFile(Path(music + "sfx.wav"), "BMU V1.0 mp3 bytes");
-    WriteFile(Path(music + "LOUD.WAV"), "RIFF it is, but not looked at");
-    WriteFile(Path(music + "tiny.wav"), "RI");
-    WriteFile(Path(music + "Theme.bmu"), "BMU V1.0");
-    WriteFile(Path(music + "notes.txt"), "");
-    std::filesystem::create_directories(Path(music + "folder.wav"));
+    const std::pair<const char*, const char*> files[] = {
+        {"riff.wav", "RIFF....WAVEfmt "}, {"sfx.wav", "BMU V1.0 mp3"},
+        {"LOUD.WAV", "RIFF..."},          {"tiny.wav", "RI"},
+        {"Theme.bmu", "BMU V1.0"},        {"notes.txt", ""}};
+    for (const auto& [name, bytes] : files) WriteFile(Path("Game/music/") + name, bytes);
+    std::filesystem::create_directories(Path("Game/music/folder.wav"));
     std::filesystem::create_directories(Path("Music/a.mp3"));
     WriteFile(Path("Music/empty.mp3"), "");
     WriteFile(Path("Music/caf\xE9.mp3"), "");  // no valid text, yet the batch must reach it
     auto window = Open();
-    EXPECT_EQ(Names(*window->lvwBMUList),
-              (Strings{"LOUD.WAV", "sfx.wav", "Theme.bmu", "tiny.wav"}));
-    EXPECT_EQ(Cell(*window->lvwMP3List, "a.mp3", 1), "         -1");
-    EXPECT_EQ(Cell(*window->lvwMP3List, "empty.mp3", 1), "          0");
-    EXPECT_EQ(Cell(*window->lvwBMUList, "Theme.bmu", 1), "          8");
-    EXPECT_FALSE(Cell(*window->lvwBMUList, "Theme.bmu", 2).empty());
+    FileListView &mp3s = *window->lvwMP3List, &bmus = *window->lvwBMUList;
+    EXPECT_EQ(Names(bmus), (Strings{"LOUD.WAV", "sfx.wav", "Theme.bmu", "tiny.wav"}));
+    EXPECT_EQ(bmus.topLevelItem(2)->text(1), "          8");
+    EXPECT_FALSE(bmus.topLevelItem(2)->text(2).isEmpty());
     Strings entries;
     for (int i = 1; i <= 4; ++i) entries.push_back(window->EntryName(tunewrap::ListId::MP3, i));
     EXPECT_EQ(entries, (Strings{"a.mp3", "caf\xE9.mp3", "empty.mp3", ""}));
+    EXPECT_EQ(mp3s.topLevelItem(0)->text(1), "         -1");
+    EXPECT_EQ(mp3s.topLevelItem(2)->text(1), "          0");
 }
 
 TEST_F(Lists, ColumnClicksToggleAndTheSortSurvivesARefill) {
@@ -93,17 +85,16 @@ TEST_F(Lists, PlainF5RefreshesThatListOnly) {
 }
 
 TEST_F(Lists, UserSelectionEnablesConvertingButCodeSelectionDoesNot) {
-    WriteFile(Path("Music/a.mp3"), "");
-    WriteFile(Path("Music/b.mp3"), "");
-    WriteFile(Path("Game/music/a.bmu"), "");
+    for (const char* file : {"Music/a.mp3", "Music/b.mp3", "Game/music/a.bmu"}) {
+        WriteFile(Path(file), "");
+    }
     auto window = Open();
     window->show();
     window->lvwMP3List->selectAll();
-    window->lvwBMUList->topLevelItem(0)->setSelected(true);
     window->cmdMP3Refresh_Click();
     window->intPopupList = 1;
     window->mnuPopupSelectAll->trigger();
-    EXPECT_EQ(Names(*window->lvwBMUList, true), Names(*window->lvwBMUList));
+    EXPECT_EQ(Names(*window->lvwBMUList, true), Strings{"a.bmu"});
     EXPECT_EQ(window->CountSelectedItems(*window->lvwMP3List), 0);
     EXPECT_FALSE(window->cmdConvertToBMU->isEnabled());
     EXPECT_FALSE(window->cmdConvertToMP3->isEnabled());
@@ -113,7 +104,6 @@ TEST_F(Lists, UserSelectionEnablesConvertingButCodeSelectionDoesNot) {
     QTest::keyClick(window->lvwMP3List, Qt::Key_Down);
     EXPECT_EQ(window->CountSelectedItems(*window->lvwMP3List), 1);
     EXPECT_TRUE(window->cmdConvertToBMU->isEnabled());
-
     FileListView& list = *window->lvwBMUList;
     QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
                       list.visualItemRect(list.topLevelItem(0)).center());
@@ -126,17 +116,15 @@ TEST_F(Lists, RightClickRemembersTheListAndOffersPropertiesForNoneOrOneFile) {
     auto window = Open();
     window->show();
     FileListView& list = *window->lvwBMUList;
-    const Strings both = {"a.bmu", "b.bmu"};
-    for (int selected : {0, 1, 2}) {
-        Select(list, Strings(both.begin(), both.begin() + selected));
+    for (const Strings& selected : {Strings{}, Strings{"a.bmu"}, Strings{"a.bmu", "b.bmu"}}) {
+        Select(list, selected);
         // On a selected row a right click keeps the selection; on empty space it clears it.
-        const QPoint at = selected > 0 ? list.visualItemRect(list.topLevelItem(0)).center()
-                                       : QPoint(5, list.viewport()->height() - 5);
+        const QPoint at = selected.empty() ? QPoint(5, list.viewport()->height() - 5)
+                                           : list.visualItemRect(list.topLevelItem(0)).center();
         QTest::mouseClick(list.viewport(), Qt::RightButton, Qt::NoModifier, at);
         EXPECT_EQ(window->intPopupList, 1);
-        EXPECT_TRUE(window->mnuPopup->isVisible());
-        EXPECT_EQ(window->mnuPopupProperties->isEnabled(), selected <= 1) << selected;
-        EXPECT_TRUE(window->mnuPopupDelete->isEnabled());
+        EXPECT_TRUE(window->mnuPopup->isVisible() && window->mnuPopupDelete->isEnabled());
+        EXPECT_EQ(window->mnuPopupProperties->isEnabled(), selected.size() <= 1);
         window->mnuPopup->hide();
     }
     QTest::mouseClick(window->lvwMP3List->viewport(), Qt::RightButton);

@@ -44,19 +44,25 @@ class MainWindowTest : public ScratchHome {
     bool Exists(const std::string& relative) const {
         return std::filesystem::exists(Path(relative));
     }
-
+    std::string SettingsFile() const { return Path("home/.config/Brenlo/Tunewrap.conf"); }
     static std::string Stored(const char* name, const char* key = mdlRegistry::kProgramKey) {
         std::string value;
-        if (mdlRegistry::ReadRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, name, value) != 0) {
-            return "<absent>";
-        }
-        return value;
+        const bool found =
+            mdlRegistry::ReadRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, name, value) == 0;
+        return found ? value : "<absent>";
     }
     static void Store(const char* name, const std::string& value,
                       const char* key = mdlRegistry::kProgramKey) {
         mdlRegistry::WriteRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, name, value);
     }
-    std::string SettingsFile() const { return Path("home/.config/Brenlo/Tunewrap.conf"); }
+    // Two panes with files: Music holds the source files, Game/music the destination files.
+    void StoreDirectories() {
+        Store("MP3Dir", Path("Music"));
+        Store("BMUDir", Path("Game/music"));
+        std::filesystem::create_directories(Path("Music"));
+        std::filesystem::create_directories(Path("Game/music"));
+    }
+    std::unique_ptr<frmMain> Open() { return std::make_unique<frmMain>(); }
 
     static Strings Names(const FileListView& list, bool selectedOnly = false) {
         Strings names;
@@ -66,27 +72,15 @@ class MainWindowTest : public ScratchHome {
         }
         return names;
     }
-    static std::string Cell(const FileListView& list, const std::string& name, int column) {
-        const auto found = list.findItems(QString::fromStdString(name), Qt::MatchExactly);
-        return found.isEmpty() ? "<missing>" : found[0]->text(column).toStdString();
+    static bool Listed(const FileListView& list, const std::string& name) {
+        return !list.findItems(QString::fromStdString(name), Qt::MatchExactly).isEmpty();
     }
-    // Exactly the rows named are selected afterwards.
-    static void Select(FileListView& list, const Strings& names) {
+    static void Select(FileListView& list, const Strings& names) {  // exactly these
         for (int i = 0; i < list.topLevelItemCount(); ++i) {
             QTreeWidgetItem* item = list.topLevelItem(i);
             item->setSelected(std::count(names.begin(), names.end(), item->text(0).toStdString()));
         }
     }
-
-    // Two panes with files: Music holds the source files, Game/music the destination files.
-    void StoreDirectories() {
-        Store("MP3Dir", Path("Music"));
-        Store("BMUDir", Path("Game/music"));
-        std::filesystem::create_directories(Path("Music"));
-        std::filesystem::create_directories(Path("Game/music"));
-    }
-
-    std::unique_ptr<frmMain> Open() { return std::make_unique<frmMain>(); }
 
     // Answers the window's questions from `answers` in turn (No once they run out) and notes
     // each as "text|title|icon default button", and whether the window looked busy meanwhile.
@@ -104,6 +98,8 @@ class MainWindowTest : public ScratchHome {
                                                       : MsgButton::No;
         });
     }
+    Strings questions;
+    bool busyWhenAsked = false;
 
     // Runs `act` on the first modal widget of type T once the caller's modal exec() shows it.
     template <typename T>
@@ -124,7 +120,13 @@ class MainWindowTest : public ScratchHome {
     static void Tick(QObject* dialog) {
         QMetaObject::invokeMethod(dialog->findChild<QObject*>("tmrTimer"), "timeout");
     }
+};
 
-    Strings questions;
-    bool busyWhenAsked = false;
+// A window over the Music and Game/music folders, opened once the test has filled them.
+class TwoFolders : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        StoreDirectories();
+    }
 };

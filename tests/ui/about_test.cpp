@@ -18,8 +18,6 @@ TEST_F(About, ShowsTheVersionAndOpensLinksOnTheLeftButtonOnly) {
     EXPECT_EQ(about.windowTitle(), "About");
     EXPECT_EQ(about.lblTitle->text(), "Tunewrap - v0.35");
     for (QLabel* link : {about.lblEmail, about.lblHomePage, about.lblAddingBMUs}) {
-        EXPECT_EQ(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        EXPECT_EQ(link->size(), link->sizeHint());  // only the text itself is clickable
         EXPECT_TRUE(about.rect().contains(link->geometry()));
         QTest::mouseClick(link, Qt::RightButton);
         QTest::mouseClick(link, Qt::MiddleButton);

@@ -103,80 +103,42 @@ TEST_F(ProgressDialog, CancelEscapeAndWindowCloseSetTheFlagAndCloseButUnloadDoes
     }
 }
 
-std::int64_t fakeNow = 0;
-
 using DialogSink = MainWindowTest;
 
-TEST_F(DialogSink, EachOpeningStartsAfreshAndCancelHoldsUntilCleared) {
+TEST_F(DialogSink, CancelDuringTheCopyLeavesNoDestinationAndEachOpeningStartsAfresh) {
     QWidget owner;
-    std::optional<ProgressDialogSink> sink{std::in_place, &owner, [] { return fakeNow; }};
-    sink->SetTotal(1 << 20);
-    sink->SetDone(1 << 20);
-    sink->ShowDialog();
-    QPointer<frmProgress> first = sink->Dialog();
-    const QImage emptyBar = first->BarImage();
-    Tick(first);
-    ASSERT_NE(first->BarImage(), emptyBar);
-    sink->SetFileName("second.mp3");
-    sink->ShowDialog();
-    FlushDeletes();
-    EXPECT_TRUE(first.isNull());
-    EXPECT_EQ(sink->Dialog()->findChild<QLabel*>("lblFileName")->text(), "second.mp3");
-    EXPECT_EQ(sink->Dialog()->BarImage(), emptyBar);  // 0 bytes until the first tick
-    sink->Dialog()->findChild<QPushButton*>("cmdCancel")->click();
-    sink->CloseDialog();  // already closed by Cancel: nothing happens
-    EXPECT_TRUE(sink->CancelRequested());
-    sink->ClearCancel();
-    EXPECT_FALSE(sink->CancelRequested());
-    sink->ShowDialog();
-    QPointer<frmProgress> open = sink->Dialog();
-    sink->RequestCancel();
-    EXPECT_TRUE(sink->CancelRequested() && !open->isVisible());
-    sink->ShowDialog();
-    open = sink->Dialog();
-    sink.reset();  // the dialog reads the sink's values: it must go with it
-    EXPECT_TRUE(open.isNull());
-}
-
-TEST_F(DialogSink, YieldHandlesEventsOnlyAfterTheIntervalOrANewDialog) {
-    QWidget owner;
-    ProgressDialogSink sink(&owner, [] { return fakeNow; });
-    int handled = 0;
-    const std::int64_t later = 1000 + ProgressDialogSink::kYieldIntervalMs;
-    // (time, open a dialog first, events handled so far); a skipped event waits for the next.
-    const std::tuple<std::int64_t, bool, int> steps[] = {
-        {1000, false, 1}, {later - 1, false, 1}, {later, false, 3}, {later, true, 4}};
-    for (const auto& [now, show, expected] : steps) {
-        fakeNow = now;
-        if (show) sink.ShowDialog();
-        QMetaObject::invokeMethod(
-            &owner, [&] { ++handled; }, Qt::QueuedConnection);
-        sink.Yield();
-        EXPECT_EQ(handled, expected) << now;
-    }
-}
-
-TEST_F(DialogSink, CancelDuringTheCopyLeavesNoDestination) {
-    QWidget owner;
-    ProgressDialogSink sink(&owner);
+    auto sink = std::make_unique<ProgressDialogSink>(&owner);
     SystemTimer stopwatch;
     WriteFile(Path("Long Song.mp3"), std::string(8 << 20, 'x'));
     // Runs at the copy's first yield (the dialog is open by then), as a click or a closing
     // window would.
     const std::function<void()> cancels[] = {
-        [&] { sink.Dialog()->findChild<QPushButton*>("cmdCancel")->click(); },
-        [&] { sink.RequestCancel(); }};
+        [&] { sink->Dialog()->findChild<QPushButton*>("cmdCancel")->click(); },
+        [&] { sink->RequestCancel(); }};
     for (const auto& cancel : cancels) {
-        sink.ClearCancel();
+        sink->ClearCancel();
         QTimer::singleShot(0, &owner, cancel);
         EXPECT_EQ(tunewrap::ConvertFileToBMU(Path("Long Song.mp3"), Path("Long Song.bmu"),
-                                             "Long Song.mp3", false, sink, stopwatch)
+                                             "Long Song.mp3", false, *sink, stopwatch)
                       .status,
                   tunewrap::ConvertResult::Status::Cancelled);
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root_), {}), 2)
-            << "home/ and the source";
-        EXPECT_EQ(sink.Dialog(), nullptr);
+            << "only home/ and the source";
+        EXPECT_EQ(sink->Dialog(), nullptr);
+        EXPECT_TRUE(sink->CancelRequested());
     }
+    sink->ShowDialog();
+    QPointer<frmProgress> first = sink->Dialog();
+    const QImage emptyBar = first->BarImage();  // 0 bytes until the first tick
+    sink->SetFileName("second.mp3");
+    sink->ShowDialog();
+    FlushDeletes();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(sink->Dialog()->findChild<QLabel*>("lblFileName")->text(), "second.mp3");
+    EXPECT_EQ(sink->Dialog()->BarImage(), emptyBar);
+    QPointer<frmProgress> open = sink->Dialog();
+    sink.reset();  // the dialog reads the sink's values: it must go with it
+    EXPECT_TRUE(open.isNull());
 }
 
 }  // namespace
