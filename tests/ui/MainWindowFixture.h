@@ -4,9 +4,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
-#include <memory>
-#include <string>
-#include <vector>
 
 #include "ShowProperties.h"
 #include "common/ScratchHome.h"
@@ -43,6 +40,9 @@ class MainWindowTest : public ScratchHome {
     std::string Home() const { return Path("home"); }
     bool Exists(const std::string& relative) const {
         return std::filesystem::exists(Path(relative));
+    }
+    static std::string Sample(const char* name) {  // an MP3 file of the test data
+        return ReadFile(std::string(TUNEWRAP_TEST_DATA_DIR "/") + name);
     }
     std::string SettingsFile() const { return Path("home/.config/Brenlo/Tunewrap.conf"); }
     static std::string Stored(const char* name, const char* key = mdlRegistry::kProgramKey) {

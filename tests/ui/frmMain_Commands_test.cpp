@@ -1,3 +1,7 @@
+#include <QLabel>
+#include <QTest>
+
+#include "AboutLinks.h"
 #include "MainWindowFixture.h"
 #include "frmProperties.h"
 
@@ -136,14 +140,33 @@ TEST_F(Commands, BrowseListsTheChoiceAndDisablesOnlyThatPanesButton) {
     EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"a.mp3", "b.mp3"}));
 }
 
-TEST_F(Commands, AboutOpensModallyOverTheWindow) {
-    QWidget* owner = nullptr;
-    WhenModalAppears<frmAbout>([&owner](frmAbout* about) {
-        owner = about->parentWidget();
-        about->cmdOK->click();
-    });
-    window->cmdInfo->click();
-    EXPECT_EQ(owner, window.get());
+TEST_F(Commands, AboutOpensModallyShowsTheVersionAndOpensLinksOnTheLeftButtonOnly) {
+    std::vector<QUrl> opened;
+    frmAbout::SetLinkOpenerForTesting([&](const QUrl& url) { opened.push_back(url); });
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        WhenModalAppears<frmAbout>([&](frmAbout* about) {
+            EXPECT_EQ(about->parentWidget(), window.get());
+            EXPECT_EQ(about->windowTitle(), "About");
+            EXPECT_EQ(about->lblTitle->text(), "Tunewrap - v0.35");
+            for (QLabel* link : {about->lblEmail, about->lblHomePage, about->lblAddingBMUs}) {
+                EXPECT_TRUE(about->rect().contains(link->geometry()));
+                for (auto button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton})
+                    QTest::mouseClick(link, button);
+            }
+            QTest::keyClick(about, key);
+            EXPECT_FALSE(about->isVisible()) << key;
+            about->reject();
+        });
+        window->cmdInfo->click();
+    }
+    ASSERT_EQ(opened.size(), 6u);
+    EXPECT_EQ(opened[0].toString(), QString("mailto:") + aboutlinks::kEmail + "?subject=Tunewrap");
+    // The document links open the files shipped with the program.
+    for (int i : {1, 2}) {
+        const QString file = opened[i].toLocalFile();
+        EXPECT_TRUE(file.endsWith(i == 1 ? aboutlinks::kHomePage : aboutlinks::kAddingBMUs));
+        EXPECT_TRUE(QFileInfo(file).isFile()) << file.toStdString();
+    }
 }
 
 }  // namespace

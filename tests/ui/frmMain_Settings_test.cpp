@@ -32,13 +32,17 @@ TEST_F(Settings, FirstStartShowsHomeAndStoresTheDateOptionAtOnceAndOnEveryChange
     EXPECT_EQ(Stored("PreserveFileDateTime"), "0");
 }
 
-TEST_F(Settings, UnusableStoredValuesFallBackAndMissingDirectoriesAreStoredAtOnce) {
+TEST_F(Settings, UnusableStoredValuesFallBackAndTheGameFolderGivesTheDestination) {
+    WriteFile(Path("Game/music/a song with a rather long name.bmu"), "BMU V1.0xyz");
     const struct {
-        const char* mp3Dir;
-        const char* bmuDir;
-        const char* location;
-    } cases[] = {{"gone", "gone too", nullptr}, {"", nullptr, "no game here"}};
+        const char *mp3Dir, *bmuDir, *location;
+        std::string shownBmuDir, storedBmuDir;  // a folder found is stored only at shut-down
+    } cases[] = {{"gone", "gone too", nullptr, Home(), Home()},
+                 {"", nullptr, "no game here", Home(), Home()},
+                 {"", nullptr, "Game", Path("Game") + "/music", "<absent>"}};
+    std::unique_ptr<frmMain> window;
     for (const auto& c : cases) {
+        window.reset();
         WriteFile(SettingsFile(),
                   "[General]\nMP3FileColWidth=wide\nMP3SizeColWidth=@ByteArray(1)\n"
                   "MP3DateColWidth=-5\nWaveExtention=2\nOverwriteAll=yes\n"
@@ -46,28 +50,17 @@ TEST_F(Settings, UnusableStoredValuesFallBackAndMissingDirectoriesAreStoredAtOnc
         Store("MP3Dir", c.mp3Dir[0] ? Path(c.mp3Dir) : "");
         if (c.bmuDir) Store("BMUDir", Path(c.bmuDir));
         if (c.location) Store("Location", Path(c.location), mdlRegistry::kGameKey);
-        auto window = Open();
+        window = Open();
         EXPECT_EQ(window->txtMP3Dir->text().toStdString(), Home());
-        EXPECT_EQ(window->txtBMUDir->text().toStdString(), Home());
+        EXPECT_EQ(window->txtBMUDir->text().toStdString(), c.shownBmuDir);
         EXPECT_EQ(Stored("MP3Dir"), Home());
-        EXPECT_EQ(Stored("BMUDir"), Home());
+        EXPECT_EQ(Stored("BMUDir"), c.storedBmuDir);
         EXPECT_EQ(Stored("PreserveFileDateTime"), "1");
         ExpectDefaultOptions(*window);
     }
-}
-
-TEST_F(Settings, GameFolderGivesTheDestinationAndListsAreFitted) {
-    Store("Location", Path("Game"), mdlRegistry::kGameKey);
-    WriteFile(Path("Game/music/a song with a rather long name.bmu"), "BMU V1.0xyz");
-    WriteFile(Path("home/x.mp3"), "ID3");
-    auto window = Open();
-    EXPECT_EQ(window->txtBMUDir->text().toStdString(), Path("Game") + "/music");
-    EXPECT_EQ(Names(*window->lvwBMUList), Strings{"a song with a rather long name.bmu"});
-    EXPECT_EQ(Stored("BMUDir"), "<absent>");  // only shut-down stores it
-    for (FileListView* list : {window->lvwMP3List, window->lvwBMUList}) {  // fitted to the names
-        const int text = list->fontMetrics().horizontalAdvance(list->topLevelItem(0)->text(0));
-        EXPECT_TRUE(list->columnWidth(0) >= text && list->columnWidth(0) < text + 40);
-    }
+    const FileListView& list = *window->lvwBMUList;  // the name column fits the names listed
+    const int text = list.fontMetrics().horizontalAdvance(list.topLevelItem(0)->text(0));
+    EXPECT_TRUE(list.columnWidth(0) >= text && list.columnWidth(0) < text + 40);
 }
 
 TEST_F(Settings, StoredSettingsAreRestoredWithoutWritingAndOnlyChangesAreSavedBack) {
@@ -108,13 +101,6 @@ TEST_F(Settings, EveryCaptionFitsItsControlWithTheDefaultAndALargeFont) {
                 << placed.widget->objectName().toStdString() << " at " << points << " pt";
             EXPECT_TRUE(window->rect().contains(placed.widget->geometry()));
         }
-        // The date/time caption wraps onto exactly two lines.
-        WrapCheckBox& box = *window->chkPreserveFileDateTime;
-        EXPECT_EQ(box.CaptionSize(box.CaptionRect().width()).height(),
-                  box.fontMetrics()
-                      .boundingRect(QRect(0, 0, 10000, 10000), Qt::TextWordWrap,
-                                    QStringLiteral("preserve file\ndate/time"))
-                      .height());
     }
     QApplication::setFont(original);
 }

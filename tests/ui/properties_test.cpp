@@ -10,7 +10,7 @@ using Properties = MainWindowTest;
 // The header scan must meet the MP3 behind a BMU header exactly as it meets the MP3 itself.
 TEST_F(Properties, BmuFileShowsTheFactsOfTheMp3InsideMeasuredAgainstTheChosenUse) {
     for (const char* sample : {"cbr128_joint.mp3", "cbr96_mono.mp3", "vbr.mp3"}) {
-        const std::string mp3 = ReadFile(std::string(TUNEWRAP_TEST_DATA_DIR "/") + sample);
+        const std::string mp3 = Sample(sample);
         WriteFile(Path("song.mp3"), mp3);
         WriteFile(Path("song.wav"), "BMU V1.0" + mp3);
         frmProperties plain(nullptr, Path("song.mp3"), false);
@@ -23,7 +23,7 @@ TEST_F(Properties, BmuFileShowsTheFactsOfTheMp3InsideMeasuredAgainstTheChosenUse
             EXPECT_EQ(plain.Value(fact), wrapped.Value(fact)) << sample << fact;
         }
     }
-    WriteFile(Path("tune.mp3"), ReadFile(TUNEWRAP_TEST_DATA_DIR "/cbr128_joint.mp3"));
+    WriteFile(Path("tune.mp3"), Sample("cbr128_joint.mp3"));
     frmProperties music(nullptr, Path("tune.mp3"), false);
     EXPECT_EQ(music.Value("Bit rate:") + " " + music.Value("Sampling frequency:") + " " +
                   music.Value("Channel mode:") + " " + music.Value("Variable bit rate:"),
