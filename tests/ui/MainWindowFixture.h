@@ -72,9 +72,6 @@ class MainWindowTest : public ScratchHome {
         }
         return names;
     }
-    static bool Listed(const FileListView& list, const std::string& name) {
-        return !list.findItems(QString::fromStdString(name), Qt::MatchExactly).isEmpty();
-    }
     static void Select(FileListView& list, const Strings& names) {  // exactly these
         for (int i = 0; i < list.topLevelItemCount(); ++i) {
             QTreeWidgetItem* item = list.topLevelItem(i);

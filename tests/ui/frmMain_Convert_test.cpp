@@ -46,24 +46,6 @@ TEST_F(Converting, BothWaysAskWarnCopyAndRefillTheDestination) {
     ExpectIdle(*window);
 }
 
-TEST_F(Converting, ClosingDuringACopyCancelsItThenClosesAndSaves) {
-    WriteFile(Path("Music/big.mp3"), std::string(3 << 20, 'x'));  // many blocks
-    WriteFile(Path("Music/next.mp3"), "x");
-    auto window = Open();
-    window->show();
-    Script(*window, {MsgButton::Yes, MsgButton::Yes, MsgButton::Yes});
-    Select(*window->lvwMP3List, {"big.mp3", "next.mp3"});
-    window->chkOverwriteAll->setChecked(true);
-    QTimer::singleShot(0, window.get(), [&] { window->close(); });
-    window->cmdConvertToBMU_Click();
-
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(window->BatchRunning());
-    EXPECT_TRUE(std::filesystem::is_empty(Path("Game/music")));
-    EXPECT_EQ(Stored("OverwriteAll"), "1");
-    EXPECT_EQ(window->CountSelectedItems(*window->lvwMP3List), 1) << "next.mp3 not reached";
-}
-
 TEST_F(Converting, ClosingWhileAQuestionIsOpenDeclinesItAndCloses) {
     WriteFile(Path("Music/song.mp3"), Sample("cbr128_joint.mp3"));
     WriteFile(Path("Game/music/song.bmu"), "old");

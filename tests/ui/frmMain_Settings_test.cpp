@@ -9,58 +9,50 @@ int Designed(const frmMain& window, int twips) {
     return static_cast<int>(std::lround(twips * window.lvwMP3List->width() / 5295.0));
 }
 
-void ExpectDefaultOptions(const frmMain& window) {
-    EXPECT_EQ(window.windowTitle(), "Tunewrap - v0.35");
-    EXPECT_FALSE(window.chkWAVExtension->isChecked());
-    EXPECT_FALSE(window.chkOverwriteAll->isChecked());
-    EXPECT_TRUE(window.chkPreserveFileDateTime->isChecked());
-    const int designed[] = {3510, 1050, 1830};
-    for (int column = 0; column < 3; ++column) {
-        EXPECT_NEAR(window.lvwMP3List->columnWidth(column), Designed(window, designed[column]), 1);
-    }
-}
-
-TEST_F(Settings, FirstStartShowsHomeAndStoresTheDateOptionAtOnceAndOnEveryChange) {
-    auto window = Open();
-    EXPECT_EQ(window->txtMP3Dir->text().toStdString(), Home());
-    EXPECT_EQ(window->txtBMUDir->text().toStdString(), Home());
-    ExpectDefaultOptions(*window);
-    EXPECT_NEAR(window->lvwBMUList->columnWidth(0), Designed(*window, 1890), 1);
-    EXPECT_EQ(Stored("PreserveFileDateTime"), "1");
-    EXPECT_EQ(Stored("MP3Dir"), "<absent>");
-    window->chkPreserveFileDateTime->click();
-    EXPECT_EQ(Stored("PreserveFileDateTime"), "0");
-}
-
-TEST_F(Settings, UnusableStoredValuesFallBackAndTheGameFolderGivesTheDestination) {
+// Unusable stored values give the defaults; a missing folder gives the home folder, stored at
+// once, and a found game folder gives the destination, stored only at shut-down.
+TEST_F(Settings, StartUpFallsBackToDefaultsAndStoresTheDateOptionAtOnceAndOnEveryChange) {
     WriteFile(Path("Game/music/a song with a rather long name.bmu"), "BMU V1.0xyz");
     const struct {
         const char *mp3Dir, *bmuDir, *location;
-        std::string shownBmuDir, storedBmuDir;  // a folder found is stored only at shut-down
-    } cases[] = {{"gone", "gone too", nullptr, Home(), Home()},
-                 {"", nullptr, "no game here", Home(), Home()},
-                 {"", nullptr, "Game", Path("Game") + "/music", "<absent>"}};
+        std::string shownBmuDir, storedMp3Dir, storedBmuDir;
+    } cases[] = {{nullptr, nullptr, nullptr, Home(), "<absent>", "<absent>"},  // first start
+                 {"gone", "gone too", nullptr, Home(), Home(), Home()},
+                 {"", nullptr, "no game here", Home(), Home(), Home()},
+                 {"", nullptr, "Game", Path("Game") + "/music", Home(), "<absent>"}};
     std::unique_ptr<frmMain> window;
     for (const auto& c : cases) {
         window.reset();
-        WriteFile(SettingsFile(),
-                  "[General]\nMP3FileColWidth=wide\nMP3SizeColWidth=@ByteArray(1)\n"
-                  "MP3DateColWidth=-5\nWaveExtention=2\nOverwriteAll=yes\n"
-                  "PreserveFileDateTime=1.0\n");
-        Store("MP3Dir", c.mp3Dir[0] ? Path(c.mp3Dir) : "");
+        std::filesystem::remove_all(Path("home/.config"));
+        if (c.mp3Dir) {
+            WriteFile(SettingsFile(),
+                      "[General]\nMP3FileColWidth=wide\nMP3SizeColWidth=@ByteArray(1)\n"
+                      "MP3DateColWidth=-5\nWaveExtention=2\nOverwriteAll=yes\n"
+                      "PreserveFileDateTime=1.0\n");
+            Store("MP3Dir", c.mp3Dir[0] ? Path(c.mp3Dir) : "");
+        }
         if (c.bmuDir) Store("BMUDir", Path(c.bmuDir));
         if (c.location) Store("Location", Path(c.location), mdlRegistry::kGameKey);
         window = Open();
         EXPECT_EQ(window->txtMP3Dir->text().toStdString(), Home());
         EXPECT_EQ(window->txtBMUDir->text().toStdString(), c.shownBmuDir);
-        EXPECT_EQ(Stored("MP3Dir"), Home());
+        EXPECT_EQ(Stored("MP3Dir"), c.storedMp3Dir);
         EXPECT_EQ(Stored("BMUDir"), c.storedBmuDir);
         EXPECT_EQ(Stored("PreserveFileDateTime"), "1");
-        ExpectDefaultOptions(*window);
+        EXPECT_EQ(window->windowTitle(), "Tunewrap - v0.35");
+        EXPECT_FALSE(window->chkWAVExtension->isChecked() || window->chkOverwriteAll->isChecked());
+        EXPECT_TRUE(window->chkPreserveFileDateTime->isChecked());
+        const int designed[] = {3510, 1050, 1830};
+        for (int column = 0; column < 3; ++column) {
+            EXPECT_NEAR(window->lvwMP3List->columnWidth(column),
+                        Designed(*window, designed[column]), 1);
+        }
     }
     const FileListView& list = *window->lvwBMUList;  // the name column fits the names listed
     const int text = list.fontMetrics().horizontalAdvance(list.topLevelItem(0)->text(0));
     EXPECT_TRUE(list.columnWidth(0) >= text && list.columnWidth(0) < text + 40);
+    window->chkPreserveFileDateTime->click();
+    EXPECT_EQ(Stored("PreserveFileDateTime"), "0");
 }
 
 TEST_F(Settings, StoredSettingsAreRestoredWithoutWritingAndOnlyChangesAreSavedBack) {

@@ -32,10 +32,6 @@ class ProgressDialog : public MainWindowTest {
         dialog = new frmProgress(values, &owner);
         dialog->show();
     }
-    template <class T>
-    T* Child(const char* name) {
-        return dialog->findChild<T*>(name);
-    }
 
     ProgressValues values{"03 - Gone Away.mp3", 163840, 4096, false};
     QWidget owner;
@@ -45,10 +41,10 @@ class ProgressDialog : public MainWindowTest {
 
 TEST_F(ProgressDialog, FixedToolWindowWithCaptionsThatFitAndABarOfHalfEvenPercentages) {
     EXPECT_EQ(dialog->windowTitle(), "Converting...");
-    EXPECT_EQ(Child<QLabel>("lblFileName")->text(), "03 - Gone Away.mp3");
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblFileName")->text(), "03 - Gone Away.mp3");
     EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::Tool));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
-    QPushButton* cancel = Child<QPushButton>("cmdCancel");
+    QPushButton* cancel = dialog->findChild<QPushButton*>("cmdCancel");
     EXPECT_EQ(cancel->geometry().center().x(), dialog->rect().center().x());
     const int margin = cancel->style()->pixelMetric(QStyle::PM_ButtonMargin);
     EXPECT_LE(cancel->fontMetrics().horizontalAdvance("Canceling") + 2 * margin, cancel->width());
@@ -58,7 +54,7 @@ TEST_F(ProgressDialog, FixedToolWindowWithCaptionsThatFitAndABarOfHalfEvenPercen
         SCOPED_TRACE(text.toStdString());
         values.done = done;
         Tick(dialog);
-        EXPECT_EQ(Child<QLabel>("picProgress")->accessibleName(), text);
+        EXPECT_EQ(dialog->findChild<QLabel*>("picProgress")->accessibleName(), text);
         const QImage bar = dialog->BarImage();
         const int edge = qRound(double(done) * bar.width() / values.total);
         EXPECT_EQ(bar.pixel(std::max(edge - 1, 0), 0), edge > 0 ? kDark : kFace);
@@ -82,14 +78,14 @@ TEST_F(ProgressDialog, FixedToolWindowWithCaptionsThatFitAndABarOfHalfEvenPercen
 TEST_F(ProgressDialog, CancelEscapeAndWindowCloseSetTheFlagAndCloseButUnloadDoesNot) {
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     const std::pair<std::function<void()>, bool> ways[] = {
-        {[&] { Child<QPushButton>("cmdCancel")->click(); }, true},
+        {[&] { dialog->findChild<QPushButton*>("cmdCancel")->click(); }, true},
         {[&] { QCoreApplication::sendEvent(dialog, &escape); }, true},
         {[&] { dialog->close(); }, true},
         {[&] { dialog->Unload(); }, false}};
     for (const auto& [way, cancels] : ways) {
         values.cancel = false;
         Open();
-        QPushButton* cancel = Child<QPushButton>("cmdCancel");
+        QPushButton* cancel = dialog->findChild<QPushButton*>("cmdCancel");
         way();
         EXPECT_EQ(values.cancel, cancels);
         EXPECT_EQ(cancel->text(), cancels ? "Canceling" : "Cancel");
@@ -100,10 +96,7 @@ TEST_F(ProgressDialog, CancelEscapeAndWindowCloseSetTheFlagAndCloseButUnloadDoes
     }
 }
 
-using DialogSink = MainWindowTest;
-
-TEST_F(DialogSink, CancelDuringTheCopyLeavesNoDestinationAndEachOpeningStartsAfresh) {
-    QWidget owner;
+TEST_F(ProgressDialog, SinkCancelDuringTheCopyLeavesNoDestinationAndEachOpeningStartsAfresh) {
     auto sink = std::make_unique<ProgressDialogSink>(&owner);
     SystemTimer stopwatch;
     WriteFile(Path("Long Song.mp3"), std::string(8 << 20, 'x'));
