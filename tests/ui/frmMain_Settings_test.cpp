@@ -4,11 +4,6 @@ namespace {
 
 using Settings = MainWindowTest;
 
-// The designed width in pixels at the scale the window used (the source list is 5295 twips).
-int Designed(const frmMain& window, int twips) {
-    return static_cast<int>(std::lround(twips * window.lvwMP3List->width() / 5295.0));
-}
-
 // Unusable stored values give the defaults; a missing folder gives the home folder, stored at
 // once, and a found game folder gives the destination, stored only at shut-down.
 TEST_F(Settings, StartUpFallsBackToDefaultsAndStoresTheDateOptionAtOnceAndOnEveryChange) {
@@ -42,10 +37,10 @@ TEST_F(Settings, StartUpFallsBackToDefaultsAndStoresTheDateOptionAtOnceAndOnEver
         EXPECT_EQ(window->windowTitle(), "Tunewrap - v0.35");
         EXPECT_FALSE(window->chkWAVExtension->isChecked() || window->chkOverwriteAll->isChecked());
         EXPECT_TRUE(window->chkPreserveFileDateTime->isChecked());
-        const int designed[] = {3510, 1050, 1830};
+        const int designed[] = {3510, 1050, 1830};  // twips, the list being 5295 wide
         for (int column = 0; column < 3; ++column) {
             EXPECT_NEAR(window->lvwMP3List->columnWidth(column),
-                        Designed(*window, designed[column]), 1);
+                        std::lround(designed[column] * window->lvwMP3List->width() / 5295.0), 1);
         }
     }
     const FileListView& list = *window->lvwBMUList;  // the name column fits the names listed

@@ -16,7 +16,7 @@ QString Facts(const frmProperties& shown) {
 }
 
 // The header scan must meet the MP3 behind a BMU header exactly as it meets the MP3 itself.
-TEST_F(Properties, BmuFileShowsTheFactsOfTheMp3InsideMeasuredAgainstTheChosenUse) {
+TEST_F(Properties, ShowFactsOfTheMp3BehindABmuHeaderAndOfOtherFiles) {
     for (const char* sample : {"cbr96_mono.mp3", "vbr.mp3", "cbr128_joint.mp3"}) {
         WriteFile(Path("song.mp3"), Sample(sample));
         WriteFile(Path("song.wav"), "BMU V1.0" + Sample(sample));
@@ -33,9 +33,7 @@ TEST_F(Properties, BmuFileShowsTheFactsOfTheMp3InsideMeasuredAgainstTheChosenUse
               "No, as a sound effect (96 kbit/s mono)\n"
               "- Bit Rate is not 96 kbps - 128 kbps reported\n"
               "- Channel mode is not mono");
-}
-
-TEST_F(Properties, OtherFilesShowWhereWhatAndHowBig) {
+    // Other files show where, what and how big.
     WriteFile(Path("notes.txt"), std::string(1234, 'x'));
     const frmProperties text(nullptr, Path("notes.txt"), false);
     EXPECT_EQ(text.Value("Folder:").toStdString(), root_.string());
