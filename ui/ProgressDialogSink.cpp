@@ -2,8 +2,6 @@
 
 #include <QCoreApplication>
 
-#include <utility>
-
 namespace {
 
 std::int64_t MonotonicMs() {
@@ -17,10 +15,7 @@ std::int64_t MonotonicMs() {
 
 }  // namespace
 
-ProgressDialogSink::ProgressDialogSink(QWidget* owner) : ProgressDialogSink(owner, &MonotonicMs) {}
-
-ProgressDialogSink::ProgressDialogSink(QWidget* owner, Clock clock)
-    : owner_(owner), clock_(std::move(clock)) {}
+ProgressDialogSink::ProgressDialogSink(QWidget* owner) : owner_(owner) {}
 
 ProgressDialogSink::~ProgressDialogSink() {
     // The dialog reads our values; it must not outlive them.
@@ -45,7 +40,7 @@ void ProgressDialogSink::RequestCancel() {
 }
 
 void ProgressDialogSink::Yield() {
-    const std::int64_t now = clock_();
+    const std::int64_t now = MonotonicMs();
     if (yieldedBefore_ && now - lastYieldMs_ < kYieldIntervalMs) return;
     yieldedBefore_ = true;
     lastYieldMs_ = now;

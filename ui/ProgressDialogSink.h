@@ -3,7 +3,6 @@
 #include <QPointer>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "ProgressSink.h"
@@ -18,10 +17,8 @@ class ProgressDialogSink : public ProgressSink {
     // Pending events are handled at most this often: a copy yields after every 4 KiB block,
     // and a full pass of the event loop per block would dominate a fast copy.
     static constexpr std::int64_t kYieldIntervalMs = 15;
-    using Clock = std::function<std::int64_t()>;  // milliseconds, monotonic
 
     explicit ProgressDialogSink(QWidget* owner);
-    ProgressDialogSink(QWidget* owner, Clock clock);  // tests drive the clock
     ~ProgressDialogSink() override;
     ProgressDialogSink(const ProgressDialogSink&) = delete;
     ProgressDialogSink& operator=(const ProgressDialogSink&) = delete;
@@ -43,7 +40,6 @@ class ProgressDialogSink : public ProgressSink {
 
   private:
     QWidget* owner_;
-    Clock clock_;
     ProgressValues values_;
     QPointer<frmProgress> dialog_;
     bool yieldedBefore_ = false;

@@ -8,12 +8,14 @@
 #include <algorithm>
 #include <cmath>
 
-#include "TwipScale.h"
 #include "WrapCheckBox.h"
 
 namespace {
 
-constexpr double kTwipsPerDesignPixel = TwipScale::kTwipsPerPixel;
+constexpr double kTwipsPerDesignPixel = kTwipsPerPixel;
+// Line height and average character width of the design font at 96 dpi.
+constexpr double kDesignLineHeight = 13.0;
+constexpr double kDesignCharWidth = 6.0;
 constexpr int kButtonTextMargin = 3;  // each side, inside the button's frame
 constexpr int kFrameHeightMargin = 2;
 
@@ -36,6 +38,13 @@ int CheckIndent(const QWidget* box) {
 }
 
 }  // namespace
+
+LayoutScale LayoutScale::ForFont(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const double factor = std::max(
+        {1.0, metrics.height() / kDesignLineHeight, metrics.averageCharWidth() / kDesignCharWidth});
+    return {factor, factor};
+}
 
 int LayoutScale::ToPixelsX(double twips) const {
     return static_cast<int>(std::lround(twips / kTwipsPerDesignPixel * x));
@@ -92,8 +101,7 @@ bool CaptionFits(const QWidget* control) {
 }
 
 LayoutScale FittingScale(const std::vector<PlacedControl>& controls, const QFont& font) {
-    const double fontFactor = TwipScale(font).Factor();
-    LayoutScale scale{fontFactor, fontFactor};
+    LayoutScale scale = LayoutScale::ForFont(font);
     for (const PlacedControl& placed : controls) {
         const double designWidth = placed.twips.width / kTwipsPerDesignPixel;
         const int needWidth = CaptionNeed(placed.widget, 100000).width();

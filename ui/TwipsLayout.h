@@ -9,6 +9,7 @@ class QWidget;
 // Fixed window layouts designed in twips (15 twips are one pixel at 96 dpi). The design assumed
 // an 8-point system font; with a larger UI font the whole layout grows like dialog units, and
 // further where a caption would otherwise be clipped.
+constexpr int kTwipsPerPixel = 15;
 struct TwipsRect {
     int left = 0;
     int top = 0;
@@ -24,6 +25,9 @@ struct PlacedControl {
 struct LayoutScale {
     double x = 1.0;  // pixels per design pixel (15 twips)
     double y = 1.0;
+
+    // The growth of `font` over the design font, the same on both axes, never below 1.
+    static LayoutScale ForFont(const QFont& font);
 
     int ToPixelsX(double twips) const;
     int ToPixelsY(double twips) const;

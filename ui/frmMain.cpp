@@ -161,11 +161,6 @@ void frmMain::ApplyLayout() {
     setFixedSize(scale_.ToPixelsX(kClientWidthTwips), scale_.ToPixelsY(kClientHeightTwips));
 }
 
-QWidget* frmMain::Control(const QString& name) const {
-    if (name == objectName()) return const_cast<frmMain*>(this);
-    return findChild<QWidget*>(name);
-}
-
 FileListView& frmMain::List(ListId list) const {
     return list == ListId::MP3 ? *lvwMP3List : *lvwBMUList;
 }

@@ -37,7 +37,6 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
         tunewrap::MsgButton defaultButton)>;
     void SetAskYesNoHook(AskYesNoHook hook) { askYesNoHook_ = std::move(hook); }
 
-    QWidget* Control(const QString& name) const;  // by object name, as the window names them
     const std::vector<PlacedControl>& Layout() const { return layout_; }
     FileListView& List(tunewrap::ListId list) const;
     bool BatchRunning() const { return batchRunning_; }

@@ -9,22 +9,15 @@
 #include <algorithm>
 #include <cmath>
 
-#include "TwipScale.h"
+#include "TwipsLayout.h"
 
 namespace {
 
-// Layout in twips: client area, then each control's left, top, width, height.
+// Client area of the dialog's design, in twips.
 constexpr int kClientWidth = 3495;
 constexpr int kClientHeight = 975;
-constexpr int kFileName[4] = {120, 0, 3255, 255};
-constexpr int kBar[4] = {120, 240, 3255, 255};
-constexpr int kCancelTop = 600, kCancelWidth = 1095, kCancelHeight = 255;
 
 const QColor kBarForeground(0, 0, 255);
-
-QRect Place(const TwipScale& scale, const int (&box)[4]) {
-    return scale.Rect(box[0], box[1], box[2], box[3]);
-}
 
 }  // namespace
 
@@ -42,15 +35,18 @@ frmProgress::frmProgress(ProgressValues& values, QWidget* owner)
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
 
-    const TwipScale scale(font());
-    setFixedSize(scale.Px(kClientWidth), scale.Px(kClientHeight));
-    lblFileName->setGeometry(Place(scale, kFileName));
-    picProgress->setGeometry(Place(scale, kBar));
     picProgress->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picProgress->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const int cancelWidth = scale.Px(kCancelWidth);
-    cmdCancel->setGeometry((width() - cancelWidth) / 2, scale.Px(kCancelTop), cancelWidth,
-                           scale.Px(kCancelHeight));
+    const std::vector<PlacedControl> layout = {
+        {lblFileName, {120, 0, 3255, 255}},
+        {picProgress, {120, 240, 3255, 255}},
+        {cmdCancel, {1200, 600, 1095, 255}},
+    };
+    const LayoutScale scale = FittingScale(layout, font());
+    Place(layout, scale);
+    setFixedSize(scale.ToPixelsX(kClientWidth), scale.ToPixelsY(kClientHeight));
+    // Rounding may leave the button a pixel off the middle; it is meant to sit in it.
+    cmdCancel->move((width() - cmdCancel->width()) / 2, cmdCancel->y());
     // Enter must not end a long copy by accident; Escape and a click on Cancel do.
     cmdCancel->setAutoDefault(false);
     setTabOrder(lblFileName, picProgress);

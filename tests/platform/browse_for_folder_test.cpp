@@ -5,12 +5,11 @@
 #include <QTemporaryDir>
 
 #include "mdlBrowseForFolder.h"
-#include "ui/UiTestApp.h"
-#include "ui/WhenModalAppears.h"
+#include "ui/MainWindowFixture.h"
 
 namespace {
 
-class BrowseForFolderTest : public UiTest {};
+using BrowseForFolderTest = MainWindowTest;
 
 // The real dialog, confirmed (or cancelled) with whatever it offers at first.
 TEST_F(BrowseForFolderTest, OpensAtTheStartFolderAndReturnsTheChoice) {

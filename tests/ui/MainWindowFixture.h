@@ -1,57 +1,60 @@
 #pragma once
 #include <QApplication>
 #include <QHeaderView>
-#include <memory>
-#include <string>
-#include <vector>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 
+#include "ShowProperties.h"
 #include "common/ScratchHome.h"
+#include "frmAbout.h"
 #include "frmMain.h"
+#include "mdlBrowseForFolder.h"
 #include "mdlRegistry.h"
 
 // A private home with its own settings per test, and the one widget application of the program.
 class MainWindowTest : public ScratchHome {
   protected:
-    void SetUp() override {
-        ScratchHome::SetUp();
-        static int argc = 1;
-        static char arg0[] = "tunewrap-tests";
-        static char* argv[] = {arg0, nullptr};
-        static QApplication* app = new QApplication(argc, argv);
+    using Strings = std::vector<std::string>;
+    using MsgButton = tunewrap::MsgButton;
+
+    MainWindowTest() {  // before any widget a fixture holds, and away from the user's folders
+        static QApplication* app = [] {
+            static QTemporaryDir home;
+            for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+                qputenv(name, (home.path() + '/' + name).toUtf8());
+            static int argc = 1;
+            static char arg0[] = "tunewrap-tests";
+            static char* argv[] = {arg0, nullptr};
+            return new QApplication(argc, argv);
+        }();
         (void)app;
+    }
+    void TearDown() override {
+        mdlBrowseForFolder::SetAnswererForTesting(nullptr);
+        showproperties::SetFileManagerForTesting(nullptr);
+        frmAbout::SetLinkOpenerForTesting(nullptr);
+        ScratchHome::TearDown();
     }
 
     std::string Home() const { return Path("home"); }
-
+    bool Exists(const std::string& relative) const {
+        return std::filesystem::exists(Path(relative));
+    }
+    static std::string Sample(const char* name) {  // an MP3 file of the test data
+        return ReadFile(std::string(TUNEWRAP_TEST_DATA_DIR "/") + name);
+    }
+    std::string SettingsFile() const { return Path("home/.config/Brenlo/Tunewrap.conf"); }
     static std::string Stored(const char* name, const char* key = mdlRegistry::kProgramKey) {
         std::string value;
-        if (mdlRegistry::ReadRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, name, value) != 0) {
-            return "<absent>";
-        }
-        return value;
+        const bool found =
+            mdlRegistry::ReadRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, name, value) == 0;
+        return found ? value : "<absent>";
     }
     static void Store(const char* name, const std::string& value,
                       const char* key = mdlRegistry::kProgramKey) {
         mdlRegistry::WriteRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, name, value);
     }
-    std::string SettingsFile() const { return Path("home/.config/Brenlo/Tunewrap.conf"); }
-
-    static std::vector<std::string> Names(const FileListView& list) {
-        std::vector<std::string> names;
-        for (int i = 0; i < list.topLevelItemCount(); ++i) {
-            names.push_back(list.topLevelItem(i)->text(0).toStdString());
-        }
-        return names;
-    }
-    static std::string Cell(const FileListView& list, const std::string& name, int column) {
-        for (int i = 0; i < list.topLevelItemCount(); ++i) {
-            if (list.topLevelItem(i)->text(0).toStdString() == name) {
-                return list.topLevelItem(i)->text(column).toStdString();
-            }
-        }
-        return "<missing>";
-    }
-
     // Two panes with files: Music holds the source files, Game/music the destination files.
     void StoreDirectories() {
         Store("MP3Dir", Path("Music"));
@@ -59,6 +62,68 @@ class MainWindowTest : public ScratchHome {
         std::filesystem::create_directories(Path("Music"));
         std::filesystem::create_directories(Path("Game/music"));
     }
-
     std::unique_ptr<frmMain> Open() { return std::make_unique<frmMain>(); }
+
+    static Strings Names(const FileListView& list, bool selectedOnly = false) {
+        Strings names;
+        for (int i = 0; i < list.topLevelItemCount(); ++i) {
+            const QTreeWidgetItem* item = list.topLevelItem(i);
+            if (!selectedOnly || item->isSelected()) names.push_back(item->text(0).toStdString());
+        }
+        return names;
+    }
+    static void Select(FileListView& list, const Strings& names) {  // exactly these
+        for (int i = 0; i < list.topLevelItemCount(); ++i) {
+            QTreeWidgetItem* item = list.topLevelItem(i);
+            item->setSelected(std::count(names.begin(), names.end(), item->text(0).toStdString()));
+        }
+    }
+
+    // Answers the window's questions from `answers` in turn (No once they run out) and notes
+    // each as "text|title|icon default button", and whether the window looked busy meanwhile.
+    void Script(frmMain& window, std::vector<MsgButton> answers = {}) {
+        questions.clear();
+        window.SetAskYesNoHook([this, &window, answers](const std::string& text,
+                                                        const std::string& title,
+                                                        tunewrap::MsgIcon icon, MsgButton button) {
+            questions.push_back(text + "|" + title + "|" +
+                                (icon == tunewrap::MsgIcon::Question ? "?" : "!") +
+                                (button == MsgButton::Yes ? "Yes" : "No"));
+            busyWhenAsked = !window.cmdInfo->isEnabled() && !window.chkWAVExtension->isEnabled() &&
+                            window.cursor().shape() == Qt::WaitCursor;
+            return questions.size() <= answers.size() ? answers[questions.size() - 1]
+                                                      : MsgButton::No;
+        });
+    }
+    Strings questions;
+    bool busyWhenAsked = false;
+
+    // Runs `act` on the first modal widget of type T once the caller's modal exec() shows it.
+    template <typename T>
+    static void WhenModalAppears(std::function<void(T*)> act) {
+        auto* poll = new QTimer(QCoreApplication::instance());
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
+            if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget())) {
+                poll->stop();
+                poll->deleteLater();
+                act(modal);
+            }
+        });
+        poll->start(0);
+    }
+    static void FlushDeletes() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    static void Tick(QObject* dialog) {
+        QMetaObject::invokeMethod(dialog->findChild<QObject*>("tmrTimer"), "timeout");
+    }
+};
+
+// A window over the Music and Game/music folders, opened once the test has filled them.
+class TwoFolders : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        StoreDirectories();
+    }
 };

@@ -6,56 +6,50 @@
 #include <QPushButton>
 #include <QStyle>
 
-#include "UiTestApp.h"
+#include "ConvertFile.h"
+#include "MainWindowFixture.h"
+#include "ProgressDialogSink.h"
 
 namespace {
 
 const QRgb kFace = qRgb(192, 192, 192), kDark = qRgb(63, 63, 192);
 const QRgb kBlue = qRgb(0, 0, 255), kWhite = qRgb(255, 255, 255);
 
-class ProgressDialog : public UiTest {
+class ProgressDialog : public MainWindowTest {
   protected:
     void SetUp() override {
-        QPalette classic = saved;
-        classic.setColor(QPalette::Button, QColor(kFace));
-        QApplication::setPalette(classic);
+        MainWindowTest::SetUp();
         Open();
     }
-    void TearDown() override { QApplication::setPalette(saved); }
     void Open() {
         dialog = new frmProgress(values, &owner);
         dialog->show();
     }
-    template <class T>
-    T* Child(const char* name) {
-        return dialog->findChild<T*>(name);
-    }
 
     ProgressValues values{"03 - Gone Away.mp3", 163840, 4096, false};
     QWidget owner;
-    const QPalette saved = QApplication::palette();
     QPointer<frmProgress> dialog;
 };
 
-TEST_F(ProgressDialog, OpensAsFixedToolWindowWithCaptionsThatFit) {
+TEST_F(ProgressDialog, FixedToolWindowWithCaptionsThatFitAndABarOfHalfEvenPercentages) {
     EXPECT_EQ(dialog->windowTitle(), "Converting...");
-    EXPECT_EQ(Child<QLabel>("lblFileName")->text(), "03 - Gone Away.mp3");
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblFileName")->text(), "03 - Gone Away.mp3");
     EXPECT_TRUE(dialog->windowFlags().testFlag(Qt::Tool));
     EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize());
-    QPushButton* cancel = Child<QPushButton>("cmdCancel");
+    QPushButton* cancel = dialog->findChild<QPushButton*>("cmdCancel");
     EXPECT_EQ(cancel->geometry().center().x(), dialog->rect().center().x());
     const int margin = cancel->style()->pixelMetric(QStyle::PM_ButtonMargin);
     EXPECT_LE(cancel->fontMetrics().horizontalAdvance("Canceling") + 2 * margin, cancel->width());
-}
-
-TEST_F(ProgressDialog, BarShowsHalfEvenPercentageCentredAndNotXorFill) {
+    QPalette classic = dialog->palette();
+    classic.setColor(QPalette::Button, QColor(kFace));
+    dialog->setPalette(classic);
     const std::pair<std::int64_t, QString> cases[] = {
         {0, "0%"}, {4096, "2%"}, {12288, "8%"}, {81920, "50%"}, {163840, "100%"}};
     for (const auto& [done, text] : cases) {
         SCOPED_TRACE(text.toStdString());
         values.done = done;
         Tick(dialog);
-        EXPECT_EQ(Child<QLabel>("picProgress")->accessibleName(), text);
+        EXPECT_EQ(dialog->findChild<QLabel*>("picProgress")->accessibleName(), text);
         const QImage bar = dialog->BarImage();
         const int edge = qRound(double(done) * bar.width() / values.total);
         EXPECT_EQ(bar.pixel(std::max(edge - 1, 0), 0), edge > 0 ? kDark : kFace);
@@ -79,22 +73,54 @@ TEST_F(ProgressDialog, BarShowsHalfEvenPercentageCentredAndNotXorFill) {
 TEST_F(ProgressDialog, CancelEscapeAndWindowCloseSetTheFlagAndCloseButUnloadDoesNot) {
     QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     const std::pair<std::function<void()>, bool> ways[] = {
-        {[&] { Child<QPushButton>("cmdCancel")->click(); }, true},
+        {[&] { dialog->findChild<QPushButton*>("cmdCancel")->click(); }, true},
         {[&] { QCoreApplication::sendEvent(dialog, &escape); }, true},
         {[&] { dialog->close(); }, true},
         {[&] { dialog->Unload(); }, false}};
     for (const auto& [way, cancels] : ways) {
         values.cancel = false;
         Open();
-        QPushButton* cancel = Child<QPushButton>("cmdCancel");
+        QPushButton* cancel = dialog->findChild<QPushButton*>("cmdCancel");
         way();
         EXPECT_EQ(values.cancel, cancels);
         EXPECT_EQ(cancel->text(), cancels ? "Canceling" : "Cancel");
         EXPECT_EQ(cancel->isEnabled(), !cancels);
-        EXPECT_FALSE(dialog->isVisible());
         FlushDeletes();
         EXPECT_TRUE(dialog.isNull());
     }
+}
+
+TEST_F(ProgressDialog, SinkCancelDuringTheCopyLeavesNoDestinationAndEachOpeningStartsAfresh) {
+    auto sink = std::make_unique<ProgressDialogSink>(&owner);
+    SystemTimer stopwatch;
+    WriteFile(Path("Long Song.mp3"), std::string(8 << 20, 'x'));
+    // Runs at the copy's first yield (the dialog is open by then), as a click or a closing
+    // window would.
+    const std::function<void()> cancels[] = {
+        [&] { sink->Dialog()->findChild<QPushButton*>("cmdCancel")->click(); },
+        [&] { sink->RequestCancel(); }};
+    for (const auto& cancel : cancels) {
+        sink->ClearCancel();
+        QTimer::singleShot(0, &owner, cancel);
+        EXPECT_EQ(tunewrap::ConvertFileToBMU(Path("Long Song.mp3"), Path("Long Song.bmu"),
+                                             "Long Song.mp3", false, *sink, stopwatch)
+                      .status,
+                  tunewrap::ConvertResult::Status::Cancelled);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(root_), {}), 2)
+            << "only home/ and the source";
+        EXPECT_EQ(sink->Dialog(), nullptr);
+        EXPECT_TRUE(sink->CancelRequested());
+    }
+    sink->ShowDialog();
+    QPointer<frmProgress> first = sink->Dialog();
+    sink->SetFileName("second.mp3");
+    sink->ShowDialog();
+    FlushDeletes();
+    EXPECT_TRUE(first.isNull());
+    EXPECT_EQ(sink->Dialog()->findChild<QLabel*>("lblFileName")->text(), "second.mp3");
+    QPointer<frmProgress> open = sink->Dialog();
+    sink.reset();  // the dialog reads the sink's values: it must go with it
+    EXPECT_TRUE(open.isNull());
 }
 
 }  // namespace

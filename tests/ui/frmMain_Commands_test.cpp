@@ -1,0 +1,183 @@
+#include <QLabel>
+#include <QTest>
+
+#include "AboutLinks.h"
+#include "MainWindowFixture.h"
+#include "frmProperties.h"
+
+namespace {
+
+// Music holds a.mp3 and b.mp3; Game/music x.bmu, a BMU file named y.wav and a wave file.
+class Commands : public TwoFolders {
+  protected:
+    void SetUp() override {
+        TwoFolders::SetUp();
+        for (const char* file : {"Music/a.mp3", "Music/b.mp3", "Game/music/x.bmu"})
+            WriteFile(Path(file), "x");
+        WriteFile(Path("Game/music/y.wav"), "BMU V1.0");
+        WriteFile(Path("Game/music/real.wav"), "RIFF");
+        window = Open();
+    }
+    // The picker answers `chosen` and notes what it was asked.
+    void Answer(const std::string& chosen) {
+        mdlBrowseForFolder::SetAnswererForTesting(
+            [this, chosen](const auto& title, const auto& at) {
+                asked = title + "|" + at;
+                return chosen;
+            });
+    }
+    std::unique_ptr<frmMain> window;
+    std::string asked;
+};
+
+TEST_F(Commands, DeleteAsksOnceThenTrashesOnYesOnlyAndRefillsBothLists) {
+    const struct {
+        std::int16_t list;
+        Strings selected;
+        std::string question;
+    } cases[] = {
+        {0, {}, ""},  // nothing selected: nothing asked, nothing refilled
+        {0, {"a.mp3"}, "Are you sure you want to delete:\r\n\r\na.mp3"},
+        {1, {"x.bmu", "y.wav"}, "Are you sure you want to delete these 2 files?"},
+    };
+    for (const auto& c : cases) {
+        for (MsgButton reply : {MsgButton::No, MsgButton::Yes}) {
+            Script(*window, {reply});
+            window->intPopupList = c.list;
+            Select(window->List(static_cast<tunewrap::ListId>(c.list)), c.selected);
+            WriteFile(Path("Music/late.mp3"), "");  // only a refill lists it
+            window->mnuPopupDelete->trigger();
+            EXPECT_EQ(Names(*window->lvwMP3List).back() == "late.mp3", !c.selected.empty());
+            EXPECT_EQ(questions, c.selected.empty() ? Strings{}
+                                                    : Strings{c.question + "|Confirm Delete|?Yes"});
+            for (const std::string& name : c.selected) {
+                EXPECT_EQ(Exists((c.list ? "Game/music/" : "Music/") + name),
+                          reply == MsgButton::No);
+                EXPECT_EQ(Exists("home/.local/share/Trash/files/" + name), reply == MsgButton::Yes);
+                EXPECT_EQ(Exists("home/.local/share/Trash/info/" + name + ".trashinfo"),
+                          reply == MsgButton::Yes);
+            }
+        }
+    }
+    EXPECT_TRUE(Exists("Music/b.mp3"));
+}
+
+TEST_F(Commands, OddNamesDeleteOnlyThemselvesAndFailuresDoNotStopTheRest) {
+    const Strings others = {"Music/a", "Music/a.mp3", "Music/b.mp3", "Music/ab.mp3"};
+    for (const char* name : {"a|b.mp3", "a*.mp3", "?.mp3"}) {
+        for (const std::string& file : others) WriteFile(Path(file), "x");
+        WriteFile(Path("Music/") + name, "x");
+        window->cmdMP3Refresh_Click();
+        window->intPopupList = 0;
+        Select(*window->lvwMP3List, {name});
+        Script(*window, {MsgButton::Yes});
+        window->mnuPopupDelete_Click();
+        EXPECT_FALSE(Exists(std::string("Music/") + name)) << name;
+        for (const std::string& other : others)
+            EXPECT_TRUE(Exists(other)) << name << " took " << other;
+    }
+    Select(*window->lvwMP3List, {"a.mp3", "b.mp3"});
+    window->SetAskYesNoHook([this](auto&&...) {
+        std::filesystem::remove(Path("Music/a.mp3"));  // gone before its turn comes
+        return MsgButton::Yes;
+    });
+    window->mnuPopupDelete_Click();
+    EXPECT_FALSE(Exists("Music/b.mp3"));
+    EXPECT_EQ(Names(*window->lvwMP3List), Strings{"ab.mp3"});
+}
+
+TEST_F(Commands, RightClickOffersPropertiesForNoneOrOneFileAskingTheFileManagerFirst) {
+    window->show();
+    FileListView& list = *window->lvwBMUList;
+    for (const Strings& selected : {Strings{}, Strings{"x.bmu"}, Strings{"x.bmu", "y.wav"}}) {
+        Select(list, selected);
+        // On a selected row a right click keeps the selection; on empty space it clears it.
+        const QPoint at = selected.empty() ? QPoint(5, list.viewport()->height() - 5)
+                                           : list.visualItemRect(list.topLevelItem(0)).center();
+        QTest::mouseClick(list.viewport(), Qt::RightButton, Qt::NoModifier, at);
+        EXPECT_EQ(window->intPopupList, 1);
+        EXPECT_TRUE(window->mnuPopup->isVisible() && window->mnuPopupDelete->isEnabled());
+        EXPECT_EQ(window->mnuPopupProperties->isEnabled(), selected.size() <= 1);
+        window->mnuPopup->hide();
+    }
+    Strings paths;
+    for (bool fileManagerAnswers : {true, false}) {
+        showproperties::SetFileManagerForTesting([&](const std::string& path) {
+            paths.push_back(path);
+            return fileManagerAnswers;
+        });
+        Select(list, {"y.wav"});
+        window->mnuPopupProperties_Click();
+        EXPECT_EQ(window->findChildren<frmProperties*>().size(), fileManagerAnswers ? 0 : 1);
+    }
+    EXPECT_EQ(paths, Strings(2, Path("Game/music") + "/y.wav"));
+    EXPECT_EQ(window->findChild<frmProperties*>()->Value("Name:"), "y.wav");
+    QTest::mouseClick(window->lvwMP3List->viewport(), Qt::RightButton);
+    EXPECT_EQ(window->intPopupList, 0);
+    window->mnuPopup->hide();
+}
+
+TEST_F(Commands, BrowseListsTheChoiceAndDisablesOnlyThatPanesButton) {
+    const struct {
+        const char* title;
+        QLineEdit* box;
+        FileListView* list;
+        QPushButton *convert, *otherConvert;
+        void (frmMain::*browse)();
+    } panes[] = {
+        {"Select your MP3 directory", window->txtMP3Dir, window->lvwMP3List,
+         window->cmdConvertToBMU, window->cmdConvertToMP3, &frmMain::cmdPromptForMP3Dir_Click},
+        {"Select your BMU directory", window->txtBMUDir, window->lvwBMUList,
+         window->cmdConvertToMP3, window->cmdConvertToBMU, &frmMain::cmdPromptForBMUDir_Click},
+    };
+    WriteFile(Path("new/c.mp3"), "x");
+    WriteFile(Path("new/c.bmu"), "x");
+    for (const auto& pane : panes) {
+        for (const std::string& chosen : {std::string(), Path("new")}) {  // cancelled, chosen
+            Select(*pane.list, {Names(*pane.list).front()});
+            window->cmdConvertToBMU->setEnabled(true);
+            window->cmdConvertToMP3->setEnabled(true);
+            const std::string before = pane.box->text().toStdString();
+            const Strings names = Names(*pane.list);
+            Answer(chosen);
+            (window.get()->*pane.browse)();
+            EXPECT_EQ(asked, pane.title + ("|" + before));
+            EXPECT_TRUE(pane.otherConvert->isEnabled());
+            EXPECT_EQ(pane.convert->isEnabled(), chosen.empty());
+            EXPECT_EQ(pane.box->text().toStdString(), chosen.empty() ? before : chosen);
+            EXPECT_EQ(Names(*pane.list, true).size(), chosen.empty() ? 1u : 0u);
+            EXPECT_EQ(Names(*pane.list) == names, chosen.empty());
+        }
+    }
+    Answer(Path("Music") + "/");  // a folder ending in a separator lists the same
+    window->cmdPromptForMP3Dir_Click();
+    EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"a.mp3", "b.mp3"}));
+}
+
+TEST_F(Commands, AboutOpensModallyShowsTheVersionAndOpensLinksOnTheLeftButtonOnly) {
+    std::vector<QUrl> opened;
+    frmAbout::SetLinkOpenerForTesting([&](const QUrl& url) { opened.push_back(url); });
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        WhenModalAppears<frmAbout>([&](frmAbout* about) {
+            EXPECT_EQ(about->parentWidget(), window.get());
+            EXPECT_EQ(about->windowTitle(), "About");
+            EXPECT_EQ(about->lblTitle->text(), "Tunewrap - v0.35");
+            for (QLabel* link : {about->lblEmail, about->lblHomePage, about->lblAddingBMUs}) {
+                EXPECT_TRUE(about->rect().contains(link->geometry()));
+                for (auto button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton})
+                    QTest::mouseClick(link, button);
+            }
+            QTest::keyClick(about, key);
+            EXPECT_FALSE(about->isVisible()) << key;
+            about->reject();
+        });
+        window->cmdInfo->click();
+    }
+    ASSERT_EQ(opened.size(), 6u);
+    EXPECT_EQ(opened[0].toString(), QString("mailto:") + aboutlinks::kEmail + "?subject=Tunewrap");
+    EXPECT_EQ(opened[1].toLocalFile(), FindShippedDocument(aboutlinks::kHomePage));
+    EXPECT_EQ(opened[2].toLocalFile(), FindShippedDocument(aboutlinks::kAddingBMUs));
+    EXPECT_FALSE(FindShippedDocument(aboutlinks::kAddingBMUs).isEmpty());
+}
+
+}  // namespace
