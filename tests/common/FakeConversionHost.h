@@ -15,7 +15,6 @@ class FakeConversionHost : public tunewrap::ConversionHost {
     using ListId = tunewrap::ListId;
     using MsgButton = tunewrap::MsgButton;
     using MsgIcon = tunewrap::MsgIcon;
-
     struct Entry {
         std::string name;
         bool selected = true;
@@ -37,23 +36,12 @@ class FakeConversionHost : public tunewrap::ConversionHost {
     std::vector<Entry>& List(ListId list) { return lists[static_cast<int>(list)]; }
     std::vector<std::string> SelectedNames(ListId list) {
         std::vector<std::string> names;
-        for (const Entry& e : List(list)) {
+        for (const Entry& e : List(list))
             if (e.selected) names.push_back(e.name);
-        }
         return names;
     }
-    std::vector<std::string> Calls(const std::string& prefix) const {
-        std::vector<std::string> found;
-        for (const std::string& c : calls) {
-            if (c.rfind(prefix, 0) == 0) found.push_back(c);
-        }
-        return found;
-    }
 
-    int EntryCount(ListId list) override {
-        Record("EntryCount", list);
-        return static_cast<int>(List(list).size());
-    }
+    int EntryCount(ListId list) override { return static_cast<int>(List(list).size()); }
     bool EntrySelected(ListId list, int position) override {
         Entry* e = At("EntrySelected", list, position);
         return e != nullptr && e->selected;
@@ -81,20 +69,17 @@ class FakeConversionHost : public tunewrap::ConversionHost {
     void EndBusy() override { Record("EndBusy"); }
     void RefillList(ListId list, const std::string& dirWithSeparator, const std::string& mask,
                     bool append) override {
-        Record("RefillList", list, " " + dirWithSeparator + " " + mask + (append ? " append" : ""));
+        Record(Name("RefillList", list) + " " + dirWithSeparator + " " + mask +
+               (append ? " append" : ""));
     }
-    std::string DirectoryText(ListId pane) override {
-        Record("DirectoryText", pane);
-        return directories[static_cast<int>(pane)];
-    }
+    std::string DirectoryText(ListId pane) override { return directories[static_cast<int>(pane)]; }
     int OptionState(tunewrap::OptionId option) override {
-        Record("OptionState " + std::to_string(static_cast<int>(option)));
         return options[static_cast<int>(option)];
     }
 
   private:
-    void Record(const std::string& call, ListId list, const std::string& rest = "") {
-        Record(call + (list == ListId::MP3 ? " MP3" : " BMU") + rest);
+    static std::string Name(const std::string& call, ListId list) {
+        return call + (list == ListId::MP3 ? " MP3" : " BMU");
     }
     void Record(std::string call) {
         calls.push_back(std::move(call));
@@ -102,11 +87,10 @@ class FakeConversionHost : public tunewrap::ConversionHost {
     }
     // Positions outside the list are a fault of the job; they are reported, never followed.
     Entry* At(const std::string& call, ListId list, int position) {
-        Record(call, list, " " + std::to_string(position));
+        Record(Name(call, list) + " " + std::to_string(position));
         auto& entries = List(list);
-        if (position >= 1 && position <= static_cast<int>(entries.size())) {
+        if (position >= 1 && position <= static_cast<int>(entries.size()))
             return &entries[static_cast<std::size_t>(position - 1)];
-        }
         ADD_FAILURE() << call << " at " << position << ", outside the list";
         return nullptr;
     }
