@@ -62,23 +62,6 @@ TEST_F(TunewrapCli, InfoHoldsTheReaderValuesAndIssueLinesAndNamesUnreadableFiles
     EXPECT_NE(text.out.find("joint stereo (1)"), std::string::npos) << text.out;
 }
 
-TEST_F(TunewrapCli, RoundTripKeepsTheTimeUnlessToldNot) {
-    WriteFile(Path("in/song.mp3"), kJoint128 + "tail");
-    fs::create_directories(Path("out"));
-    // Whole seconds: the copy keeps milliseconds, the file system may keep more.
-    const auto old = std::chrono::floor<std::chrono::seconds>(fs::file_time_type::clock::now() -
-                                                              std::chrono::hours(24 * 30));
-    fs::last_write_time(Path("in/song.mp3"), old);
-    const auto wrap = Cli({"to-bmu", "in/song.mp3"});
-    EXPECT_EQ(wrap.out, "in/song.mp3: converted to in/song.bmu\n") << wrap.err;
-    EXPECT_EQ(fs::last_write_time(Path("in/song.bmu")), old);
-    const auto unwrap = Cli({"to-mp3", "--no-preserve-time", "-o", "out", "in/song.bmu"});
-    EXPECT_EQ(unwrap.status, 0) << unwrap.err;
-    EXPECT_EQ(unwrap.out, "in/song.bmu: converted to out/song.mp3\n");
-    EXPECT_EQ(ReadFile(Path("out/song.mp3")), kJoint128 + "tail");
-    EXPECT_NE(fs::last_write_time(Path("out/song.mp3")), old);
-}
-
 TEST_F(TunewrapCli, ExistingDestinationIsKeptUnlessTheUserSaysOtherwise) {
     WriteFile(Path("a.mp3"), kJoint128);
     WriteFile(Path("a.bmu"), "old");
@@ -174,6 +157,24 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
                          "one/x.bmu: failed: ", "missing.mp3: failed: ", "dir.mp3: failed: ",
                          "two/b.mp3: converted to two/b.bmu"}));
     EXPECT_EQ(ReadFile(Path("one/x.bmu")), "BMU V1.0" + kJoint128);
+    EXPECT_NE(run.err.find("Conversion Failed\nmissing.mp3 could not be converted:"),
+              std::string::npos)
+        << run.err;
+
+    // Back again; the time (whole seconds: the file system may keep more than the copy) is kept
+    // unless told not to.
+    fs::last_write_time(Path("one/x.bmu"),
+                        std::chrono::floor<std::chrono::seconds>(fs::file_time_type::clock::now() -
+                                                                 std::chrono::hours(48)));
+    for (const bool keep : {true, false}) {
+        const auto back =
+            Cli({"to-mp3", keep ? "--overwrite" : "--no-preserve-time", "-o", "two", "one/x.bmu"});
+        EXPECT_EQ(back.out, "one/x.bmu: converted to two/x.mp3\n") << back.err;
+        EXPECT_EQ(ReadFile(Path("two/x.mp3")), kJoint128);
+        EXPECT_EQ(fs::last_write_time(Path("two/x.mp3")) == fs::last_write_time(Path("one/x.bmu")),
+                  keep);
+        fs::remove(Path("two/x.mp3"));
+    }
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ class BatchConvert : public ScratchHome {
         ScratchHome::SetUp();
         host.directories[0] = Path("mp3"), host.directories[1] = Path("bmu");
         for (const char* pane : {"mp3", "bmu"}) std::filesystem::create_directory(Path(pane));
+        Option(OptionId::PreserveFileDateTime);
     }
     std::string In(ListId pane, const std::string& name) {
         return host.directories[static_cast<int>(pane)] + "/" + name;
@@ -33,8 +34,22 @@ class BatchConvert : public ScratchHome {
         if (listed) host.List(pane).push_back({name, true});
     }
     void Option(OptionId option) { host.options[static_cast<int>(option)] = 1; }
-    // Runs one batch and checks the end steps, which come whatever happened.
+    std::map<std::string, std::string> Sources(ListId from) {
+        std::map<std::string, std::string> bytesAndTimes;
+        std::error_code gone;
+        for (const auto& entry : host.List(from)) {
+            const std::string path = In(from, entry.name);
+            bytesAndTimes[path] =
+                ReadFile(path) + "@" +
+                std::to_string(
+                    std::filesystem::last_write_time(path, gone).time_since_epoch().count());
+        }
+        return bytesAndTimes;
+    }
+    // Runs one batch and checks the end steps, which come whatever happened, and that no source
+    // changed.
     Kinds Run(bool toBMU) {
+        const auto sources = Sources(toBMU ? kMP3 : kBMU);
         Kinds kinds;
         for (const auto& o : toBMU ? ConvertToBMU(host, sink) : ConvertToMP3(host, sink))
             kinds.push_back(o.kind);
@@ -45,6 +60,7 @@ class BatchConvert : public ScratchHome {
         EXPECT_EQ(host.calls.front(), "BeginBusy");
         EXPECT_EQ(Names(host.calls.end() - static_cast<long>(end.size()), host.calls.end()), end);
         EXPECT_FALSE(sink.cancel);
+        EXPECT_EQ(Sources(toBMU ? kMP3 : kBMU), sources);
         host.calls.clear();
         return kinds;
     }
@@ -63,7 +79,7 @@ class BatchConvert : public ScratchHome {
     FakeProgressSink sink;
 };
 
-TEST_F(BatchConvert, OverwriteQuestionsThenOverwriteAll) {
+TEST_F(BatchConvert, OverwriteQuestions) {
     for (const std::string name : {"a", "b", "c"}) {
         Put(kMP3, name + ".mp3", music);
         Put(kBMU, name + ".bmu", "old", false);
@@ -75,12 +91,6 @@ TEST_F(BatchConvert, OverwriteQuestionsThenOverwriteAll) {
     EXPECT_EQ(ReadFile(In(kBMU, "b.bmu")), "old");
     EXPECT_TRUE(host.SelectedNames(kMP3).empty());
     ExpectQuestion(1, "b.bmu already exists. Do you want to overwrite it?", "File Exists");
-
-    host.List(kMP3)[1].selected = true;
-    Option(OptionId::OverwriteAll);
-    EXPECT_EQ(Run(true), Kinds{Kind::Converted});
-    EXPECT_EQ(ReadFile(In(kBMU, "b.bmu")), Wrapped(music));
-    EXPECT_EQ(host.questions.size(), 3u);
 }
 
 TEST_F(BatchConvert, WavNamesExpectMonoAndNoToAWarningWritesNothing) {
@@ -162,23 +172,6 @@ TEST_F(BatchConvert, NoSelectionAndAListThatShrinks) {
         if (call == "DeselectEntry MP3 1") host.List(kMP3).resize(1);
     };
     EXPECT_EQ(Run(true).size(), 1u);  // and no look past the list's end
-}
-
-TEST_F(BatchConvert, SourcesAreNeverChanged) {
-    Put(kMP3, "a.mp3", ReadFile(TestDataPath("vbr.mp3")));
-    Put(kBMU, "c.bmu", Wrapped(music));
-    Put(kBMU, "d.wav", Wrapped(mono));
-    std::map<std::string, std::pair<std::string, std::filesystem::file_time_type>> before;
-    for (const std::string& path : {In(kMP3, "a.mp3"), In(kBMU, "c.bmu"), In(kBMU, "d.wav")})
-        before[path] = {ReadFile(path), std::filesystem::last_write_time(path)};
-    Option(OptionId::PreserveFileDateTime);
-    host.answers = {kYes};  // the VBR warning
-    Run(true);
-    Run(false);
-    for (const auto& [path, state] : before) {
-        EXPECT_EQ(ReadFile(path), state.first) << path;
-        EXPECT_EQ(std::filesystem::last_write_time(path), state.second) << path;
-    }
 }
 
 }  // namespace
