@@ -1,5 +1,10 @@
 #include "mdlRegistry.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
+
 #include "common/ScratchHome.h"
 
 namespace {
@@ -47,6 +52,27 @@ TEST_F(Registry, HandWrittenValuesReadAsTheUserWroteThem) {
     ExpectRead("Number", ERROR_SUCCESS, "ERROR: Non String Value", kGameKey);
     ExpectRead("Long", ERROR_MORE_DATA, "", kGameKey);
     ExpectRead("Hidden", ERROR_FILE_NOT_FOUND, "", kGameKey);
+}
+
+// A damaged store reads as no value at all, at once: the window then starts with its defaults.
+TEST_F(Registry, DamagedStoresGiveNoValue) {
+    const std::string file = Path("home/.config/Brenlo/Tunewrap.conf");
+    std::string garbage;
+    for (int i = 0; i < 4096; ++i) garbage += static_cast<char>(i * 7 % 256 == '=' ? 1 : i * 7);
+    const std::function<void()> damage[] = {
+        [&] { WriteFile(file, garbage); },
+        [&] { WriteFile(file, "[General]\nMP3Dir=" + std::string(5000, 'a') + "\n"); },
+        [&] { ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); },  // must not wait for a writer
+        [&] { ASSERT_EQ(symlink(file.c_str(), file.c_str()), 0); },
+    };
+    for (const auto& make : damage) {
+        std::filesystem::remove_all(Path("home/.config"));
+        std::filesystem::create_directories(Path("home/.config/Brenlo"));
+        make();
+        std::string value = "default";
+        EXPECT_NE(Read("MP3Dir", value), ERROR_SUCCESS);
+        EXPECT_NE(value.substr(0, 3), "aaa");
+    }
 }
 
 TEST_F(Registry, BlockedOrReadOnlyLocationsReportAccessDenied) {
