@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-// A program run as a child process in `dir`, with stdin read from `inPath` and its output in
+// A program run as a child process in `dir`, with stdin read from `in` and its output in
 // dir/stdout.txt and dir/stderr.txt. It can be frozen as soon as a file with a given suffix
 // appears in a directory, so that a signal lands mid-copy whatever the machine's speed.
 class ChildProcess {
@@ -22,15 +22,16 @@ class ChildProcess {
         std::string out, err;
     };
 
-    ChildProcess(std::vector<std::string> argv, std::string dir, std::string inPath = "/dev/null")
-        : argv_(std::move(argv)), dir_(std::move(dir)), in_(std::move(inPath)) {
+    ChildProcess(std::vector<std::string> argv, std::string dir,
+                 const std::string& in = "/dev/null")
+        : dir_(std::move(dir)) {
         if ((pid_ = fork()) != 0) return;
         if (chdir(dir_.c_str()) != 0) _exit(127);
-        dup2(open(in_.c_str(), O_RDONLY), 0);
+        dup2(open(in.c_str(), O_RDONLY), 0);
         dup2(open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         dup2(open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
         std::vector<char*> args;
-        for (std::string& arg : argv_) args.push_back(arg.data());
+        for (std::string& arg : argv) args.push_back(arg.data());
         args.push_back(nullptr);
         execvp(args[0], args.data());
         _exit(127);
@@ -46,9 +47,7 @@ class ChildProcess {
         while (waitpid(pid_, &finished_, WNOHANG) == 0) {
             std::error_code error;
             for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
-                const std::string name = entry.path().filename().string();
-                if (name.size() >= suffix.size() &&
-                    name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+                if (entry.path().filename().string().ends_with(suffix))
                     return kill(pid_, SIGSTOP) == 0;
             }
             usleep(200);
@@ -73,8 +72,7 @@ class ChildProcess {
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
-    std::vector<std::string> argv_;
-    std::string dir_, in_;
+    std::string dir_;
     pid_t pid_ = -1;
     int finished_ = 0;
 };

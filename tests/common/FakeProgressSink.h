@@ -19,7 +19,6 @@ inline std::uint32_t FakeTick() {
 class FakeProgressSink : public ProgressSink {
   public:
     std::vector<std::string> events;
-    std::int64_t done = 0;
     bool cancel = false;
     int yields = 0, cancelAtYield = 0;  // 1-based; 0 never
     std::uint32_t msPerYield = 0;
@@ -27,7 +26,7 @@ class FakeProgressSink : public ProgressSink {
 
     void SetFileName(const std::string& name) override { events.push_back("file " + name); }
     void SetTotal(std::int64_t n) override { events.push_back("total " + std::to_string(n)); }
-    void SetDone(std::int64_t n) override { events.push_back("done " + std::to_string(done = n)); }
+    void SetDone(std::int64_t n) override { events.push_back("done " + std::to_string(n)); }
     void ShowDialog() override { events.push_back("show"); }
     void CloseDialog() override { events.push_back("close"); }
     bool CancelRequested() const override { return cancel; }

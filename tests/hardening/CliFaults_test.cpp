@@ -1,7 +1,6 @@
 // The command-line tool stopped by signals in the middle of a copy: the destination name never
 // holds a partial file.
-#include <fcntl.h>
-#include <unistd.h>
+#include <csignal>
 
 #include "common/ChildProcess.h"
 #include "common/ScratchHome.h"
@@ -21,10 +20,8 @@ class CliFaults : public ScratchHome {
     // Starts converting a source far larger than any copy finishes between two looks (sparse,
     // so it costs no disk) and freezes the tool once its part file is there.
     void StartFrozen(std::unique_ptr<ChildProcess>& child, const std::vector<std::string>& files) {
-        const int fd = open(Path(files[0]).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        ASSERT_EQ(write(fd, "\xFF\xFB\x90\x00", 4), 4);
-        ASSERT_EQ(ftruncate(fd, off_t{512} << 20), 0);
-        close(fd);
+        WriteFile(Path(files[0]), "\xFF\xFB\x90\x00");
+        std::filesystem::resize_file(Path(files[0]), 512 << 20);
         std::filesystem::create_directories(Path("out"));
         child = std::make_unique<ChildProcess>(Argv(files), root_.string());
         ASSERT_TRUE(child->StopWhenCreated(Path("out"), kPartSuffix));
@@ -57,7 +54,7 @@ TEST_F(CliFaults, KilledMidCopyLeavesOnePartFileThatTheNextRunReplaces) {
             }
 
             // The same file again, now small: the part file is replaced and gone.
-            ASSERT_EQ(truncate(Path(mp3).c_str(), 4096 + 1), 0);
+            std::filesystem::resize_file(Path(mp3), 4096 + 1);
             const auto again = ChildProcess(Argv({mp3}), root_.string()).Wait();
             EXPECT_EQ(again.status, 0) << again.out << again.err;
             EXPECT_EQ(Listing("out"), Names{bmu});

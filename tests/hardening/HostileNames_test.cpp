@@ -33,10 +33,10 @@ class HostileNames : public MainWindowTest {
         window = Open();
         window->SetAskYesNoHook([](auto&&...) { return tunewrap::MsgButton::Yes; });
         window->chkOverwriteAll->setChecked(false);  // an existence test that globbed would ask
-        NameSet mp3s, bmus;
+        const NameSet mp3s(names.begin(), names.end());
+        NameSet bmus;
         for (const std::string& name : names) {
             WriteFile(music + "/" + name, "bytes of " + name);
-            mp3s.insert(name);
             bmus.insert(name.substr(0, name.size() - 4) + ".bmu");
         }
         Show(false, game);

@@ -61,7 +61,6 @@ TEST_F(Registry, DamagedStoresGiveNoValue) {
     for (int i = 0; i < 4096; ++i) garbage += static_cast<char>(i * 7 % 256 == '=' ? 1 : i * 7);
     const std::function<void()> damage[] = {
         [&] { WriteFile(file, garbage); },
-        [&] { WriteFile(file, "[General]\nMP3Dir=" + std::string(5000, 'a') + "\n"); },
         [&] { ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); },  // must not wait for a writer
         [&] { ASSERT_EQ(symlink(file.c_str(), file.c_str()), 0); },
     };
@@ -71,7 +70,6 @@ TEST_F(Registry, DamagedStoresGiveNoValue) {
         make();
         std::string value = "default";
         EXPECT_NE(Read("MP3Dir", value), ERROR_SUCCESS);
-        EXPECT_NE(value.substr(0, 3), "aaa");
     }
 }
 

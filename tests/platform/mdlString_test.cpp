@@ -31,13 +31,3 @@ TEST(mdlString, NextToken) {
         }
     }
 }
-
-TEST(mdlString, CountOccurrencesAndTrimmedStr) {
-    EXPECT_EQ(CountOccurrences("aaaa", "aa") * 10 + CountOccurrences("aaa", "aa"), 21);
-    EXPECT_EQ(CountOccurrences("", "|") + CountOccurrences("A|", "a") + CountOccurrences("abc", ""),
-              0);
-    EXPECT_EQ(TrimmedStr(1) + TrimmedStr(-1) + TrimmedStr(0), "1-10");
-    EXPECT_EQ(TrimmedStr(1935.5f) + " " + TrimmedStr(-0.25f) + " " + TrimmedStr(1440.0f) + " " +
-                  TrimmedStr(-0.0f) + " " + TrimmedStr(0.1f),
-              "1935.5 -0.25 1440 0 0.1");
-}
