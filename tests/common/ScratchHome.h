@@ -1,15 +1,20 @@
 #pragma once
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <stdlib.h>
 #include <sys/mount.h>
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <optional>
+#include <set>
 #include <string>
-#include <utility>
 #include <vector>
+
+// The committed sample files. (Compiled in: ctest's environment list loses all but one entry.)
+inline std::string TestDataPath(const std::string& name) {
+    return std::string(TUNEWRAP_TEST_DATA_DIR) + "/" + name;
+}
 
 // A private temporary directory per test, with $HOME, $XDG_DATA_HOME and $XDG_CONFIG_HOME moved
 // into it so no test touches the real user's files, settings or trash.
@@ -19,10 +24,6 @@ class ScratchHome : public ::testing::Test {
         char pattern[] = "/tmp/tunewrap-test-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         root_ = pattern;
-        for (const char* name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
-            const char* old = getenv(name);
-            saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        }
         setenv("HOME", (root_ / "home").c_str(), 1);
         setenv("XDG_DATA_HOME", (root_ / "home/.local/share").c_str(), 1);
         setenv("XDG_CONFIG_HOME", (root_ / "home/.config").c_str(), 1);
@@ -31,12 +32,6 @@ class ScratchHome : public ::testing::Test {
 
     void TearDown() override {
         for (const auto& mount : mounts_) umount2(mount.c_str(), MNT_DETACH);
-        for (const auto& [name, value] : saved_) {
-            if (value)
-                setenv(name.c_str(), value->c_str(), 1);
-            else
-                unsetenv(name.c_str());
-        }
         std::error_code ignored;
         std::filesystem::remove_all(root_, ignored);
     }
@@ -53,9 +48,23 @@ class ScratchHome : public ::testing::Test {
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
+    // The names in a directory under the scratch root.
+    std::set<std::string> Listing(const std::string& relative) const {
+        std::set<std::string> names;
+        std::error_code error;
+        for (const auto& entry : std::filesystem::directory_iterator(Path(relative), error))
+            names.insert(entry.path().filename().string());
+        return names;
+    }
+
     // A tmpfs at `relative` (options as for mount(8)), removed at tear-down; false when this
-    // machine does not allow mounting.
+    // machine does not allow mounting. The mounts are private to this process, so they vanish
+    // with it even when it dies before its tear-down.
     bool MountTmpfs(const std::string& relative, const std::string& options) {
+        static const bool privateMounts =
+            unshare(CLONE_NEWNS) == 0 &&
+            mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
+        (void)privateMounts;
         const std::string target = Path(relative);
         std::filesystem::create_directories(target);
         if (mount("tmpfs", target.c_str(), "tmpfs", 0, options.c_str()) != 0) return false;
@@ -70,6 +79,5 @@ class ScratchHome : public ::testing::Test {
     std::filesystem::path root_;
 
   private:
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
     std::vector<std::string> mounts_;
 };

@@ -2,8 +2,6 @@
 
 #include <sys/stat.h>
 
-#include <set>
-
 #include "common/ScratchHome.h"
 
 using namespace mdlFileOps;
@@ -15,17 +13,16 @@ class FileOpsTest : public ScratchHome {
   protected:
     void SetUp() override {
         ScratchHome::SetUp();
-        for (const char* name : {"SONG.MP3", "b.mp3", "[live] c.mp3", "notes.txt"})
+        for (const char* name : {"SONG.MP3", "b.mp3", "[live] c.mp3", "notes.txt", "sub/x"})
             WriteFile(Path("m/") + name, "abc");
         std::filesystem::create_directories(Path("m/folder.mp3"));
-        std::filesystem::create_directories(Path("m/sub"));
     }
-
     // Every name of one whole walk; the handle must be 0 again afterwards.
-    static Names Walk(const std::string& mask, std::int32_t attributes) {
+    Names Walk(const std::string& mask, std::int32_t attributes = 0) {
         Names names;
         SearchHandle handle = 0;
-        for (std::string n; !(n = FindFile(handle, mask, attributes)).empty();) names.insert(n);
+        for (std::string n; !(n = FindFile(handle, Path(mask), attributes)).empty();)
+            names.insert(n);
         EXPECT_EQ(handle, 0) << mask;
         return names;
     }
@@ -33,31 +30,24 @@ class FileOpsTest : public ScratchHome {
 
 }  // namespace
 
-TEST_F(FileOpsTest, Walks) {
-    EXPECT_EQ(Walk(Path("m") + "//*.mp3", 0),
-              (Names{"SONG.MP3", "b.mp3", "[live] c.mp3", "folder.mp3"}));
-    EXPECT_EQ(Walk(Path("m/[live]*"), 0), Names{"[live] c.mp3"});
-    EXPECT_EQ(Walk(Path("m/?.MP3"), 0), Names{"b.mp3"});
-    EXPECT_EQ(Walk(Path("m/*"), FILE_ATTRIBUTE_DIRECTORY), (Names{"folder.mp3", "sub"}));
-    EXPECT_EQ(Walk(Path("m/*"), 0).size(), 6u);  // never "." or ".."
-    EXPECT_EQ(Walk(Path("m/SONG.MP3"), 0), Names{"SONG.MP3"});
-    EXPECT_TRUE(Walk(Path("m/song.mp3"), 0).empty());  // exact names are case-sensitive
-    EXPECT_TRUE(Walk(Path("m/*.wav"), 0).empty());
-    EXPECT_TRUE(Walk(Path("gone/*.mp3"), 0).empty());
-
+TEST_F(FileOpsTest, WalksExistsAndLength) {
+    EXPECT_EQ(Walk("m//*.mp3"), (Names{"SONG.MP3", "b.mp3", "[live] c.mp3", "folder.mp3"}));
+    EXPECT_EQ(Walk("m/[live]*"), Names{"[live] c.mp3"});
+    EXPECT_EQ(Walk("m/?.MP3"), Names{"b.mp3"});
+    EXPECT_EQ(Walk("m/*", FILE_ATTRIBUTE_DIRECTORY), (Names{"folder.mp3", "sub"}));
+    EXPECT_EQ(Walk("m/*").size(), 6u);        // never "." or ".."
+    EXPECT_TRUE(Walk("m/song.mp3").empty());  // exact names are case-sensitive
+    EXPECT_TRUE(Walk("gone/*.mp3").empty());
     SearchHandle handle = 0;
     EXPECT_FALSE(FindFile(handle, Path("m/*.mp3"), 0).empty());
     EXPECT_EQ(FindFile(handle, "", FIND_ABANDON), "");
     EXPECT_EQ(handle, 0);
-}
 
-TEST_F(FileOpsTest, ExistsAndLength) {
-    EXPECT_TRUE(FileExists(Path("m/SONG.MP3")) && FileExists(Path("m/sub")));
-    EXPECT_TRUE(FileExists(Path("m/*.TXT")));
+    EXPECT_TRUE(FileExists(Path("m/SONG.MP3")) && FileExists(Path("m/sub")) &&
+                FileExists(Path("m/*.TXT")));
     EXPECT_FALSE(FileExists(Path("m/song.mp3")) || FileExists(Path("m/*.wav")));
     EXPECT_EQ(GetFileLength(Path("m/SONG.MP3")), 3);
-    EXPECT_EQ(GetFileLength(Path("m/missing")), -1);
-    EXPECT_EQ(GetFileLength(Path("m/folder.mp3")), -1);
+    EXPECT_EQ(GetFileLength(Path("m/missing")) + GetFileLength(Path("m/folder.mp3")), -2);
     ASSERT_EQ(mkfifo(Path("m/pipe").c_str(), 0600), 0);
     EXPECT_EQ(GetFileLength(Path("m/pipe")), 0);  // must not wait for a writer
     std::filesystem::resize_file(Path("m/b.mp3"), 3ULL << 30);
@@ -66,20 +56,10 @@ TEST_F(FileOpsTest, ExistsAndLength) {
 
 TEST_F(FileOpsTest, TimesToTheMillisecond) {
     const std::string file = Path("m/SONG.MP3"), other = Path("m/b.mp3");
-    struct stat before {
-    }, after{};
-    stat(file.c_str(), &before);
     SetFileDateTime(file, {2023, 7, 0, 14, 23, 59, 58, 321});
     EXPECT_EQ(GetFileDateTime(file), (SYSTEMTIME{2023, 7, 5, 14, 23, 59, 58, 321}));  // a Friday
-    stat(file.c_str(), &after);
-    EXPECT_EQ(after.st_atim.tv_nsec, before.st_atim.tv_nsec);
-
-    const SYSTEMTIME kept = GetFileDateTime(file);
-    for (const SYSTEMTIME bad : {SYSTEMTIME{}, SYSTEMTIME{2023, 2, 0, 29, 0, 0, 0, 0},
-                                 SYSTEMTIME{2024, 1, 0, 1, 24, 0, 0, 0}}) {
-        SetFileDateTime(file, bad);
-        EXPECT_EQ(GetFileDateTime(file), kept);
-    }
+    SetFileDateTime(file, SYSTEMTIME{2023, 2, 0, 29, 0, 0, 0, 0});  // no such day: no change
+    EXPECT_EQ(GetFileDateTime(file).wDay, 14);
     EXPECT_EQ(GetFileDateTime(Path("m/missing")), SYSTEMTIME{});
 
     // Copying a time from file to file is exact, whatever the season.

@@ -7,7 +7,7 @@
 using namespace mdlString;
 
 // Each row: text, delimiter, start, then (token, position after) per call.
-TEST(NextToken, Walks) {
+TEST(mdlString, NextToken) {
     struct Row {
         std::string text, delimiter;
         std::int16_t start;
@@ -30,21 +30,4 @@ TEST(NextToken, Walks) {
             EXPECT_EQ(position, after) << row.text;
         }
     }
-}
-
-TEST(CountOccurrences, WithoutOverlap) {
-    EXPECT_EQ(CountOccurrences("aaaa", "aa"), 2);
-    EXPECT_EQ(CountOccurrences("aaa", "aa"), 1);
-    EXPECT_EQ(CountOccurrences("", "|"), 0);
-    EXPECT_EQ(CountOccurrences("A|", "a"), 0);
-    EXPECT_EQ(CountOccurrences("abc", ""), 0);
-}
-
-TEST(TrimmedStr, LocaleFreeText) {
-    EXPECT_EQ(TrimmedStr(1) + TrimmedStr(-1) + TrimmedStr(0), "1-10");
-    EXPECT_EQ(TrimmedStr(1935.5f), "1935.5");
-    EXPECT_EQ(TrimmedStr(-0.25f), "-0.25");
-    EXPECT_EQ(TrimmedStr(1440.0f), "1440");
-    EXPECT_EQ(TrimmedStr(-0.0f), "0");
-    EXPECT_EQ(TrimmedStr(0.1f), "0.1");
 }

@@ -14,23 +14,19 @@ inline std::uint32_t FakeTick() {
 }
 
 // Records what a copy reports, in order ("file NAME", "total N", "done N", "show", "close",
-// "yield"), and plays the user: it presses Cancel during a chosen Yield, lets time pass
-// on every Yield, or runs any code there.
+// "yield"), and plays the user: presses Cancel during a chosen Yield, lets time pass on every
+// Yield, or runs any code there.
 class FakeProgressSink : public ProgressSink {
   public:
     std::vector<std::string> events;
-    std::int64_t total = 0, done = 0;
     bool cancel = false;
-    int yields = 0;
-    int cancelAtYield = 0;  // 1-based; 0 never
+    int yields = 0, cancelAtYield = 0;  // 1-based; 0 never
     std::uint32_t msPerYield = 0;
     std::function<void()> onYield;
 
     void SetFileName(const std::string& name) override { events.push_back("file " + name); }
-    void SetTotal(std::int64_t n) override {
-        events.push_back("total " + std::to_string(total = n));
-    }
-    void SetDone(std::int64_t n) override { events.push_back("done " + std::to_string(done = n)); }
+    void SetTotal(std::int64_t n) override { events.push_back("total " + std::to_string(n)); }
+    void SetDone(std::int64_t n) override { events.push_back("done " + std::to_string(n)); }
     void ShowDialog() override { events.push_back("show"); }
     void CloseDialog() override { events.push_back("close"); }
     bool CancelRequested() const override { return cancel; }
@@ -42,9 +38,6 @@ class FakeProgressSink : public ProgressSink {
         if (onYield) onYield();
     }
 
-    int Count(const std::string& event) const {
-        return static_cast<int>(std::count(events.begin(), events.end(), event));
-    }
     int IndexOf(const std::string& event) const {
         const auto at = std::find(events.begin(), events.end(), event);
         return at == events.end() ? -1 : static_cast<int>(at - events.begin());

@@ -1,0 +1,78 @@
+#pragma once
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+#include <vector>
+
+// A program run as a child process in `dir`, with stdin read from `in` and its output in
+// dir/stdout.txt and dir/stderr.txt. It can be frozen as soon as a file with a given suffix
+// appears in a directory, so that a signal lands mid-copy whatever the machine's speed.
+class ChildProcess {
+  public:
+    struct Result {
+        bool exited = false;
+        int status = -1;  // exit status, or the signal that ended it
+        std::string out, err;
+    };
+
+    ChildProcess(std::vector<std::string> argv, std::string dir,
+                 const std::string& in = "/dev/null")
+        : dir_(std::move(dir)) {
+        if ((pid_ = fork()) != 0) return;
+        if (chdir(dir_.c_str()) != 0) _exit(127);
+        dup2(open(in.c_str(), O_RDONLY), 0);
+        dup2(open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        dup2(open("stderr.txt", O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        std::vector<char*> args;
+        for (std::string& arg : argv) args.push_back(arg.data());
+        args.push_back(nullptr);
+        execvp(args[0], args.data());
+        _exit(127);
+    }
+    ~ChildProcess() {
+        if (pid_ > 0) kill(pid_, SIGKILL), waitpid(pid_, nullptr, 0);
+    }
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    // Freezes the child once a name ending in `suffix` is in `dir`; false if it ended first.
+    bool StopWhenCreated(const std::string& dir, const std::string& suffix) {
+        while (waitpid(pid_, &finished_, WNOHANG) == 0) {
+            std::error_code error;
+            for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
+                if (entry.path().filename().string().ends_with(suffix))
+                    return kill(pid_, SIGSTOP) == 0;
+            }
+            usleep(200);
+        }
+        pid_ = -1;
+        return false;
+    }
+
+    void Signal(int signalNumber) const { kill(pid_, signalNumber); }
+
+    Result Wait() {
+        int status = finished_;
+        if (pid_ > 0) waitpid(pid_, &status, 0), pid_ = -1;
+        const bool exited = WIFEXITED(status);
+        return {exited, exited ? WEXITSTATUS(status) : WTERMSIG(status), Read("stdout.txt"),
+                Read("stderr.txt")};
+    }
+
+  private:
+    std::string Read(const std::string& name) const {
+        std::ifstream in(dir_ + "/" + name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    std::string dir_;
+    pid_t pid_ = -1;
+    int finished_ = 0;
+};
