@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+
+#include "BatchConvert.h"
+#include "common/FakeProgressSink.h"
+#include "common/ScratchHome.h"
+
+using namespace tunewrap;
+
+namespace {
+
+// Plays the window: two lists with selections, scripted answers in order, and a log of the
+// questions and of the calls that frame a batch.
+class FakeHost : public ConversionHost {
+  public:
+    struct Entry {
+        std::string name;
+        bool selected = true;
+    };
+    std::vector<Entry> lists[2];
+    std::string dirs[2];
+    int options[3] = {0, 1, 0};  // overwrite all, preserve date/time, rename .wav
+    std::deque<MsgButton> answers;
+    std::vector<std::string> log;
+
+    int EntryCount(ListId l) override { return static_cast<int>(lists[int(l)].size()); }
+    bool EntrySelected(ListId l, int p) override { return At(l, p).selected; }
+    std::string EntryName(ListId l, int p) override { return At(l, p).name; }
+    void DeselectEntry(ListId l, int p) override { At(l, p).selected = false; }
+    MsgButton AskYesNo(const std::string& text, const std::string& title, MsgIcon icon,
+                       MsgButton byDefault) override {
+        log.push_back(title + "|" + text + "|" + (icon == MsgIcon::Question ? "?" : "!") +
+                      (byDefault == MsgButton::Yes ? "Y" : "N"));
+        if (answers.empty()) return byDefault;
+        const MsgButton answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void BeginBusy() override { log.push_back("BeginBusy"); }
+    void EndBusy() override { log.push_back("EndBusy"); }
+    void RefillList(ListId l, const std::string& dir, const std::string& mask,
+                    bool append) override {
+        log.push_back("Refill " + std::to_string(int(l)) + " " + dir + mask + (append ? " +" : ""));
+    }
+    std::string DirectoryText(ListId pane) override { return dirs[int(pane)]; }
+    int OptionState(OptionId option) override { return options[int(option)]; }
+
+  private:
+    // A position outside the list would be a fault of the job: fail loudly, never follow it.
+    Entry& At(ListId l, int p) {
+        auto& list = lists[int(l)];
+        if (p < 1 || p > static_cast<int>(list.size())) {
+            ADD_FAILURE() << "position " << p << " outside the list";
+            static Entry none;
+            return none;
+        }
+        return list[static_cast<std::size_t>(p - 1)];
+    }
+};
+
+// Unwrapping: three BMU files of two blocks and a tail each (three yields per copy).
+class BatchConvertTest : public ScratchHome {
+  protected:
+    FakeHost host;
+    FakeProgressSink sink;
+    const std::string payload = std::string(2 * 4096 + 10, 'p');
+
+    void SetUp() override {
+        ScratchHome::SetUp();
+        host.dirs[0] = Path("mp3");
+        host.dirs[1] = Path("bmu");
+        for (const char* name : {"a.bmu", "b.wav", "c.bmu"}) {
+            WriteFile(Path("bmu/") + name, "BMU V1.0" + payload);
+            host.lists[1].push_back({name});
+        }
+        WriteFile(Path("mp3/keep"), "");
+    }
+    std::vector<bool> Selection() const {
+        std::vector<bool> selected;
+        for (const auto& e : host.lists[1]) selected.push_back(e.selected);
+        return selected;
+    }
+};
+
+TEST_F(BatchConvertTest, AsksBeforeEachOverwriteAndDeselectsEveryEntryReached) {
+    for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) WriteFile(Path("mp3/") + name, "old");
+    host.answers = {MsgButton::Yes, MsgButton::No, MsgButton::Yes};
+    ConvertToMP3(host, sink);
+    EXPECT_EQ(host.log[1], "File Exists|a.mp3 already exists. Do you want to overwrite it?|?N");
+    EXPECT_EQ(ReadFile(Path("mp3/a.mp3")), payload);
+    EXPECT_EQ(ReadFile(Path("mp3/b.mp3")), "old");
+    EXPECT_EQ(ReadFile(Path("mp3/c.mp3")), payload);
+    EXPECT_EQ(Selection(), (std::vector<bool>{false, false, false}));
+
+    host.options[0] = 1;  // overwrite all: no more questions
+    for (auto& e : host.lists[1]) e.selected = true;
+    host.log.clear();
+    ConvertToMP3(host, sink);
+    EXPECT_EQ(host.log, (std::vector<std::string>{"BeginBusy", "Refill 0 " + Path("mp3") + "/*.mp3",
+                                                  "EndBusy"}));
+    EXPECT_EQ(ReadFile(Path("mp3/b.mp3")), payload);
+}
+
+TEST_F(BatchConvertTest, CancelInTheSecondFileKeepsTheFirstAndLeavesTheThirdSelected) {
+    sink.cancelAtYield = 4;  // the first block of b.wav
+    ConvertToMP3(host, sink);
+    EXPECT_EQ(ReadFile(Path("mp3/a.mp3")), payload);
+    EXPECT_EQ(Listing("mp3"), (std::set<std::string>{"a.mp3", "keep"}));
+    EXPECT_EQ(Selection(), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(host.log.back(), "EndBusy");
+    EXPECT_FALSE(sink.CancelRequested());  // the next batch starts clear
+}
+
+TEST_F(BatchConvertTest, AListThatShrinksDuringTheBatchEndsItCleanly) {
+    sink.onYield = [&] { host.lists[1].resize(1); };  // the user refreshed mid-copy
+    ConvertToMP3(host, sink);
+    EXPECT_EQ(Listing("mp3"), (std::set<std::string>{"a.mp3", "keep"}));
+    EXPECT_EQ(host.log.back(), "EndBusy");
+}
+
+TEST_F(BatchConvertTest, WrappingWithNothingSelectedStillRefillsBothMasks) {
+    host.lists[0] = {{"x.mp3", false}};
+    ConvertToBMU(host, sink);
+    const std::string dir = Path("bmu") + "/";
+    EXPECT_EQ(host.log, (std::vector<std::string>{"BeginBusy", "Refill 1 " + dir + "*.bmu",
+                                                  "Refill 1 " + dir + "*.wav +", "EndBusy"}));
+}
+
+}  // namespace
