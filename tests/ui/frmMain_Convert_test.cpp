@@ -65,4 +65,16 @@ TEST_F(Converting, ClosingWhileAQuestionIsOpenDeclinesItAndCloses) {
     EXPECT_EQ(Stored("BMUDir"), Path("Game/music"));
 }
 
+TEST_F(Converting, ClosingDuringACopyCancelsItThenClosesAndSaves) {
+    WriteFile(Path("Game/music/big.bmu"), "BMU V1.0" + std::string(2 << 20, 'x'));
+    auto window = Open();
+    window->show();
+    Select(*window->lvwBMUList, {"big.bmu"});
+    QTimer::singleShot(0, window.get(), [&] { window->close(); });  // runs at the copy's yield
+    window->cmdConvertToMP3_Click();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_TRUE(Listing("Music").empty()) << "nothing partial may be left";
+    EXPECT_EQ(Stored("BMUDir"), Path("Game/music"));
+}
+
 }  // namespace
