@@ -32,9 +32,8 @@ class FakeHost : public ConversionHost {
                        MsgButton byDefault) override {
         log.push_back(title + "|" + text + "|" + (icon == MsgIcon::Question ? "?" : "!") +
                       (byDefault == MsgButton::Yes ? "Y" : "N"));
-        if (answers.empty()) return byDefault;
-        const MsgButton answer = answers.front();
-        answers.pop_front();
+        const MsgButton answer = answers.empty() ? byDefault : answers.front();
+        if (!answers.empty()) answers.pop_front();
         return answer;
     }
     void BeginBusy() override { log.push_back("BeginBusy"); }
@@ -49,13 +48,11 @@ class FakeHost : public ConversionHost {
   private:
     // A position outside the list would be a fault of the job: fail loudly, never follow it.
     Entry& At(ListId l, int p) {
+        static Entry none;
         auto& list = lists[int(l)];
-        if (p < 1 || p > static_cast<int>(list.size())) {
-            ADD_FAILURE() << "position " << p << " outside the list";
-            static Entry none;
-            return none;
-        }
-        return list[static_cast<std::size_t>(p - 1)];
+        const bool inside = p >= 1 && p <= static_cast<int>(list.size());
+        EXPECT_TRUE(inside) << "position " << p << " outside the list";
+        return inside ? list[static_cast<std::size_t>(p - 1)] : none;
     }
 };
 
