@@ -215,12 +215,7 @@ void frmMain::lvwBMUList_ColumnClick(int column1Based) {
 }
 
 void frmMain::EnableOnSelection(const FileListView& list, QPushButton* convertButton) {
-    for (int i = 0; i < list.topLevelItemCount(); ++i) {
-        if (list.topLevelItem(i)->isSelected()) {
-            convertButton->setEnabled(true);
-            return;
-        }
-    }
+    if (CountSelectedItems(list) > 0) convertButton->setEnabled(true);
 }
 
 void frmMain::lvwMP3List_ItemClick() {
