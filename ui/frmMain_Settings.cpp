@@ -86,6 +86,24 @@ void FitColumn(FileListView& list, int column) {
     if (rest > list.columnWidth(column)) list.setColumnWidth(column, rest);
 }
 
+// A directory start-up cannot list gives way to the home directory, which is stored at once.
+std::string ListableOrHome(const std::string& dir, const char* valueName) {
+    if (UsableDirectory(dir)) return dir;
+    WriteSetting(valueName, HomeDirectory());
+    return HomeDirectory();
+}
+
+// Shows the directory in its box and returns it with its separator, ready for listing.
+std::string Show(QLineEdit& box, const std::string& dir) {
+    box.setText(QString::fromStdString(dir));
+    return WithSeparator(dir);
+}
+
+bool ReadDirectory(const char* key, const char* valueName, std::string& dir) {
+    return mdlRegistry::ReadRegString(HKEY_LOCAL_MACHINE, key, valueName, dir) ==
+           mdlRegistry::ERROR_SUCCESS;
+}
+
 }  // namespace
 
 void frmMain::Form_Load() {
@@ -98,48 +116,25 @@ void frmMain::Form_Load() {
     setWindowTitle(QString::fromStdString(tunewrap::VersionTitle()));
 }
 
-// Returns the directory to list, with its separator. "C:\" of the original program is the
-// user's home directory here.
+// "C:\" of the original program is the user's home directory here.
 std::string frmMain::SettleSourceDirectory() {
     std::string stored;
-    const std::int32_t status =
-        mdlRegistry::ReadRegString(HKEY_LOCAL_MACHINE, mdlRegistry::kProgramKey, "MP3Dir", stored);
-    std::string shown = stored;
-    if (status != mdlRegistry::ERROR_SUCCESS) {
-        shown = HomeDirectory();
-    } else if (!UsableDirectory(stored)) {
-        shown = HomeDirectory();
-        WriteSetting("MP3Dir", shown);
-    }
-    txtMP3Dir->setText(QString::fromStdString(shown));
-    return WithSeparator(shown);
+    return Show(*txtMP3Dir, ReadDirectory(mdlRegistry::kProgramKey, "MP3Dir", stored)
+                                ? ListableOrHome(stored, "MP3Dir")
+                                : HomeDirectory());
 }
 
 std::string frmMain::SettleDestinationDirectory() {
-    std::string shown;
-    std::string stored;
-    if (mdlRegistry::ReadRegString(HKEY_LOCAL_MACHINE, mdlRegistry::kProgramKey, "BMUDir",
-                                   stored) == mdlRegistry::ERROR_SUCCESS) {
-        shown = stored;
-        if (!UsableDirectory(stored)) {
-            shown = HomeDirectory();
-            WriteSetting("BMUDir", shown);
-        }
-    } else {
-        std::string game;
-        if (mdlRegistry::ReadRegString(HKEY_LOCAL_MACHINE, mdlRegistry::kGameKey, "Location",
-                                       game) != mdlRegistry::ERROR_SUCCESS) {
-            shown = HomeDirectory();
-        } else if (!UsableDirectory(game)) {
-            shown = HomeDirectory();
-            WriteSetting("BMUDir", shown);
-        } else {
-            // The music folder itself may be missing; its list is then simply empty.
-            shown = WithSeparator(game) + "music";
-        }
+    std::string stored, game;
+    if (ReadDirectory(mdlRegistry::kProgramKey, "BMUDir", stored)) {
+        return Show(*txtBMUDir, ListableOrHome(stored, "BMUDir"));
     }
-    txtBMUDir->setText(QString::fromStdString(shown));
-    return WithSeparator(shown);
+    if (!ReadDirectory(mdlRegistry::kGameKey, "Location", game)) {
+        return Show(*txtBMUDir, HomeDirectory());
+    }
+    // The music folder itself may be missing; its list is then simply empty.
+    return Show(*txtBMUDir, UsableDirectory(game) ? WithSeparator(game) + "music"
+                                                  : ListableOrHome(game, "BMUDir"));
 }
 
 void frmMain::RestoreColumnWidths() {
