@@ -207,3 +207,9 @@ std::int64_t MP3Utils::FrameLength(bool padding) const {
     if (frequency == 0) return 0;
     return kBytesPerFrameFactor * BitRate() * kBitsPerKilobit / frequency + (padding ? 1 : 0);
 }
+
+const char* ChannelModeName(std::int16_t channelMode) {
+    static constexpr const char* kNames[] = {"stereo", "joint stereo", "dual channel",
+                                             "single channel"};
+    return channelMode >= 0 && channelMode < std::ssize(kNames) ? kNames[channelMode] : "unknown";
+}

@@ -25,7 +25,7 @@ class MP3Utils {
     void ScanBytes(std::span<const std::uint8_t> bytes);
     void Scan(ByteSource& source);
 
-private:
+  private:
     bool StoreHeader(const std::uint8_t* h, int frameCounter);
     std::int64_t FrameLength(bool padding) const;
 
@@ -40,3 +40,6 @@ private:
 
     std::string sOpenError_;
 };
+
+// The channel mode's name as people read it ("joint stereo"), "unknown" outside 0 to 3.
+const char* ChannelModeName(std::int16_t channelMode);

@@ -48,9 +48,9 @@ QString BitRateText(std::int16_t kbps) {
 }
 
 QString ChannelModeText(std::int16_t mode) {
-    static const char* const kModes[] = {"Stereo", "Joint stereo", "Dual channel",
-                                         "Single channel (mono)"};
-    return mode >= 0 && mode < 4 ? kModes[mode] : QString::number(mode);
+    QString name = QString::fromLatin1(ChannelModeName(mode));
+    name[0] = name[0].toUpper();
+    return name;
 }
 
 QString SuitabilityText(const tunewrap::SuitabilityReport& report, bool renameWav) {

@@ -21,20 +21,6 @@ struct FileInfo {
     std::vector<std::string> issues;
 };
 
-const char* ChannelModeName(int mode) {
-    switch (mode) {
-        case 0:
-            return "stereo";
-        case 1:
-            return "joint stereo";
-        case 2:
-            return "dual channel";
-        case 3:
-            return "single channel";
-    }
-    return "unknown";
-}
-
 std::vector<std::string> SplitLines(const std::string& lines) {
     std::vector<std::string> split;
     std::size_t start = 0;
