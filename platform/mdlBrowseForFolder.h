@@ -13,7 +13,8 @@ std::string BrowseForFolder(platform::WindowHandle ownerWindow, const std::strin
 
 // Tests answer the picker instead of a person: while set, BrowseForFolder calls it instead of
 // opening a dialog.
-using Answerer = std::function<std::string(const std::string& title, const std::string& startFolder)>;
+using Answerer =
+    std::function<std::string(const std::string& title, const std::string& startFolder)>;
 void SetAnswererForTesting(Answerer answerer);
 
 }  // namespace mdlBrowseForFolder

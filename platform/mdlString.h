@@ -7,7 +7,8 @@ namespace mdlString {
 
 // Returns the text from `position` up to the next `delimiter` and moves `position` one past the
 // delimiter's first character; 0 (and an empty token) once nothing more is found.
-std::string NextToken(const std::string& text, const std::string& delimiter, std::int16_t& position);
+std::string NextToken(const std::string& text, const std::string& delimiter,
+                      std::int16_t& position);
 
 // Non-overlapping occurrences of `piece` (not empty) in `text`, left to right.
 std::int16_t CountOccurrences(const std::string& text, const std::string& piece);

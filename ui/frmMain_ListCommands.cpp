@@ -9,7 +9,9 @@ using tunewrap::ListId;
 
 namespace {
 
-ListId PopupList(std::int16_t intPopupList) { return intPopupList == 0 ? ListId::MP3 : ListId::BMU; }
+ListId PopupList(std::int16_t intPopupList) {
+    return intPopupList == 0 ? ListId::MP3 : ListId::BMU;
+}
 
 // Names are joined with the path separator: it is the one character a file name cannot hold,
 // so splitting the list again gives back exactly the names that were selected.
@@ -57,7 +59,8 @@ void frmMain::mnuPopupDelete_Click() {
 void frmMain::mnuPopupSelectAll_Click() {
     FileListView& list = List(PopupList(intPopupList));
     // Selecting by code raises no item click, so the convert buttons keep their state.
-    for (int row = 0; row < list.topLevelItemCount(); ++row) list.topLevelItem(row)->setSelected(true);
+    for (int row = 0; row < list.topLevelItemCount(); ++row)
+        list.topLevelItem(row)->setSelected(true);
 }
 
 void frmMain::mnuPopupProperties_Click() {
