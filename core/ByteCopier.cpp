@@ -6,21 +6,19 @@
 #include <cerrno>
 #include <cstring>
 
+#include "PosixIo.h"
+
 namespace tunewrap {
 
+namespace {
+
 bool WriteAll(int fd, const char* bytes, std::size_t size, std::string& error) {
-    while (size > 0) {
-        const ssize_t n = write(fd, bytes, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            error = std::strerror(n < 0 ? errno : EIO);
-            return false;
-        }
-        bytes += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
+    if (platform::WriteAll(fd, bytes, size)) return true;
+    error = std::strerror(errno);
+    return false;
 }
+
+}  // namespace
 
 ByteCopier::ByteCopier(int from, int to, std::string_view head)
     : from_(from), to_(to), buffer_(std::max<std::size_t>(kChunkBytes, head.size())) {

@@ -32,7 +32,4 @@ class ByteCopier {
     std::int64_t pending_ = 0;  // bytes queued but not yet read
 };
 
-// Writes all of `bytes`, retrying short writes; false with the OS's reason.
-bool WriteAll(int fd, const char* bytes, std::size_t size, std::string& error);
-
 }  // namespace tunewrap

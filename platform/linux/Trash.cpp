@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "PosixIo.h"
+
 namespace platform::trash {
 
 namespace {
@@ -49,17 +51,6 @@ std::string LocalDeletionDate() {
     char text[32];
     strftime(text, sizeof text, "%Y-%m-%dT%H:%M:%S", &local);
     return text;
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + written, bytes.size() - written);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        written += static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 // Splits an absolute path into its canonical directory and its last component.
@@ -143,7 +134,7 @@ TrashResult MoveInto(const std::string& trash, const std::string& source, const 
             if (errno == EEXIST) continue;
             return Failure(errno);
         }
-        const bool written = WriteAll(fd, info);
+        const bool written = platform::WriteAll(fd, info.data(), info.size());
         const int writeError = errno;
         close(fd);
         const std::string target = trash + "/files/" + candidate;

@@ -1,0 +1,25 @@
+#pragma once
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstddef>
+
+namespace platform {
+
+// Writes all `size` bytes, retrying interrupted and short writes. False with errno set (EIO when
+// the file system took nothing) so each caller words the failure its own way.
+inline bool WriteAll(int fd, const char* bytes, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = write(fd, bytes, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            if (n == 0) errno = EIO;
+            return false;
+        }
+        bytes += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace platform
