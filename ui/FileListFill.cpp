@@ -21,8 +21,9 @@ bool EndsInLowerWav(const std::string& name) {
     return name.size() >= 3 && name.compare(name.size() - 3, 3, "wav") == 0;
 }
 
+// Non-blocking: a named pipe called "x.wav" would otherwise hang the window until written to.
 WaveProbe ProbeWave(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return WaveProbe::Unreadable;
     std::array<char, 4> head{};
     const ssize_t got = ::read(fd, head.data(), head.size());

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <QTest>
 #include <ctime>
 
@@ -36,14 +38,15 @@ TEST_F(Lists, DestinationShowsBmuDataButNotWaveAudio) {
         {"Theme.bmu", "BMU V1.0"},        {"notes.txt", ""}};
     for (const auto& [name, bytes] : files) WriteFile(Path("Game/music/") + name, bytes);
     std::filesystem::create_directories(Path("Game/music/folder.wav"));
+    ASSERT_EQ(mkfifo(Path("Game/music/pipe.wav").c_str(), 0600), 0);  // must not hang the fill
     std::filesystem::create_directories(Path("Music/a.mp3"));
     WriteFile(Path("Music/empty.mp3"), "");
     WriteFile(Path("Music/caf\xE9.mp3"), "");  // no valid text, yet the batch must reach it
     auto window = Open();
     FileListView &mp3s = *window->lvwMP3List, &bmus = *window->lvwBMUList;
-    EXPECT_EQ(Names(bmus), (Strings{"LOUD.WAV", "sfx.wav", "Theme.bmu", "tiny.wav"}));
-    EXPECT_EQ(bmus.topLevelItem(2)->text(1), "          8");
-    EXPECT_FALSE(bmus.topLevelItem(2)->text(2).isEmpty());
+    EXPECT_EQ(Names(bmus), (Strings{"LOUD.WAV", "pipe.wav", "sfx.wav", "Theme.bmu", "tiny.wav"}));
+    EXPECT_EQ(bmus.topLevelItem(3)->text(1), "          8");
+    EXPECT_FALSE(bmus.topLevelItem(3)->text(2).isEmpty());
     EXPECT_EQ(window->EntryName(tunewrap::ListId::MP3, 2), "caf\xE9.mp3");
     EXPECT_EQ(mp3s.topLevelItem(0)->text(1), "         -1");
     EXPECT_EQ(mp3s.topLevelItem(2)->text(1), "          0");
