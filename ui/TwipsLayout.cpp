@@ -95,11 +95,6 @@ QSize CaptionNeed(const QWidget* control, int width) {
     return {0, 0};
 }
 
-bool CaptionFits(const QWidget* control) {
-    const QSize need = CaptionNeed(control, control->width());
-    return need.width() <= control->width() && need.height() <= control->height();
-}
-
 LayoutScale FittingScale(const std::vector<PlacedControl>& controls, const QFont& font) {
     LayoutScale scale = LayoutScale::ForFont(font);
     for (const PlacedControl& placed : controls) {

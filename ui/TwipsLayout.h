@@ -39,7 +39,6 @@ struct LayoutScale {
 // wide (wrapping captions need more height when narrower). Controls without a caption need
 // nothing.
 QSize CaptionNeed(const QWidget* control, int width);
-bool CaptionFits(const QWidget* control);
 
 // Scale from the font like dialog units, raised until every control's caption fits.
 LayoutScale FittingScale(const std::vector<PlacedControl>& controls, const QFont& font);

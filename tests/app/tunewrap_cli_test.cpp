@@ -3,6 +3,7 @@
 
 #include "common/ChildProcess.h"
 #include "common/ScratchHome.h"
+#include "Version.h"
 
 // End-to-end runs of the built tool in a scratch directory, with no terminal on any stream.
 namespace {
@@ -119,7 +120,7 @@ TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
         EXPECT_FALSE(run.err.empty());
     }
     EXPECT_FALSE(fs::exists(Path("a.bmu")));
-    EXPECT_EQ(Cli({"--version"}).out, "Tunewrap - v0.35\n");
+    EXPECT_EQ(Cli({"--version"}).out, tunewrap::VersionTitle() + "\n");
 }
 
 TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {

@@ -3,6 +3,7 @@
 
 #include "AboutLinks.h"
 #include "MainWindowFixture.h"
+#include "Version.h"
 #include "frmProperties.h"
 
 namespace {
@@ -161,7 +162,7 @@ TEST_F(Commands, AboutOpensModallyShowsTheVersionAndOpensLinksOnTheLeftButtonOnl
         WhenModalAppears<frmAbout>([&](frmAbout* about) {
             EXPECT_EQ(about->parentWidget(), window.get());
             EXPECT_EQ(about->windowTitle(), "About");
-            EXPECT_EQ(about->lblTitle->text(), "Tunewrap - v0.35");
+            EXPECT_EQ(about->lblTitle->text().toStdString(), tunewrap::VersionTitle());
             for (QLabel* link : {about->lblEmail, about->lblHomePage, about->lblAddingBMUs}) {
                 EXPECT_TRUE(about->rect().contains(link->geometry()));
                 for (auto button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton})

@@ -1,8 +1,48 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
+
 #include "MainWindowFixture.h"
+#include "Version.h"
+#include "WrapCheckBox.h"
 
 namespace {
 
 using Settings = MainWindowTest;
+
+// Measured with the font and the style alone, not with the layout's own arithmetic, so that a
+// layout that sizes a control too small cannot pass.
+bool CaptionFits(const QWidget* control) {
+    const QFontMetrics metrics = control->fontMetrics();
+    auto fits = [&](const QString& text, const QRect& room, bool wraps) {
+        if (!wraps)
+            return metrics.horizontalAdvance(text) <= room.width() &&
+                   metrics.height() <= room.height();
+        const QRect used =
+            metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, text);
+        return used.width() <= room.width() && used.height() <= room.height();
+    };
+    if (const auto* box = qobject_cast<const QCheckBox*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        const QRect room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        return fits(box->text(), room, qobject_cast<const WrapCheckBox*>(box) != nullptr);
+    }
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.text = button->text();
+        const QRect room =
+            button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        return fits(button->text(), room, false);
+    }
+    if (const auto* label = qobject_cast<const QLabel*>(control)) {
+        return fits(label->text(), label->rect(), label->wordWrap());
+    }
+    return true;
+}
 
 // Unusable stored values give the defaults; a missing folder gives the home folder, stored at
 // once, and a found game folder gives the destination, stored only at shut-down.
@@ -34,7 +74,7 @@ TEST_F(Settings, StartUpFallsBackToDefaultsAndStoresTheDateOptionAtOnceAndOnEver
         EXPECT_EQ(Stored("MP3Dir"), c.storedMp3Dir);
         EXPECT_EQ(Stored("BMUDir"), c.storedBmuDir);
         EXPECT_EQ(Stored("PreserveFileDateTime"), "1");
-        EXPECT_EQ(window->windowTitle(), "Tunewrap - v0.35");
+        EXPECT_EQ(window->windowTitle().toStdString(), tunewrap::VersionTitle());
         EXPECT_FALSE(window->chkWAVExtension->isChecked() || window->chkOverwriteAll->isChecked());
         EXPECT_TRUE(window->chkPreserveFileDateTime->isChecked());
         const int designed[] = {3510, 1050, 1830};  // twips, the list being 5295 wide
