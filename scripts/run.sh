@@ -2,6 +2,6 @@
 # Fresh machine to running window: install, build, start.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-scripts/build.sh
+scripts/setup.sh --run
+scripts/build.sh --run
 exec build/app/tunewrap "$@"

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs whatever the build and the tests need and is not yet on this machine.
+# Installs what is missing on this machine: with --run only what building and running the two
+# programs needs; without it also everything the tests, sanitizers, fuzzers and packaging checks use.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libbenchmark-dev libcli11-dev
-          nlohmann-json3-dev clang libclang-rt-14-dev fonts-dejavu-core)
+packages=(cmake ninja-build g++ qt6-base-dev libcli11-dev nlohmann-json3-dev)
+if [ "${1:-}" != --run ]; then
+    packages+=(libgtest-dev clang libclang-rt-dev fonts-dejavu-core
+               dpkg-dev desktop-file-utils appstream lintian man-db librsvg2-bin)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
