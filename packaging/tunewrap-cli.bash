@@ -1,0 +1,33 @@
+# bash completion for tunewrap-cli
+_tunewrap_cli() {
+    local cur prev command i
+    cur=${COMP_WORDS[COMP_CWORD]}
+    prev=${COMP_WORDS[COMP_CWORD-1]}
+    command=
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        case ${COMP_WORDS[i]} in
+            info|to-bmu|to-mp3) command=${COMP_WORDS[i]}; break ;;
+        esac
+    done
+    if [ -z "$command" ]; then
+        COMPREPLY=($(compgen -W "info to-bmu to-mp3 --help --version" -- "$cur"))
+        return
+    fi
+    case $prev in
+        -o|--output) COMPREPLY=($(compgen -d -- "$cur")); return ;;
+    esac
+    local options files
+    case $command in
+        info) options="--wav --json --help"; files='@(mp3|MP3|bmu|BMU|wav|WAV)' ;;
+        to-bmu) options="--wav -o --output --overwrite --no-preserve-time --skip-unsuitable --help"
+                files='@(mp3|MP3)' ;;
+        to-mp3) options="-o --output --overwrite --no-preserve-time --help"
+                files='@(bmu|BMU|wav|WAV)' ;;
+    esac
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "$options" -- "$cur"))
+    else
+        _filedir "$files" 2>/dev/null || COMPREPLY=($(compgen -f -- "$cur"))
+    fi
+}
+complete -F _tunewrap_cli tunewrap-cli
