@@ -34,7 +34,7 @@ class FileListView : public QTreeWidget {
 
   signals:
     // The user clicked an item or changed the selection with the keyboard. Selection changes
-    // made by code (select all, refill, deselection by a batch) raise none.
+    // made by code (a refill, deselection by a batch) raise none.
     void ItemClick();
     void ColumnClick(int column1Based);
     void KeyUp(int key, Qt::KeyboardModifiers modifiers);
