@@ -58,8 +58,8 @@ void FillFileList(FileListView& list, const std::string& dirWithSeparator, const
         if (EndsInLowerWav(name) && ProbeWave(path) != WaveProbe::NotWave) continue;
         struct stat info {};
         if (::stat(path.c_str(), &info) != 0) continue;
-        rows.append(FileListView::NewRow(name, texts.SizeText(mdlFileOps::GetFileLength(path)),
-                                         texts.DateText(info.st_mtim.tv_sec)));
+        rows.append(FileListView::NewRow(name, mdlFileOps::GetFileLength(path), info.st_mtim.tv_sec,
+                                         texts));
     }
     list.addTopLevelItems(rows);
     list.ApplySort();

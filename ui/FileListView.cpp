@@ -3,21 +3,37 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <compare>
+
+#include "FileListText.h"
 
 namespace {
 
+// A row keeps the values behind its Size and Modified texts, so those columns sort by bytes and
+// time; the texts alone would put 10 Jan 2024 before 6 Dec 2023.
 class FileRow : public QTreeWidgetItem {
   public:
-    explicit FileRow(const QStringList& texts) : QTreeWidgetItem(texts) {}
+    FileRow(const QStringList& texts, std::int64_t bytes, std::int64_t modified)
+        : QTreeWidgetItem(texts), bytes_(bytes), modified_(modified) {}
 
     QVariant data(int column, int role) const override {
         if (role == Qt::TextAlignmentRole) return AlignmentOf(column);
         return QTreeWidgetItem::data(column, role);
     }
 
-    bool operator<(const QTreeWidgetItem& other) const override {
-        const int column = treeWidget() != nullptr ? treeWidget()->sortColumn() : 0;
-        return text(column).compare(other.text(column), Qt::CaseInsensitive) < 0;
+    bool operator<(const QTreeWidgetItem& base) const override {
+        const auto& other = static_cast<const FileRow&>(base);
+        const auto* list = static_cast<const FileListView*>(treeWidget());
+        const int key = list != nullptr ? list->SortKey() : FileListView::NameColumn;
+        const std::strong_ordering byKey = key == FileListView::SizeColumn ? bytes_ <=> other.bytes_
+                                           : key == FileListView::DateColumn
+                                               ? modified_ <=> other.modified_
+                                               : std::strong_ordering::equal;
+        if (byKey != 0) return byKey < 0;
+        // The list reverses this answer when it runs descending; ties still read A to Z.
+        const int byName = CompareNames(other);
+        const bool descending = list != nullptr && list->SortOrder() != 0;
+        return key != FileListView::NameColumn && descending ? byName > 0 : byName < 0;
     }
 
     static QVariant AlignmentOf(int column) {
@@ -25,6 +41,17 @@ class FileRow : public QTreeWidgetItem {
             column == FileListView::SizeColumn ? Qt::AlignRight : Qt::AlignLeft;
         return QVariant::fromValue(Qt::Alignment(horizontal | Qt::AlignVCenter));
     }
+
+  private:
+    int CompareNames(const FileRow& other) const {
+        const QString &mine = text(FileListView::NameColumn),
+                      &theirs = other.text(FileListView::NameColumn);
+        const int folded = mine.compare(theirs, Qt::CaseInsensitive);
+        return folded != 0 ? folded : mine.compare(theirs, Qt::CaseSensitive);
+    }
+
+    std::int64_t bytes_;
+    std::int64_t modified_;
 };
 
 }  // namespace
@@ -63,10 +90,12 @@ void FileListView::ApplySort() {
     sortItems(sortKey_, sortOrder_ == 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
-QTreeWidgetItem* FileListView::NewRow(const std::string& fileName, const QString& size,
-                                      const QString& date) {
+QTreeWidgetItem* FileListView::NewRow(const std::string& fileName, std::int64_t bytes,
+                                      std::int64_t modifiedSecondsSinceEpoch, FileListText& texts) {
     const QString shown = QString::fromStdString(fileName);
-    auto* row = new FileRow({shown, size, date});
+    auto* row =
+        new FileRow({shown, texts.SizeText(bytes), texts.DateText(modifiedSecondsSinceEpoch)},
+                    bytes, modifiedSecondsSinceEpoch);
     // Names that are not valid UTF-8 show with replacement characters; keep the real bytes so
     // the batch jobs can still open the file.
     if (shown.toStdString() != fileName) {
@@ -89,13 +118,28 @@ void FileListView::AsUserInput(Handle handle, bool clickedItem) {
     if (clickedItem || userChangedSelection_) emit ItemClick();
 }
 
+bool FileListView::OpensMenu(const QKeyEvent& event) const {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    return (event.key() == Qt::Key_Menu && modifiers == Qt::NoModifier) ||
+           (event.key() == Qt::Key_F10 && modifiers == Qt::ShiftModifier);
+}
+
 void FileListView::keyPressEvent(QKeyEvent* event) {
-    // Select-all by key and item editing are not commands of these lists.
     if (event->matches(QKeySequence::SelectAll)) {
-        event->ignore();
-        return;
+        emit SelectAllKey();
+    } else if (event->key() == Qt::Key_Delete &&
+               (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        emit DeleteKey();
+    } else if (OpensMenu(*event)) {
+        QPoint at;
+        if (currentIndex().isValid()) {
+            scrollTo(currentIndex());
+            at = visualRect(currentIndex()).center();
+        }
+        emit MenuKey(viewport()->mapToGlobal(at));
+    } else {
+        AsUserInput([&] { QTreeWidget::keyPressEvent(event); }, false);
     }
-    AsUserInput([&] { QTreeWidget::keyPressEvent(event); }, false);
 }
 
 void FileListView::keyReleaseEvent(QKeyEvent* event) {

@@ -1,11 +1,14 @@
 #pragma once
 #include <QPoint>
 #include <QTreeWidget>
+#include <cstdint>
 #include <string>
 
-// A file list in report style: columns Name, Size, Modified; several rows selectable; sorted by
-// the visible text of one column, without regard to case. The sort key and order belong to the
-// list, so they survive clearing and refilling.
+class FileListText;
+
+// A file list in report style: columns Name, Size, Modified; several rows selectable. Name sorts
+// without regard to case, Size and Modified by bytes and time; rows that tie keep name order.
+// The sort key and order belong to the list, so they survive clearing and refilling.
 class FileListView : public QTreeWidget {
     Q_OBJECT
   public:
@@ -19,18 +22,28 @@ class FileListView : public QTreeWidget {
     void ApplySort();                             // after rows were added
 
     // Rows are added unsorted; the caller applies the sort once the batch is in.
-    static QTreeWidgetItem* NewRow(const std::string& fileName, const QString& size,
-                                   const QString& date);
+    static QTreeWidgetItem* NewRow(const std::string& fileName, std::int64_t bytes,
+                                   std::int64_t modifiedSecondsSinceEpoch, FileListText& texts);
     // The name as the file system has it, also when it is no valid text in the user's encoding.
     static std::string FileName(const QTreeWidgetItem& row);
 
+    // The folder the rows were listed from, with the separator the fill was given. Names taken
+    // from the list belong there, whatever the directory box shows meanwhile.
+    const std::string& ListedFolder() const { return listedFolder_; }
+    void SetListedFolder(const std::string& dirWithSeparator) { listedFolder_ = dirWithSeparator; }
+
   signals:
     // The user clicked an item or changed the selection with the keyboard. Selection changes
-    // made by code (select all, refill, deselection by a batch) raise none.
+    // made by code (a refill, deselection by a batch) raise none.
     void ItemClick();
     void ColumnClick(int column1Based);
     void KeyUp(int key, Qt::KeyboardModifiers modifiers);
     void MouseUp(Qt::MouseButton button, const QPoint& globalPos);
+    // The keyboard's ways to the list commands: Delete, Ctrl+A, and the Menu key or Shift+F10,
+    // which ask for the menu at the current row.
+    void DeleteKey();
+    void SelectAllKey();
+    void MenuKey(const QPoint& globalPos);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -44,6 +57,9 @@ class FileListView : public QTreeWidget {
     template <typename Handle>
     void AsUserInput(Handle handle, bool clickedItem);
 
+    bool OpensMenu(const QKeyEvent& event) const;
+
+    std::string listedFolder_;
     int sortKey_ = NameColumn;
     int sortOrder_ = 0;
     bool userInput_ = false;

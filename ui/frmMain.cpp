@@ -125,6 +125,18 @@ void frmMain::ConnectHandlers() {
     connect(lvwBMUList, &FileListView::KeyUp, this, &frmMain::lvwBMUList_KeyUp);
     connect(lvwMP3List, &FileListView::MouseUp, this, &frmMain::lvwMP3List_MouseUp);
     connect(lvwBMUList, &FileListView::MouseUp, this, &frmMain::lvwBMUList_MouseUp);
+    for (const ListId id : {ListId::MP3, ListId::BMU}) {
+        FileListView* list = &List(id);
+        connect(list, &FileListView::DeleteKey, this, [this, id] { DeleteSelectedFiles(id); });
+        connect(list, &FileListView::SelectAllKey, this, [this, id] { SelectAllFiles(id); });
+        connect(list, &FileListView::MenuKey, this, [this, id](const QPoint& globalPos) {
+            ShowPopup(static_cast<std::int16_t>(id), globalPos);
+        });
+    }
+    // Enter lists the typed folder, so the list never shows one folder while the box names another
+    // that an action could be aimed at.
+    connect(txtMP3Dir, &QLineEdit::returnPressed, this, &frmMain::cmdMP3Refresh_Click);
+    connect(txtBMUDir, &QLineEdit::returnPressed, this, &frmMain::cmdBMURefresh_Click);
 }
 
 void frmMain::SetFocusOrder() {
@@ -168,6 +180,7 @@ FileListView& frmMain::List(ListId list) const {
 void frmMain::FillFileList(FileListView& list, const std::string& dirWithSeparator,
                            const std::string& mask, bool append) {
     ::FillFileList(list, dirWithSeparator, mask, append);
+    list.SetListedFolder(dirWithSeparator);
 }
 
 int frmMain::CountSelectedItems(const FileListView& list) const {
@@ -214,15 +227,19 @@ void frmMain::lvwBMUList_ColumnClick(int column1Based) {
     SortOnColumnClick(*lvwBMUList, intBMUSortColumn, column1Based);
 }
 
+QPushButton* frmMain::ConvertButton(ListId list) const {
+    return list == ListId::MP3 ? cmdConvertToBMU : cmdConvertToMP3;
+}
+
 void frmMain::EnableOnSelection(const FileListView& list, QPushButton* convertButton) {
     if (CountSelectedItems(list) > 0) convertButton->setEnabled(true);
 }
 
 void frmMain::lvwMP3List_ItemClick() {
-    EnableOnSelection(*lvwMP3List, cmdConvertToBMU);
+    EnableOnSelection(*lvwMP3List, ConvertButton(ListId::MP3));
 }
 void frmMain::lvwBMUList_ItemClick() {
-    EnableOnSelection(*lvwBMUList, cmdConvertToMP3);
+    EnableOnSelection(*lvwBMUList, ConvertButton(ListId::BMU));
 }
 
 namespace {

@@ -127,6 +127,9 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
     void SortOnColumnClick(FileListView& list, std::int16_t& sortColumn, int column1Based);
     void EnableOnSelection(const FileListView& list, QPushButton* convertButton);
     void ShowPopup(std::int16_t popupList, const QPoint& globalPos);
+    QPushButton* ConvertButton(tunewrap::ListId list) const;
+    void DeleteSelectedFiles(tunewrap::ListId list);
+    void SelectAllFiles(tunewrap::ListId list);
 
     // Start-up and shut-down helpers.
     std::string SettleSourceDirectory();

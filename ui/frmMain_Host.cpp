@@ -68,8 +68,12 @@ void frmMain::RefillList(ListId list, const std::string& dirWithSeparator, const
     FillFileList(List(list), dirWithSeparator, mask, append);
 }
 
+// The folder the pane's list was filled from, not the box's text: the names a job takes from the
+// list, and the files it writes and lists afresh, must all be in the folder the user sees listed.
 std::string frmMain::DirectoryText(ListId pane) {
-    return (pane == ListId::MP3 ? txtMP3Dir : txtBMUDir)->text().toStdString();
+    const std::string& listed = List(pane).ListedFolder();
+    // Every fill is given the folder with one separator added; a root stays a root.
+    return listed.size() > 1 ? listed.substr(0, listed.size() - 1) : listed;
 }
 
 int frmMain::OptionState(OptionId option) {

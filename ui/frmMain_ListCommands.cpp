@@ -29,7 +29,10 @@ std::string DeleteQuestion(const std::string& nameList) {
 }  // namespace
 
 void frmMain::mnuPopupDelete_Click() {
-    const ListId list = PopupList(intPopupList);
+    DeleteSelectedFiles(PopupList(intPopupList));
+}
+
+void frmMain::DeleteSelectedFiles(ListId list) {
     std::string nameList;
     for (int position = 1; position <= EntryCount(list); ++position) {
         if (EntrySelected(list, position)) nameList += EntryName(list, position) + kNameSeparator;
@@ -57,10 +60,15 @@ void frmMain::mnuPopupDelete_Click() {
 }
 
 void frmMain::mnuPopupSelectAll_Click() {
-    FileListView& list = List(PopupList(intPopupList));
-    // Selecting by code raises no item click, so the convert buttons keep their state.
+    SelectAllFiles(PopupList(intPopupList));
+}
+
+// The user asked for it, so the list's convert button comes on as after a click.
+void frmMain::SelectAllFiles(ListId id) {
+    FileListView& list = List(id);
     for (int row = 0; row < list.topLevelItemCount(); ++row)
         list.topLevelItem(row)->setSelected(true);
+    EnableOnSelection(list, ConvertButton(id));
 }
 
 void frmMain::mnuPopupProperties_Click() {

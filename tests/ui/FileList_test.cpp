@@ -1,4 +1,5 @@
 #include <sys/stat.h>
+#include <utime.h>
 
 #include <QTest>
 #include <ctime>
@@ -52,19 +53,36 @@ TEST_F(Lists, DestinationShowsBmuDataButNotWaveAudio) {
     EXPECT_EQ(mp3s.topLevelItem(2)->text(1), "          0");
 }
 
-TEST_F(Lists, ColumnClicksToggleAndTheSortSurvivesARefillThatOnlyPlainF5Starts) {
-    WriteFile(Path("Music/b.mp3"), std::string(300, 'x'));
-    WriteFile(Path("Music/A.mp3"), std::string(20, 'x'));
-    WriteFile(Path("Music/c.mp3"), std::string(1000, 'x'));
+TEST_F(Lists, ColumnClicksSortByValueTieByNameAndTheSortSurvivesARefillThatOnlyPlainF5Starts) {
+    const struct {
+        const char* name;
+        std::size_t bytes;
+        std::time_t modified;
+    } files[] = {{"A.mp3", 20, 1704888000},   // 10 Jan 2024
+                 {"b.mp3", 20, 1675252800},   // 1 Feb 2023
+                 {"c.mp3", 300, 1764504000},  // 30 Nov 2025
+                 {"d.mp3", 0, 1733486400}};   // 6 Dec 2024
+    for (const auto& file : files) {
+        const std::string path = Path("Music/") + file.name;
+        WriteFile(path, std::string(file.bytes, 'x'));
+        const utimbuf times{file.modified, file.modified};
+        ASSERT_EQ(utime(path.c_str(), &times), 0);
+    }
+    std::filesystem::create_directories(Path("Music/e.mp3"));  // size -1, modified now
     auto window = Open();
     FileListView& list = *window->lvwMP3List;
-    const Strings up = {"A.mp3", "b.mp3", "c.mp3"}, down = {"c.mp3", "b.mp3", "A.mp3"};
+    const Strings up = {"A.mp3", "b.mp3", "c.mp3", "d.mp3", "e.mp3"}, down(up.rbegin(), up.rend());
     EXPECT_EQ(Names(list), up);
-    // Name sorts from the start; Size sorts by value; another column starts ascending.
-    const std::pair<int, Strings> clicks[] = {{0, down}, {1, up}, {1, down}, {0, up}, {0, down}};
+    // Name sorts from the start; another column starts ascending; ties read A to Z both ways.
+    const std::pair<int, Strings> clicks[] = {{0, down},
+                                              {1, {"e.mp3", "d.mp3", "A.mp3", "b.mp3", "c.mp3"}},
+                                              {1, {"c.mp3", "A.mp3", "b.mp3", "d.mp3", "e.mp3"}},
+                                              {2, {"b.mp3", "A.mp3", "d.mp3", "c.mp3", "e.mp3"}},
+                                              {0, up},
+                                              {0, down}};
     for (const auto& [section, order] : clicks) {
         emit list.header()->sectionClicked(section);
-        EXPECT_EQ(Names(list), order);
+        EXPECT_EQ(Names(list), order) << section;
     }
     WriteFile(Path("Music/B2.mp3"), "");
     WriteFile(Path("Game/music/new.bmu"), "");
@@ -72,7 +90,7 @@ TEST_F(Lists, ColumnClicksToggleAndTheSortSurvivesARefillThatOnlyPlainF5Starts) 
     QTest::keyClick(&list, Qt::Key_F5, Qt::ControlModifier);
     EXPECT_EQ(Names(list), down);
     QTest::keyClick(&list, Qt::Key_F5);
-    EXPECT_EQ(Names(list), (Strings{"c.mp3", "B2.mp3", "b.mp3", "A.mp3"}));
+    EXPECT_EQ(Names(list), (Strings{"e.mp3", "d.mp3", "c.mp3", "B2.mp3", "b.mp3", "A.mp3"}));
     EXPECT_EQ(window->lvwBMUList->topLevelItemCount(), 0);
     QTest::keyClick(window->lvwBMUList, Qt::Key_F5);
     EXPECT_EQ(Names(*window->lvwBMUList), Strings{"new.bmu"});
@@ -84,21 +102,35 @@ TEST_F(Lists, UserSelectionEnablesConvertingButCodeSelectionDoesNot) {
     }
     auto window = Open();
     window->show();
-    window->lvwMP3List->selectAll();
+    FileListView &mp3s = *window->lvwMP3List, &bmus = *window->lvwBMUList;
+    mp3s.selectAll();
     window->cmdMP3Refresh_Click();
-    EXPECT_EQ(window->CountSelectedItems(*window->lvwMP3List), 0);
+    EXPECT_EQ(window->CountSelectedItems(mp3s), 0);
     EXPECT_FALSE(window->cmdConvertToBMU->isEnabled());
     EXPECT_FALSE(window->cmdConvertToMP3->isEnabled());
 
-    window->lvwMP3List->setFocus();
-    window->lvwMP3List->setCurrentItem(nullptr);
-    QTest::keyClick(window->lvwMP3List, Qt::Key_Down);
-    EXPECT_EQ(window->CountSelectedItems(*window->lvwMP3List), 1);
+    mp3s.setFocus();
+    mp3s.setCurrentItem(nullptr);
+    QTest::keyClick(&mp3s, Qt::Key_Down);
+    EXPECT_EQ(window->CountSelectedItems(mp3s), 1);
     EXPECT_TRUE(window->cmdConvertToBMU->isEnabled());
-    FileListView& list = *window->lvwBMUList;
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
-                      list.visualItemRect(list.topLevelItem(0)).center());
+    QTest::mouseClick(bmus.viewport(), Qt::LeftButton, Qt::NoModifier,
+                      bmus.visualItemRect(bmus.topLevelItem(0)).center());
     EXPECT_TRUE(window->cmdConvertToMP3->isEnabled());
+    // Select All from the menu or by Ctrl+A is the user's selection too.
+    for (bool fromMenu : {false, true}) {
+        window->cmdConvertToBMU->setEnabled(false);
+        if (fromMenu) {
+            QTest::mouseClick(mp3s.viewport(), Qt::RightButton);
+            QMenu& menu = *window->mnuPopup;
+            QTest::mouseClick(&menu, Qt::LeftButton, Qt::NoModifier,
+                              menu.actionGeometry(window->mnuPopupSelectAll).center());
+        } else {
+            QTest::keyClick(&mp3s, Qt::Key_A, Qt::ControlModifier);
+        }
+        EXPECT_EQ(window->CountSelectedItems(mp3s), 2) << fromMenu;
+        EXPECT_TRUE(window->cmdConvertToBMU->isEnabled()) << fromMenu;
+    }
 }
 
 }  // namespace

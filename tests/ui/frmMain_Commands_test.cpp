@@ -36,18 +36,20 @@ TEST_F(Commands, DeleteAsksOnceThenTrashesOnYesOnlyAndRefillsBothLists) {
         std::int16_t list;
         Strings selected;
         std::string question;
+        bool byKey;  // the Delete key acts on its own list, not on the menu's
     } cases[] = {
-        {0, {}, ""},  // nothing selected: nothing asked, nothing refilled
-        {0, {"a.mp3"}, "Are you sure you want to delete:\r\n\r\na.mp3"},
-        {1, {"x.bmu", "y.wav"}, "Are you sure you want to delete these 2 files?"},
+        {0, {}, "", false},  // nothing selected: nothing asked, nothing refilled
+        {0, {"a.mp3"}, "Are you sure you want to delete:\r\n\r\na.mp3", false},
+        {1, {"x.bmu", "y.wav"}, "Are you sure you want to delete these 2 files?", true},
     };
     for (const auto& c : cases) {
         for (MsgButton reply : {MsgButton::No, MsgButton::Yes}) {
             Script(*window, {reply});
-            window->intPopupList = c.list;
-            Select(window->List(static_cast<tunewrap::ListId>(c.list)), c.selected);
+            window->intPopupList = c.byKey ? 1 - c.list : c.list;
+            FileListView& list = window->List(static_cast<tunewrap::ListId>(c.list));
+            Select(list, c.selected);
             WriteFile(Path("Music/late.mp3"), "");  // only a refill lists it
-            window->mnuPopupDelete->trigger();
+            c.byKey ? QTest::keyClick(&list, Qt::Key_Delete) : window->mnuPopupDelete->trigger();
             EXPECT_EQ(Names(*window->lvwMP3List).back() == "late.mp3", !c.selected.empty());
             EXPECT_EQ(questions, c.selected.empty() ? Strings{}
                                                     : Strings{c.question + "|Confirm Delete|?Yes"});
@@ -113,9 +115,53 @@ TEST_F(Commands, RightClickOffersPropertiesForNoneOrOneFileAskingTheFileManagerF
     }
     EXPECT_EQ(paths, Strings(2, Path("Game/music") + "/y.wav"));
     EXPECT_EQ(window->findChild<frmProperties*>()->Value("Name:"), "y.wav");
-    QTest::mouseClick(window->lvwMP3List->viewport(), Qt::RightButton);
-    EXPECT_EQ(window->intPopupList, 0);
-    window->mnuPopup->hide();
+    // The Menu key and Shift+F10 open the menu at the current row.
+    FileListView& mp3s = *window->lvwMP3List;
+    mp3s.setCurrentItem(mp3s.topLevelItem(1));
+    const QPoint row =
+        mp3s.viewport()->mapToGlobal(mp3s.visualItemRect(mp3s.topLevelItem(1)).center());
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_Menu), Qt::SHIFT | Qt::Key_F10}) {
+        window->intPopupList = 1;
+        QTest::keyClick(&mp3s, key.key(), key.keyboardModifiers());
+        EXPECT_EQ(window->intPopupList, 0);
+        EXPECT_TRUE(window->mnuPopup->isVisible());
+        EXPECT_EQ(window->mnuPopup->pos().y(), row.y());
+        window->mnuPopup->hide();
+    }
+}
+
+TEST_F(Commands, NamesAreReadAndDeletedInTheListedFolderUntilEnterListsTheTypedOne) {
+    const std::string song = Sample("cbr128_joint.mp3");
+    WriteFile(Path("Music/a.mp3"), song);
+    for (const char* file : {"other/a.mp3", "other/o.mp3", "other/x.bmu"})
+        WriteFile(Path(file), "other");
+    auto type = [this](QLineEdit* box, const char* folder, bool enter) {
+        box->clear();
+        QTest::keyClicks(box, QString::fromStdString(Path(folder)));
+        if (enter) QTest::keyClick(box, Qt::Key_Return);
+    };
+    type(window->txtMP3Dir, "other", false);
+    type(window->txtBMUDir, "other", false);
+    Script(*window, {MsgButton::Yes});
+    Select(*window->lvwMP3List, {"a.mp3"});
+    window->cmdConvertToBMU_Click();
+    EXPECT_TRUE(ReadFile(Path("Game/music/a.bmu")) == "BMU V1.0" + song);
+    EXPECT_EQ(Names(*window->lvwBMUList), (Strings{"a.bmu", "x.bmu", "y.wav"}));
+    window->intPopupList = 1;
+    Select(*window->lvwBMUList, {"x.bmu"});
+    window->mnuPopupDelete_Click();  // then lists what the boxes name
+    EXPECT_FALSE(Exists("Game/music/x.bmu"));
+    EXPECT_EQ(ReadFile(Path("other/x.bmu")), "other");
+    EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"a.mp3", "o.mp3"}));
+    type(window->txtMP3Dir, "Music", true);
+    EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"a.mp3", "b.mp3"}));
+    // The listed folder is gone: the name fails there rather than meaning a file elsewhere.
+    std::filesystem::remove_all(Path("Music"));
+    type(window->txtMP3Dir, "other", false);
+    Select(*window->lvwMP3List, {"a.mp3"});
+    window->cmdConvertToBMU_Click();
+    ASSERT_EQ(questions.size(), 2u);
+    EXPECT_TRUE(questions[1].starts_with("a.mp3 could not be converted:")) << questions[1];
 }
 
 TEST_F(Commands, BrowseListsTheChoiceAndDisablesOnlyThatPanesButton) {
