@@ -57,6 +57,8 @@ Bytes Tagged(Bytes frame, std::size_t at, const char* id) {
 TEST(MP3UtilsScan, WhatTheSearchAndTheWalkFind) {
     const Bytes tag{'I', 'D', '3', 3, 0, 0, 0, 0, 0, 6, 'a', 'b', 'c', 'd', 'e', 'f'};
     const Bytes tagWithSync{'I', 'D', '3', 3, 0, 0, 0, 0, 0, 6, 0xFF, 0xFA, 0xB0, 0xC0, 0, 0};
+    const Bytes withFooter{'I', 'D', '3', 4, 0, 0x10, 0, 0, 0, 1, 'a',
+                           '3', 'D', 'I', 4, 0, 0x10, 0, 0, 0, 1};
     const Bytes mono96 = Frame(0xFB, 0x70, 0xC0, 313);
     const std::pair<Bytes, Values> cases[] = {
         {kLone, {128, 44100, 0, true, false, false, k13}},
@@ -80,7 +82,7 @@ TEST(MP3UtilsScan, WhatTheSearchAndTheWalkFind) {
         {kZeros4 + Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFB, 0xB0, 0}, kNewReader},
         // ID3v2 tags are skipped by their sizes, also two in a row: sync pairs inside don't count.
         {tag + k128 * 3, {128, 44100, 1, true, false, false, k13}},
-        {tagWithSync + tag + k128 * 3, {128, 44100, 1, true, false, false, k13}},
+        {withFooter + tagWithSync + k128 * 3, {128, 44100, 1, true, false, false, k13}},
         {mono96 * 10, {96, 44100, 3, false, false, false, k13}},
         {Frame(0xFA, 0x94, 0x80, 384) * 10, {128, 48000, 2, true, false, true, k13}},
         {Bytes{0xFF, 0xFB, 0xF0, 0}, {999, 44100, 0, true, false, false, k13}},
