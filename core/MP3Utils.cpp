@@ -59,18 +59,21 @@ constexpr const char* kLayerNames[4] = {"", "Layer III", "Layer II", "Layer I"};
 constexpr std::int64_t kBytesPerFrameFactor = 144;
 constexpr std::int64_t kBitsPerKilobit = 1000;
 
-// A leading ID3v2 tag: "ID3", two version bytes (never 0xFF), flags, then its size in four
-// bytes of seven bits each, counting neither this header nor the footer a flag announces.
-constexpr std::uint8_t kId3Magic[] = {'I', 'D', '3'};
-constexpr std::size_t kId3HeaderSize = 10;
-constexpr std::size_t kId3VersionAt = 3;
-constexpr std::size_t kId3FlagsAt = 5;
-constexpr std::size_t kId3SizeAt = 6;
-constexpr std::size_t kId3SizeBytes = 4;
-constexpr std::uint8_t kId3FooterFlag = 0x10;
-constexpr std::uint64_t kId3FooterSize = 10;
-constexpr int kSyncsafeBits = 7;
-constexpr std::uint8_t kSyncsafeSpareBit = 0x80;
+// The header of an ID3v2 tag: "ID3", two version bytes (never 0xFF), flags, then the tag's size
+// in four bytes of seven bits each, counting neither this header nor the footer (of the same
+// size) that a flag announces.
+struct Id3v2Header {
+    std::uint8_t magic[3];
+    std::size_t size;
+    std::size_t versionAt;
+    std::size_t flagsAt;
+    std::uint8_t footerFlag;
+    std::size_t sizeAt;
+    std::size_t sizeBytes;
+    int bitsPerSizeByte;
+    std::uint8_t spareSizeBit;  // clear in every size byte
+};
+constexpr Id3v2Header kId3{{'I', 'D', '3'}, 10, 3, 5, 0x10, 6, 4, 7, 0x80};
 
 // The information tag an encoder puts into the first frame instead of audio. Xing and Info
 // (LAME's name for a constant bit rate) follow the side information, whose size depends on the
@@ -212,16 +215,17 @@ std::optional<HeaderAt> FindValidHeader(ByteSource& source, std::uint64_t offset
 // nothing inside them (cover pictures are full of sync patterns) passes for a frame header.
 std::uint64_t AudioStart(ByteSource& source) {
     std::uint64_t start = 0;
-    std::uint8_t tag[kId3HeaderSize];
-    while (ReadAt(source, start, tag, kId3HeaderSize) == kId3HeaderSize &&
-           std::memcmp(tag, kId3Magic, sizeof kId3Magic) == 0 && tag[kId3VersionAt] != kSyncByte &&
-           tag[kId3VersionAt + 1] != kSyncByte) {
+    std::uint8_t tag[kId3.size];
+    while (ReadAt(source, start, tag, kId3.size) == kId3.size &&
+           std::memcmp(tag, kId3.magic, sizeof kId3.magic) == 0 &&
+           tag[kId3.versionAt] != kSyncByte && tag[kId3.versionAt + 1] != kSyncByte) {
         std::uint64_t size = 0;
-        for (std::size_t i = kId3SizeAt; i < kId3SizeAt + kId3SizeBytes; ++i) {
-            if ((tag[i] & kSyncsafeSpareBit) != 0) return start;  // not a tag after all
-            size = (size << kSyncsafeBits) | tag[i];
+        for (std::size_t i = kId3.sizeAt; i < kId3.sizeAt + kId3.sizeBytes; ++i) {
+            if ((tag[i] & kId3.spareSizeBit) != 0) return start;  // not a tag after all
+            size = (size << kId3.bitsPerSizeByte) | tag[i];
         }
-        start += kId3HeaderSize + size + ((tag[kId3FlagsAt] & kId3FooterFlag) ? kId3FooterSize : 0);
+        const bool footer = (tag[kId3.flagsAt] & kId3.footerFlag) != 0;
+        start += kId3.size + size + (footer ? kId3.size : 0);
     }
     return start;
 }
