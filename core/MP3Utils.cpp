@@ -6,23 +6,34 @@
 
 #include "ByteSource.h"
 #include "FileByteSource.h"
+#include "mdlString.h"
 
 namespace {
 
 // The four header bytes h0..h3 as they stand in the file, and where each field sits.
 constexpr std::size_t kHeaderSize = 4;
-constexpr std::uint8_t kSyncByte = 0xFF;        // h0: first eight sync bits
-constexpr int kVersionLayerShift = 1;           // h1 bits 7-1: sync tail, version, layer
-constexpr std::uint8_t kMpeg1Layer3 = 0x7D;     //   111 sync, 11 MPEG-1, 01 Layer III
-constexpr std::uint8_t kProtectionMask = 0x01;  // h1 bit 0
-constexpr int kBitRateShift = 4;                // h2 bits 7-4
-constexpr std::uint8_t kBitRateMask = 0x0F;
-constexpr int kSamplingShift = 2;  // h2 bits 3-2
-constexpr std::uint8_t kSamplingMask = 0x03;
-constexpr int kPaddingShift = 1;  // h2 bit 1
-constexpr std::uint8_t kPaddingMask = 0x01;
-constexpr int kChannelModeShift = 6;  // h3 bits 7-6
-constexpr std::uint8_t kChannelModeMask = 0x03;
+constexpr std::uint8_t kSyncByte = 0xFF;  // h0: first eight sync bits
+
+struct BitField {
+    int byte;
+    int shift;
+    std::uint8_t mask;
+    std::uint8_t Of(const std::uint8_t* h) const { return (h[byte] >> shift) & mask; }
+};
+constexpr BitField kSyncTail{1, 5, 0x07};  // h1 bits 7-5: last three sync bits, all set
+constexpr BitField kVersion{1, 3, 0x03};
+constexpr BitField kLayer{1, 1, 0x03};
+constexpr BitField kProtection{1, 0, 0x01};  // 0 when a CRC follows the header
+constexpr BitField kBitRateIndex{2, 4, 0x0F};
+constexpr BitField kSamplingIndex{2, 2, 0x03};
+constexpr BitField kPadding{2, 1, 0x01};
+constexpr BitField kChannelModeBits{3, 6, 0x03};
+
+constexpr std::uint8_t kReservedVersion = 1;
+constexpr std::uint8_t kReservedLayer = 0;
+constexpr std::uint8_t kForbiddenBitRateIndex = 15;
+constexpr std::uint8_t kReservedSamplingIndex = 3;
+constexpr std::uint8_t kCrcPresent = 0;
 
 constexpr std::int16_t kSingleChannel = 3;
 constexpr int kMaxHeaders = 10;
@@ -30,15 +41,63 @@ constexpr int kMaxHeaders = 10;
 // kbit/s by index; 0 is free format and 15 the forbidden index, which keep values of their own.
 constexpr std::int16_t kBitRates[16] = {0,   32,  40,  48,  56,  64,  80,  96,
                                         112, 128, 160, 192, 224, 256, 320, 999};
+constexpr std::uint8_t kFreeFormatIndex = 0;
+struct SpecialBitRate {
+    std::int16_t bitRate;
+    const char* name;
+};
+constexpr SpecialBitRate kSpecialBitRates[] = {{kBitRates[kFreeFormatIndex], "free format"},
+                                               {kBitRates[kForbiddenBitRateIndex], "invalid"}};
 // Hz by index; 3 is reserved.
 constexpr std::int32_t kSamplingFrequencies[4] = {44100, 48000, 32000, 0};
+
+// Names by field value; the reserved values never get this far.
+constexpr const char* kVersionNames[4] = {"MPEG-2.5", "", "MPEG-2", "MPEG-1"};
+constexpr const char* kLayerNames[4] = {"", "Layer III", "Layer II", "Layer I"};
 
 // A Layer III frame carries 1152 samples: 1152 / 8 bits = 144 bytes per bit/s per Hz.
 constexpr std::int64_t kBytesPerFrameFactor = 144;
 constexpr std::int64_t kBitsPerKilobit = 1000;
 
+// The header of an ID3v2 tag: "ID3", two version bytes (never 0xFF), flags, then the tag's size
+// in four bytes of seven bits each, counting neither this header nor the footer (of the same
+// size) that a flag announces.
+struct Id3v2Header {
+    std::uint8_t magic[3];
+    std::size_t size;
+    std::size_t versionAt;
+    std::size_t flagsAt;
+    std::uint8_t footerFlag;
+    std::size_t sizeAt;
+    std::size_t sizeBytes;
+    int bitsPerSizeByte;
+    std::uint8_t spareSizeBit;  // clear in every size byte
+};
+constexpr Id3v2Header kId3{{'I', 'D', '3'}, 10, 3, 5, 0x10, 6, 4, 7, 0x80};
+
+// The information tag an encoder puts into the first frame instead of audio. Xing and Info
+// (LAME's name for a constant bit rate) follow the side information, whose size depends on the
+// channel mode, also when the frame carries a CRC; VBRI always sits at the same place.
+constexpr std::uint64_t kSideInfoSize[4] = {32, 32, 32, 17};  // bytes, by channel mode
+constexpr std::uint64_t kVbriAfterHeader = 32;
+constexpr std::size_t kTagIdSize = 4;
+struct InformationTag {
+    char id[kTagIdSize + 1];
+    bool afterSideInfo;
+    bool variable;
+};
+constexpr InformationTag kInformationTags[] = {
+    {"Xing", true, true}, {"Info", true, false}, {"VBRI", false, true}};
+
+bool IsMpeg1Layer3(const std::uint8_t* h) {
+    return kSyncTail.Of(h) == kSyncTail.mask &&
+           kVersion.Of(h) == static_cast<std::uint8_t>(MpegVersion::Mpeg1) &&
+           kLayer.Of(h) == static_cast<std::uint8_t>(MpegLayer::Layer3);
+}
+
 bool IsSecondHeaderByte(std::uint8_t h1) {
-    return (h1 >> kVersionLayerShift) == kMpeg1Layer3;
+    const std::uint8_t h[] = {kSyncByte, h1};
+    return IsMpeg1Layer3(h);
 }
 
 bool IsHeader(const std::uint8_t* h) {
@@ -113,10 +172,84 @@ std::optional<std::uint64_t> FindHeaderStart(ByteSource& source, std::uint64_t o
     }
 }
 
+// A header of any MPEG audio with no reserved or forbidden field.
+bool IsValidHeader(const std::uint8_t* h) {
+    return h[0] == kSyncByte && kSyncTail.Of(h) == kSyncTail.mask &&
+           kVersion.Of(h) != kReservedVersion && kLayer.Of(h) != kReservedLayer &&
+           kBitRateIndex.Of(h) != kForbiddenBitRateIndex &&
+           kSamplingIndex.Of(h) != kReservedSamplingIndex;
+}
+
+struct HeaderAt {
+    std::uint64_t offset;
+    MpegAudio audio;
+};
+
+// The first valid header of any MPEG version and layer, at any byte from `offset` on.
+std::optional<HeaderAt> FindValidHeader(ByteSource& source, std::uint64_t offset) {
+    for (;;) {
+        const auto view = source.View(offset);
+        if (view.empty()) return std::nullopt;
+        const std::size_t size = view.size();
+        for (std::size_t i = 0; i < size; ++i) {
+            const void* sync = std::memchr(view.data() + i, kSyncByte, size - i);
+            if (sync == nullptr) break;
+            i = static_cast<std::size_t>(static_cast<const std::uint8_t*>(sync) - view.data());
+            // Within a run of sync bytes the bit-rate index would be the forbidden one: only the
+            // last two of a run can start a header.
+            const std::size_t runEnd = SyncRunEnd(view.data(), i, size);
+            i = std::max(i, runEnd - std::min<std::size_t>(runEnd, 2));
+            std::uint8_t h[kHeaderSize];
+            if (ReadAt(source, offset + i, h, kHeaderSize) < kHeaderSize) return std::nullopt;
+            if (IsValidHeader(h)) {
+                return HeaderAt{offset + i,
+                                {true, static_cast<MpegVersion>(kVersion.Of(h)),
+                                 static_cast<MpegLayer>(kLayer.Of(h))}};
+            }
+        }
+        offset += size;
+    }
+}
+
+// Where the audio starts: past the ID3v2 tags at the front, by their declared sizes, so that
+// nothing inside them (cover pictures are full of sync patterns) passes for a frame header.
+std::uint64_t AudioStart(ByteSource& source) {
+    std::uint64_t start = 0;
+    std::uint8_t tag[kId3.size];
+    while (ReadAt(source, start, tag, kId3.size) == kId3.size &&
+           std::memcmp(tag, kId3.magic, sizeof kId3.magic) == 0 &&
+           tag[kId3.versionAt] != kSyncByte && tag[kId3.versionAt + 1] != kSyncByte) {
+        std::uint64_t size = 0;
+        for (std::size_t i = kId3.sizeAt; i < kId3.sizeAt + kId3.sizeBytes; ++i) {
+            if ((tag[i] & kId3.spareSizeBit) != 0) return start;  // not a tag after all
+            size = (size << kId3.bitsPerSizeByte) | tag[i];
+        }
+        const bool footer = (tag[kId3.flagsAt] & kId3.footerFlag) != 0;
+        start += kId3.size + size + (footer ? kId3.size : 0);
+    }
+    return start;
+}
+
+// What the first frame's information tag says of the bit rate: variable, constant, or nothing.
+std::optional<bool> TagSaysVariable(ByteSource& source, std::uint64_t frameStart,
+                                    std::int16_t channelMode) {
+    for (const InformationTag& tag : kInformationTags) {
+        const std::uint64_t at =
+            frameStart + kHeaderSize +
+            (tag.afterSideInfo ? kSideInfoSize[channelMode] : kVbriAfterHeader);
+        std::uint8_t id[kTagIdSize];
+        if (ReadAt(source, at, id, kTagIdSize) == kTagIdSize &&
+            std::memcmp(id, tag.id, kTagIdSize) == 0) {
+            return tag.variable;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::int16_t MP3Utils::BitRate() const {
-    return kBitRates[intBitRateIndex_ & kBitRateMask];
+    return kBitRates[intBitRateIndex_ & kBitRateIndex.mask];
 }
 std::int16_t MP3Utils::ChannelMode() const {
     return intChannelMode_;
@@ -128,13 +261,16 @@ const std::string& MP3Utils::MP3File() const {
     return sMP3FileName_;
 }
 std::int32_t MP3Utils::SamplingFrequency() const {
-    return kSamplingFrequencies[intSamplingFrequencyIndex_ & kSamplingMask];
+    return kSamplingFrequencies[intSamplingFrequencyIndex_ & kSamplingIndex.mask];
 }
 bool MP3Utils::Stereo() const {
     return bStereo_;
 }
 bool MP3Utils::VBR() const {
     return bVBR_;
+}
+MpegAudio MP3Utils::Audio() const {
+    return audio_;
 }
 const std::string& MP3Utils::OpenError() const {
     return sOpenError_;
@@ -156,17 +292,29 @@ void MP3Utils::ScanBytes(std::span<const std::uint8_t> bytes) {
 
 void MP3Utils::Scan(ByteSource& source) {
     bVBR_ = false;
+    audio_ = {};
+    const std::uint64_t audioStart = AudioStart(source);
+    // Audio of another kind comes first: any MPEG-1 Layer III header further on is a false one
+    // inside its data.
+    std::optional<HeaderAt> other = FindValidHeader(source, audioStart);
+    if (other && other->audio.IsMpeg1Layer3()) other.reset();
+    std::optional<bool> tagSaysVariable;
     bool found = false;
     bool padding = false;
     int frameCounter = 0;
     std::uint8_t h[kHeaderSize];
-    std::uint64_t headerStart = 0;
+    std::uint64_t headerStart = audioStart;
     bool complete = ReadAt(source, headerStart, h, kHeaderSize) == kHeaderSize;
     while (complete) {
         if (IsHeader(h)) {
+            if (!found && other && other->offset < headerStart) break;
             found = true;
-            padding = ((h[2] >> kPaddingShift) & kPaddingMask) != 0;
+            padding = kPadding.Of(h) != 0;
             const bool goOn = StoreHeader(h, frameCounter);
+            if (frameCounter == 0) {
+                audio_ = kMpeg1Layer3Audio;
+                tagSaysVariable = TagSaysVariable(source, headerStart, intChannelMode_);
+            }
             ++frameCounter;
             if (!goOn || frameCounter >= kMaxHeaders) break;
         }
@@ -179,12 +327,14 @@ void MP3Utils::Scan(ByteSource& source) {
         }
         complete = ReadAt(source, headerStart, h, kHeaderSize) == kHeaderSize;
     }
+    if (!found && other) audio_ = other->audio;
+    if (tagSaysVariable) bVBR_ = *tagSaysVariable;
 }
 
 // Stores what one recognised header says; false when the walk must end here.
 bool MP3Utils::StoreHeader(const std::uint8_t* h, int frameCounter) {
     intPrevBitRateIndex_ = intBitRateIndex_;
-    intBitRateIndex_ = static_cast<std::int16_t>((h[2] >> kBitRateShift) & kBitRateMask);
+    intBitRateIndex_ = kBitRateIndex.Of(h);
     if (frameCounter != 0) {
         if (intPrevBitRateIndex_ != intBitRateIndex_) {
             bVBR_ = true;
@@ -192,11 +342,10 @@ bool MP3Utils::StoreHeader(const std::uint8_t* h, int frameCounter) {
         }
         return true;
     }
-    intChannelMode_ = static_cast<std::int16_t>((h[3] >> kChannelModeShift) & kChannelModeMask);
+    intChannelMode_ = kChannelModeBits.Of(h);
     bStereo_ = intChannelMode_ != kSingleChannel;
-    bCRC_ = (h[1] & kProtectionMask) != 0;
-    intSamplingFrequencyIndex_ =
-        static_cast<std::int16_t>((h[2] >> kSamplingShift) & kSamplingMask);
+    bCRC_ = kProtection.Of(h) == kCrcPresent;
+    intSamplingFrequencyIndex_ = kSamplingIndex.Of(h);
     // The reserved frequency gives no frame length, so there is nowhere to walk to.
     return SamplingFrequency() != 0;
 }
@@ -212,4 +361,22 @@ const char* ChannelModeName(std::int16_t channelMode) {
     static constexpr const char* kNames[] = {"stereo", "joint stereo", "dual channel",
                                              "single channel"};
     return channelMode >= 0 && channelMode < std::ssize(kNames) ? kNames[channelMode] : "unknown";
+}
+
+std::string MpegAudioName(const MpegAudio& audio) {
+    if (!audio.found) return "none found";
+    return std::string(MpegVersionName(audio.version)) + " " + MpegLayerName(audio.layer);
+}
+const char* MpegVersionName(MpegVersion version) {
+    return kVersionNames[static_cast<std::uint8_t>(version) & kVersion.mask];
+}
+const char* MpegLayerName(MpegLayer layer) {
+    return kLayerNames[static_cast<std::uint8_t>(layer) & kLayer.mask];
+}
+
+std::string BitRateText(std::int16_t bitRate, const char* unit) {
+    for (const SpecialBitRate& special : kSpecialBitRates) {
+        if (special.bitRate == bitRate) return special.name;
+    }
+    return mdlString::TrimmedStr(std::int32_t{bitRate}) + " " + unit;
 }

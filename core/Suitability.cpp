@@ -33,14 +33,26 @@ std::size_t CharacterCount(const std::string& text) {
     return count;
 }
 
+// Names what the found audio has where the game wants something else.
+std::string AudioLine(const MpegAudio& audio) {
+    const MpegAudio wanted = kMpeg1Layer3Audio;
+    if (!audio.found) return "- No " + MpegAudioName(wanted) + " audio found";
+    std::string expected;
+    if (audio.version != wanted.version) expected = MpegVersionName(wanted.version);
+    if (audio.layer != wanted.layer) {
+        expected += (expected.empty() ? "" : " ") + std::string(MpegLayerName(wanted.layer));
+    }
+    return "- " + MpegAudioName(audio) + " audio found; the game expects " + expected;
+}
+
 }  // namespace
 
 SuitabilityReport CheckSuitability(const std::string& fileName, const MP3Utils& reader,
                                    bool renameWav) {
-    return CheckSuitability(
-        fileName,
-        HeaderValues{reader.BitRate(), reader.Stereo(), reader.SamplingFrequency(), reader.VBR()},
-        renameWav);
+    return CheckSuitability(fileName,
+                            HeaderValues{reader.BitRate(), reader.Stereo(),
+                                         reader.SamplingFrequency(), reader.VBR(), reader.Audio()},
+                            renameWav);
 }
 
 SuitabilityReport CheckSuitability(const std::string& fileName, const HeaderValues& values,
@@ -49,23 +61,28 @@ SuitabilityReport CheckSuitability(const std::string& fileName, const HeaderValu
     SuitabilityReport report;
     auto addLine = [&report](const std::string& line) { report.issueLines += line + kLineEnd; };
 
-    if (values.vbr) {
-        report.bitRateIssue = true;
-        addLine("- Bit Rate is not Constant - Variable Bit Rate reported");
-    } else if (values.bitRate != expected.bitRate) {
-        report.bitRateIssue = true;
-        addLine("- Bit Rate is not " + mdlString::TrimmedStr(std::int32_t{expected.bitRate}) +
-                " kbps - " + mdlString::TrimmedStr(std::int32_t{values.bitRate}) +
-                " kbps reported");
-    }
-    if (values.stereo != expected.stereo) {
-        report.channelIssue = true;
-        addLine(std::string("- Channel mode is not ") + expected.channelWord);
-    }
-    if (values.samplingFrequency != kExpectedSamplingFrequency) {
-        report.samplingIssue = true;
-        addLine("- Sampling Frequency is not 44.1 kHz - " +
-                mdlString::TrimmedStr(values.samplingFrequency / kHzPerKHz) + " kHz reported");
+    // Without MPEG-1 Layer III audio the values are not the file's: saying so is all there is.
+    if (!values.audio.IsMpeg1Layer3()) {
+        report.audioIssue = true;
+        addLine(AudioLine(values.audio));
+    } else {
+        if (values.vbr) {
+            report.bitRateIssue = true;
+            addLine("- Bit Rate is not Constant - Variable Bit Rate reported");
+        } else if (values.bitRate != expected.bitRate) {
+            report.bitRateIssue = true;
+            addLine("- Bit Rate is not " + mdlString::TrimmedStr(std::int32_t{expected.bitRate}) +
+                    " kbps - " + BitRateText(values.bitRate, "kbps") + " reported");
+        }
+        if (values.stereo != expected.stereo) {
+            report.channelIssue = true;
+            addLine(std::string("- Channel mode is not ") + expected.channelWord);
+        }
+        if (values.samplingFrequency != kExpectedSamplingFrequency) {
+            report.samplingIssue = true;
+            addLine("- Sampling Frequency is not 44.1 kHz - " +
+                    mdlString::TrimmedStr(values.samplingFrequency / kHzPerKHz) + " kHz reported");
+        }
     }
     if (CharacterCount(fileName) > kLongestName) {
         addLine("- file name (excluding '.mp3') is longer than 16 characters");

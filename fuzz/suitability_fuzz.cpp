@@ -32,19 +32,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     values.stereo = input.ConsumeBool();
     values.samplingFrequency = input.ConsumeIntegral<std::int32_t>();
     values.vbr = input.ConsumeBool();
+    values.audio = {
+        input.ConsumeBool(),
+        input.PickValueInArray({MpegVersion::Mpeg1, MpegVersion::Mpeg2, MpegVersion::Mpeg25}),
+        input.PickValueInArray({MpegLayer::Layer3, MpegLayer::Layer2, MpegLayer::Layer1})};
     const bool renameWav = input.ConsumeBool();
     const std::string name = input.ConsumeRemainingBytesAsString();
 
     const tunewrap::SuitabilityReport report = tunewrap::CheckSuitability(name, values, renameWav);
+    // Without MPEG-1 Layer III audio that is the one issue; else each test follows its rule.
+    const bool audio = values.audio.IsMpeg1Layer3();
     const std::int16_t expectedRate = renameWav ? 96 : 128;
-    FUZZ_CHECK(report.bitRateIssue == (values.vbr || values.bitRate != expectedRate));
-    FUZZ_CHECK(report.channelIssue == (values.stereo == renameWav));
-    FUZZ_CHECK(report.samplingIssue == (values.samplingFrequency != 44100));
-    FUZZ_CHECK(report.WarningWanted() ==
-               (report.bitRateIssue || report.channelIssue || report.samplingIssue));
+    FUZZ_CHECK(report.audioIssue == !audio);
+    FUZZ_CHECK(report.bitRateIssue == (audio && (values.vbr || values.bitRate != expectedRate)));
+    FUZZ_CHECK(report.channelIssue == (audio && values.stereo == renameWav));
+    FUZZ_CHECK(report.samplingIssue == (audio && values.samplingFrequency != 44100));
+    FUZZ_CHECK(report.WarningWanted() == (report.audioIssue || report.bitRateIssue ||
+                                          report.channelIssue || report.samplingIssue));
 
     // One line per issue plus at most the name line; every line ends where it should.
-    const std::size_t issues = report.bitRateIssue + report.channelIssue + report.samplingIssue;
+    const std::size_t issues =
+        report.audioIssue + report.bitRateIssue + report.channelIssue + report.samplingIssue;
     const std::size_t lines = CountLines(report.issueLines);
     FUZZ_CHECK(lines == issues || lines == issues + 1);
     FUZZ_CHECK(report.issueLines.empty() || EndsWith(report.issueLines, "\r\n"));

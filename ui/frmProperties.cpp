@@ -41,16 +41,10 @@ bool StartsWithBmuHeader(const std::string& path) {
            std::memcmp(head, tunewrap::kBmuHeader, sizeof head) == 0;
 }
 
-QString BitRateText(std::int16_t kbps) {
-    if (kbps == 0) return "free format";
-    if (kbps == 999) return "invalid";
-    return QString("%1 kbit/s").arg(kbps);
-}
-
-QString ChannelModeText(std::int16_t mode) {
-    QString name = QString::fromLatin1(ChannelModeName(mode));
-    name[0] = name[0].toUpper();
-    return name;
+QString Capitalized(const std::string& name) {
+    QString text = QString::fromStdString(name);
+    text[0] = text[0].toUpper();
+    return text;
 }
 
 QString SuitabilityText(const tunewrap::SuitabilityReport& report, bool renameWav) {
@@ -102,10 +96,15 @@ void frmProperties::AddFrameFacts(const std::string& path, const QString& name, 
     BehindBmuHeader wrapped(file);
     MP3Utils reader;
     reader.Scan(bmu ? static_cast<ByteSource&>(wrapped) : file);
-    AddRow("Bit rate:", BitRateText(reader.BitRate()));
-    AddRow("Variable bit rate:", reader.VBR() ? "Yes" : "No");
-    AddRow("Sampling frequency:", QString("%1 Hz").arg(reader.SamplingFrequency()));
-    AddRow("Channel mode:", ChannelModeText(reader.ChannelMode()));
+    const MpegAudio audio = reader.Audio();
+    AddRow("Audio:", Capitalized(MpegAudioName(audio)));
+    if (audio.IsMpeg1Layer3()) {
+        AddRow("Bit rate:", QString::fromStdString(BitRateText(reader.BitRate(), "kbit/s")));
+        AddRow("Variable bit rate:", reader.VBR() ? "Yes" : "No");
+        AddRow("Sampling frequency:", QString("%1 Hz").arg(reader.SamplingFrequency()));
+        AddRow("Channel mode:", Capitalized(ChannelModeName(reader.ChannelMode())));
+        AddRow("CRC:", reader.CRC() ? "Yes" : "No");
+    }
     AddRow("Suits the game:",
            SuitabilityText(tunewrap::CheckSuitability(name.toStdString(), reader, renameWav),
                            renameWav));

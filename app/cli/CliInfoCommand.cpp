@@ -45,18 +45,24 @@ void Inspect(FileInfo& info, bool renameWav) {
     info.issues = SplitLines(info.report.issueLines);
 }
 
+// The audio found, or null; the header values only when they are those of MPEG-1 Layer III.
 json AsJson(const FileInfo& info) {
     if (!info.read) return {{"file", info.file}, {"error", info.error}};
     const MP3Utils& r = info.reader;
-    return {{"file", info.file},
-            {"bit_rate", r.BitRate()},
-            {"sampling_frequency", r.SamplingFrequency()},
-            {"channel_mode", r.ChannelMode()},
-            {"stereo", r.Stereo()},
-            {"crc", r.CRC()},
-            {"vbr", r.VBR()},
-            {"suitable", !info.report.WarningWanted()},
-            {"issues", info.issues}};
+    json entry = {{"file", info.file}};
+    entry["audio"] = r.Audio().found ? json(MpegAudioName(r.Audio())) : json(nullptr);
+    if (r.Audio().IsMpeg1Layer3()) {
+        entry["bit_rate"] = r.BitRate();
+        entry["bit_rate_text"] = BitRateText(r.BitRate(), "kbit/s");
+        entry["sampling_frequency"] = r.SamplingFrequency();
+        entry["channel_mode"] = r.ChannelMode();
+        entry["stereo"] = r.Stereo();
+        entry["crc"] = r.CRC();
+        entry["vbr"] = r.VBR();
+    }
+    entry["suitable"] = !info.report.WarningWanted();
+    entry["issues"] = info.issues;
+    return entry;
 }
 
 const char* YesNo(bool value) {
@@ -70,13 +76,16 @@ void PrintText(const FileInfo& info, std::FILE* out) {
         return;
     }
     const MP3Utils& r = info.reader;
-    std::fprintf(out, "  bit rate:           %d kbit/s\n", r.BitRate());
-    std::fprintf(out, "  sampling frequency: %d Hz\n", static_cast<int>(r.SamplingFrequency()));
-    std::fprintf(out, "  channel mode:       %s (%d)\n", ChannelModeName(r.ChannelMode()),
-                 r.ChannelMode());
-    std::fprintf(out, "  stereo:             %s\n", YesNo(r.Stereo()));
-    std::fprintf(out, "  CRC:                %s\n", YesNo(r.CRC()));
-    std::fprintf(out, "  VBR:                %s\n", YesNo(r.VBR()));
+    std::fprintf(out, "  audio:              %s\n", MpegAudioName(r.Audio()).c_str());
+    if (r.Audio().IsMpeg1Layer3()) {
+        std::fprintf(out, "  bit rate:           %s\n", BitRateText(r.BitRate(), "kbit/s").c_str());
+        std::fprintf(out, "  sampling frequency: %d Hz\n", static_cast<int>(r.SamplingFrequency()));
+        std::fprintf(out, "  channel mode:       %s (%d)\n", ChannelModeName(r.ChannelMode()),
+                     r.ChannelMode());
+        std::fprintf(out, "  stereo:             %s\n", YesNo(r.Stereo()));
+        std::fprintf(out, "  CRC:                %s\n", YesNo(r.CRC()));
+        std::fprintf(out, "  VBR:                %s\n", YesNo(r.VBR()));
+    }
     if (!info.report.WarningWanted()) std::fprintf(out, "  suitable\n");
     // A long name alone is no reason to warn, but it is still worth mentioning.
     for (const std::string& line : info.issues) std::fprintf(out, "  %s\n", line.c_str());

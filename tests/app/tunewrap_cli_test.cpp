@@ -28,10 +28,15 @@ class TunewrapCli : public ScratchHome {
 
 TEST_F(TunewrapCli, InfoHoldsTheReaderValuesAndIssueLinesAndNamesUnreadableFiles) {
     WriteFile(Path("mono.mp3"), kMono96);
-    EXPECT_EQ(Info({"mono.mp3"}), json::parse(R"([{"file": "mono.mp3", "bit_rate": 96,
-        "sampling_frequency": 44100, "channel_mode": 3, "stereo": false, "crc": true,
+    WriteFile(Path("notes.mp3"), "not audio");
+    WriteFile(Path("bad.mp3"), std::string("\xFF\xFB\xF0\0", 4));  // the forbidden bit rate
+    EXPECT_EQ(Info({"mono.mp3", "notes.mp3"}), json::parse(R"([{"file": "mono.mp3",
+        "audio": "MPEG-1 Layer III", "bit_rate": 96, "bit_rate_text": "96 kbit/s",
+        "sampling_frequency": 44100, "channel_mode": 3, "stereo": false, "crc": false,
         "vbr": false, "suitable": false, "issues": [
-        "- Bit Rate is not 128 kbps - 96 kbps reported", "- Channel mode is not stereo"]}])"));
+        "- Bit Rate is not 128 kbps - 96 kbps reported", "- Channel mode is not stereo"]},
+        {"file": "notes.mp3", "audio": null, "suitable": false,
+        "issues": ["- No MPEG-1 Layer III audio found"]}])"));
     EXPECT_EQ(Info({"--wav", "mono.mp3"})[0]["issues"], json::array());
     WriteFile(Path("ok \xE9.mp3"), kJoint128);  // not UTF-8, yet valid JSON
     const auto run = Cli({"info", "--json", "missing.mp3", "ok \xE9.mp3"});
@@ -41,9 +46,12 @@ TEST_F(TunewrapCli, InfoHoldsTheReaderValuesAndIssueLinesAndNamesUnreadableFiles
     EXPECT_EQ(all[0]["file"], "missing.mp3");
     EXPECT_TRUE(all[0].size() == 2 && !all[0]["error"].get<std::string>().empty());
     EXPECT_EQ(all[1]["bit_rate"], 128);
-    const auto text = Cli({"info", "ok \xE9.mp3"});
+    const auto text = Cli({"info", "ok \xE9.mp3", "notes.mp3", "bad.mp3"});
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("joint stereo (1)"), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("notes.mp3\n  audio:              none found\n  - No MPEG-1"),
+              std::string::npos);
+    EXPECT_NE(text.out.find("bit rate:           invalid\n"), std::string::npos);
 }
 
 TEST_F(TunewrapCli, ExistingDestinationIsKeptUnlessTheUserSaysOtherwise) {

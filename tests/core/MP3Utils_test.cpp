@@ -10,12 +10,19 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-// BitRate, SamplingFrequency, ChannelMode, Stereo, VBR, CRC
-using Values = std::tuple<int, int, int, bool, bool, bool>;
-const Values kNewReader{0, 44100, 0, false, false, false};
+// BitRate, SamplingFrequency, ChannelMode, Stereo, VBR, CRC, and the audio found
+using Values = std::tuple<int, int, int, bool, bool, bool, std::string>;
+const std::string k13 = "MPEG-1 Layer III";
+const Values kNewReader{0, 44100, 0, false, false, false, "none"};
 
 Values Of(const MP3Utils& r) {
-    return {r.BitRate(), r.SamplingFrequency(), r.ChannelMode(), r.Stereo(), r.VBR(), r.CRC()};
+    return {r.BitRate(),
+            r.SamplingFrequency(),
+            r.ChannelMode(),
+            r.Stereo(),
+            r.VBR(),
+            r.CRC(),
+            r.Audio().found ? MpegAudioName(r.Audio()) : "none"};
 }
 Values Scan(const Bytes& bytes) {
     MP3Utils reader;
@@ -41,49 +48,71 @@ const Bytes k128 = Frame(0xFB, 0x90, 0x40, 417);  // 128 kbit/s, 44.1 kHz, joint
 const Bytes k192 = Frame(0xFB, 0xB0, 0x40, 626);
 const Bytes kLone{0xFF, 0xFB, 0x90, 0x00}, kZeros4(4, 0);
 
+// A frame carrying an information tag `id` at `at`, as an encoder puts it into the first frame.
+Bytes Tagged(Bytes frame, std::size_t at, const char* id) {
+    std::copy(id, id + 4, frame.begin() + static_cast<std::ptrdiff_t>(at));
+    return frame;
+}
+
 TEST(MP3UtilsScan, WhatTheSearchAndTheWalkFind) {
     const Bytes tag{'I', 'D', '3', 3, 0, 0, 0, 0, 0, 6, 'a', 'b', 'c', 'd', 'e', 'f'};
     const Bytes tagWithSync{'I', 'D', '3', 3, 0, 0, 0, 0, 0, 6, 0xFF, 0xFA, 0xB0, 0xC0, 0, 0};
+    const Bytes withFooter{'I', 'D', '3', 4, 0, 0x10, 0, 0, 0, 1, 'a',
+                           '3', 'D', 'I', 4, 0, 0x10, 0, 0, 0, 1};
+    const Bytes mono96 = Frame(0xFB, 0x70, 0xC0, 313);
     const std::pair<Bytes, Values> cases[] = {
-        {kLone, {128, 44100, 0, true, false, true}},
+        {kLone, {128, 44100, 0, true, false, false, k13}},
         {{}, kNewReader},
         {{0xFF, 0xFB, 0x90}, kNewReader},                          // short of four bytes
         {Bytes{0} + kLone, kNewReader},                            // search starts at byte five
-        {Bytes(3, 0) + kLone + Bytes(8, 0), kNewReader},           //
         {kZeros4 + Bytes{0xFF, 0xFF, 0xFB, 0x90, 0}, kNewReader},  // first FF takes the second
         {kZeros4 + Bytes{0xFF, 0xFB, 0x90}, kNewReader},           // pair found, header cut short
-        {Frame(0xF3, 0x90, 0x40, 209) * 5, kNewReader},            // MPEG-2
-        {Frame(0xFD, 0x90, 0x40, 417) * 5, kNewReader},            // Layer II
+        // Other MPEG audio is named, and false MPEG-1 Layer III headers in its data are ignored.
+        {Frame(0xF3, 0x90, 0x40, 209) * 5, {0, 44100, 0, false, false, false, "MPEG-2 Layer III"}},
+        {Frame(0xFD, 0x90, 0x40, 417) * 5 + k192,
+         {0, 44100, 0, false, false, false, "MPEG-1 Layer II"}},
+        {Bytes(9, 0) + Frame(0xE2, 0x90, 0, 9) + k128,
+         {0, 44100, 0, false, false, false, "MPEG-2.5 Layer III"}},
+        {Bytes{0xFF, 0xF2, 0xF0, 0} + k128 * 3,
+         {128, 44100, 1, true, false, false, k13}},  // invalid
         // An odd run of FF before FB leaves the last FF to start a pair; an even run eats it.
-        {kZeros4 + Bytes{0xFF, 0xFF, 0xFF, 0xFB, 0xB0, 0}, {192, 44100, 0, true, false, true}},
+        {kZeros4 + Bytes{0xFF, 0xFF, 0xFF, 0xFB, 0xB0, 0},
+         {192, 44100, 0, true, false, false, k13}},
         {kZeros4 + Bytes{0xFF, 0xFF, 0xFF, 0xFF, 0xFB, 0xB0, 0}, kNewReader},
-        // After an ID3v2 tag; a sync pair inside the tag counts first.
-        {tag + k128 * 3, {128, 44100, 1, true, false, true}},
-        {tagWithSync + k128 * 3, {192, 44100, 3, false, false, false}},
-        {Frame(0xFB, 0x70, 0xC0, 313) * 10, {96, 44100, 3, false, false, true}},
-        {Frame(0xFA, 0x94, 0x80, 384) * 10, {128, 48000, 2, true, false, false}},
-        {Bytes{0xFF, 0xFB, 0xF0, 0}, {999, 44100, 0, true, false, true}},
+        // ID3v2 tags are skipped by their sizes, also two in a row: sync pairs inside don't count.
+        {tag + k128 * 3, {128, 44100, 1, true, false, false, k13}},
+        {withFooter + tagWithSync + k128 * 3, {128, 44100, 1, true, false, false, k13}},
+        {mono96 * 10, {96, 44100, 3, false, false, false, k13}},
+        {Frame(0xFA, 0x94, 0x80, 384) * 10, {128, 48000, 2, true, false, true, k13}},
+        {Bytes{0xFF, 0xFB, 0xF0, 0}, {999, 44100, 0, true, false, false, k13}},
         // A bit rate change means VBR, ends the walk, and only ten headers are looked at.
-        {k128 + k192 + k128, {192, 44100, 1, true, true, true}},
-        {k128 * 9 + k192, {192, 44100, 1, true, true, true}},
-        {k128 * 10 + k192, {128, 44100, 1, true, false, true}},
+        {k128 + k192 + k128, {192, 44100, 1, true, true, false, k13}},
+        {k128 * 9 + k192, {192, 44100, 1, true, true, false, k13}},
+        {k128 * 10 + k192, {128, 44100, 1, true, false, false, k13}},
+        // Unless the first frame's tag says otherwise, where the side information ends (by
+        // channel mode) or, for VBRI, at a fixed place.
+        {Tagged(k128, 36, "Xing") * 3, {128, 44100, 1, true, true, false, k13}},
+        {Tagged(mono96, 21, "Xing") * 3, {96, 44100, 3, false, true, false, k13}},
+        {Tagged(k128, 36, "VBRI") * 3, {128, 44100, 1, true, true, false, k13}},
+        {Tagged(k128, 36, "Info") + k192, {192, 44100, 1, true, false, false, k13}},
+        {Tagged(mono96, 36, "Xing") * 3, {96, 44100, 3, false, false, false, k13}},
         // Off step, the walk keeps the last real header's stride until it meets one again.
-        {k128 + Bytes(417, 0) + k192, {192, 44100, 1, true, true, true}},
+        {k128 + Bytes(417, 0) + k192, {192, 44100, 1, true, true, false, k13}},
         // Free format: length 0 reads the same header until ten are counted; padded, length 1
         // hops byte by byte. A reserved frequency has no frame length: values so far stay.
-        {Bytes{0xFF, 0xFB, 0x00, 0x00}, {0, 44100, 0, true, false, true}},
+        {Bytes{0xFF, 0xFB, 0x00, 0x00}, {0, 44100, 0, true, false, false, k13}},
         {Bytes{0xFF, 0xFB, 0x02, 0, 0} + Frame(0xFB, 0x90, 0, 4),
-         {128, 44100, 0, true, true, true}},
-        {Bytes{0xFF, 0xFB, 0x02, 0} + Bytes(5000, 0), {0, 44100, 0, true, false, true}},
-        {Frame(0xFB, 0x9C, 0xC0, 8) * 3, {128, 0, 3, false, false, true}},
+         {128, 44100, 0, true, true, false, k13}},
+        {Bytes{0xFF, 0xFB, 0x02, 0} + Bytes(5000, 0), {0, 44100, 0, true, false, false, k13}},
+        {Frame(0xFB, 0x9C, 0xC0, 8) * 3, {128, 0, 3, false, false, false, k13}},
     };
     for (std::size_t i = 0; i < std::size(cases); ++i)
         EXPECT_EQ(Scan(cases[i].first), cases[i].second) << i;
     MP3Utils reader;
     EXPECT_EQ(Of(reader), kNewReader);
     reader.ScanBytes(k128 + k192);
-    reader.ScanBytes(Bytes(100, 0));  // reading again resets only VBR
-    EXPECT_EQ(Of(reader), (Values{192, 44100, 1, true, false, true}));
+    reader.ScanBytes(Bytes(100, 0));  // reading again resets only VBR and what was found
+    EXPECT_EQ(Of(reader), (Values{192, 44100, 1, true, false, false, "none"}));
 }
 
 TEST(MP3UtilsScan, FrameLengthLandsOnTheNextHeader) {
@@ -100,30 +129,76 @@ using MP3UtilsFile = ScratchHome;
 
 TEST_F(MP3UtilsFile, RealEncodingsAndUnopenablePaths) {
     for (const auto& [name, values] : std::vector<std::pair<std::string, Values>>{
-             {"cbr128_joint.mp3", {128, 44100, 1, true, false, true}},
-             {"cbr128_stereo.mp3", {128, 44100, 0, true, false, true}},
-             {"cbr96_mono.mp3", {96, 44100, 3, false, false, true}},
-             {"cbr192_joint.mp3", {192, 44100, 1, true, false, true}},
-             {"cbr128_48k.mp3", {128, 48000, 1, true, false, true}},
+             {"cbr128_joint.mp3", {128, 44100, 1, true, false, false, k13}},
+             {"cbr128_stereo.mp3", {128, 44100, 0, true, false, false, k13}},
+             {"cbr96_mono.mp3", {96, 44100, 3, false, false, false, k13}},
+             {"cbr192_joint.mp3", {192, 44100, 1, true, false, false, k13}},
+             {"cbr128_48k.mp3", {128, 48000, 1, true, false, false, k13}},
+             {"cbr128_crc.mp3", {128, 44100, 1, true, false, true, k13}},
+             {"vbr.mp3", {32, 44100, 1, true, true, false, k13}},
+             {"vbr_first128.mp3", {128, 44100, 1, true, true, false, k13}},
+             // Their audio data holds false MPEG-1 Layer III headers; the first real header wins.
+             {"mpeg2_22k.mp3", {0, 44100, 0, false, false, false, "MPEG-2 Layer III"}},
+             {"mpeg25_11k.mp3", {0, 44100, 0, false, false, false, "MPEG-2.5 Layer III"}},
          }) {
         MP3Utils reader;
         EXPECT_TRUE(reader.MP3File(TestDataPath(name)));
         EXPECT_EQ(Of(reader), values) << name;
     }
     MP3Utils reader;
-    reader.MP3File(TestDataPath("vbr.mp3"));
-    EXPECT_TRUE(reader.VBR());
     ASSERT_TRUE(reader.MP3File(TestDataPath("cbr192_joint.mp3")));
     ASSERT_EQ(mkfifo(Path("pipe.mp3").c_str(), 0600), 0);
     for (const std::string& path : {Path("missing.mp3"), root_.string(), Path("pipe.mp3")}) {
         EXPECT_FALSE(reader.MP3File(path));
         EXPECT_FALSE(reader.OpenError().empty());
         EXPECT_EQ(reader.MP3File(), path);
-        EXPECT_EQ(Of(reader), (Values{192, 44100, 1, true, false, true}));  // unchanged
+        EXPECT_EQ(Of(reader), (Values{192, 44100, 1, true, false, false, k13}));  // unchanged
     }
     WriteFile(Path("b.mp3"), "");
     EXPECT_TRUE(reader.MP3File(Path("b.mp3")));
     EXPECT_EQ(reader.OpenError(), "");
+}
+
+// A cover picture: its format's signature, then bytes as random as compressed image data, with
+// a false MPEG-1 Layer III header of some sort every kilobyte.
+Bytes Picture(const Bytes& signature, std::size_t size) {
+    Bytes picture = signature;
+    std::uint32_t seed = static_cast<std::uint32_t>(size);
+    while (picture.size() < size) {
+        seed = seed * 1103515245 + 12345;
+        const auto random = static_cast<std::uint8_t>(seed >> 16);
+        if (picture.size() % 1024 == 0) picture.insert(picture.end(), {0xFF, 0xFB, random, random});
+        picture.push_back(random);
+    }
+    return picture;
+}
+
+// An ID3v2.`major` tag around an APIC frame with `picture`; version 4 with its footer.
+Bytes Id3Tag(std::uint8_t major, const Bytes& picture) {
+    const Bytes body =
+        Bytes{'A', 'P', 'I', 'C', 0, 0, 0, 0, 0, 0, 0, 'i', 'm', 'a', 'g', 'e', '/', 0, 3, 0} +
+        picture;
+    Bytes size;
+    for (int shift = 21; shift >= 0; shift -= 7) size.push_back((body.size() >> shift) & 0x7F);
+    const std::uint8_t flags = major == 4 ? 0x10 : 0;
+    const Bytes tag = Bytes{'I', 'D', '3', major, 0, flags} + size + body;
+    return major == 4 ? tag + Bytes{'3', 'D', 'I', major, 0, flags} + size : tag;
+}
+
+TEST_F(MP3UtilsFile, TagsWithCoverPicturesAreSkippedWhole) {
+    const std::string clip = ReadFile(TestDataPath("cbr128_joint.mp3"));
+    const Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, jpeg{0xFF, 0xD8, 0xFF, 0xE0};
+    const Bytes big = Id3Tag(3, Picture(png, 90'000)), cut(big.begin(), big.begin() + 5000);
+    for (const Bytes& tag :
+         {Id3Tag(3, Picture(png, 80'000)), Id3Tag(4, Picture(jpeg, 500'000)),
+          Id3Tag(3, Picture(jpeg, 200'000)), Id3Tag(4, Picture(png, 3'000)), cut}) {
+        WriteFile(Path("tagged.mp3"), std::string(tag.begin(), tag.end()) + clip);
+        MP3Utils reader;
+        reader.MP3File(Path("tagged.mp3"));
+        // A size past the end of the file leaves no audio to find.
+        EXPECT_EQ(Of(reader),
+                  tag == cut ? kNewReader : (Values{128, 44100, 1, true, false, false, k13}));
+    }
 }
 
 // The file goes through a buffer; what straddles its edges must read as from memory.

@@ -12,6 +12,10 @@ using tunewrap::HeaderValues;
 constexpr HeaderValues kMusic{128, true, 44100, false}, kWav{96, false, 44100, false};
 const std::string kRate = "- Bit Rate is not ", kHz = "- Sampling Frequency is not 44.1 kHz - ";
 const std::string kLong = "- file name (excluding '.mp3') is longer than 16 characters\r\n";
+// What a reader holds after meeting `audio`: a new reader's numbers.
+HeaderValues Found(MpegAudio audio) {
+    return {0, false, 44100, false, audio};
+}
 
 TEST(Suitability, IssueLines) {
     const struct {
@@ -28,9 +32,17 @@ TEST(Suitability, IssueLines) {
         {{128, true, 48000, false}, false, kHz + "48 kHz reported\r\n"},
         {{128, true, 0, false}, false, kHz + "0 kHz reported\r\n"},
         {{320, true, 44100, true}, false, kRate + "Constant - Variable Bit Rate reported\r\n"},
-        // A new reader's values: nothing found in the file.
-        {{}, false, kRate + "128 kbps - 0 kbps reported\r\n- Channel mode is not stereo\r\n"},
-        {{}, true, kRate + "96 kbps - 0 kbps reported\r\n"},
+        {{0, true, 44100, false}, false, kRate + "128 kbps - free format reported\r\n"},
+        {{999, true, 44100, false}, false, kRate + "128 kbps - invalid reported\r\n"},
+        // No MPEG-1 Layer III audio: the numbers are not the file's, so only that is said.
+        {Found({}), false, "- No MPEG-1 Layer III audio found\r\n"},
+        {Found({}), true, "- No MPEG-1 Layer III audio found\r\n" + kLong, "seventeen-chars-x.mp3"},
+        {Found({true, MpegVersion::Mpeg2, MpegLayer::Layer3}), true,
+         "- MPEG-2 Layer III audio found; the game expects MPEG-1\r\n"},
+        {Found({true, MpegVersion::Mpeg1, MpegLayer::Layer2}), false,
+         "- MPEG-1 Layer II audio found; the game expects Layer III\r\n"},
+        {Found({true, MpegVersion::Mpeg25, MpegLayer::Layer1}), false,
+         "- MPEG-2.5 Layer I audio found; the game expects MPEG-1 Layer III\r\n"},
         // A long name is listed, but alone asks for no warning. Twenty characters are fine,
         // also when some take more than one byte.
         {kMusic, false, kLong, "seventeen-chars-x.mp3"},

@@ -1,19 +1,19 @@
 #!/usr/bin/env bash
 # Makes the short MP3 clips the reader tests use. Needs python3 and Debian's lame.
-# The input is generated here: 0.15 s of silence, then a 440 Hz tone with some noise, so that a
-# variable-bit-rate encoding really changes its bit rate.
+# The input is generated here: 0.15 s of silence (SILENCE), then a 440 Hz tone with some noise up
+# to 0.4 s (LENGTH), so that a variable-bit-rate encoding really changes its bit rate.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-pcm() {  # pcm RATE SECONDS > raw 16-bit little-endian stereo
-    python3 - "$1" "$2" <<'PY'
+pcm() {  # pcm RATE SECONDS SILENCE > raw 16-bit little-endian stereo
+    python3 - "$1" "$2" "$3" <<'PY'
 import math, struct, sys
-rate, seconds = int(sys.argv[1]), float(sys.argv[2])
+rate, seconds, silence = int(sys.argv[1]), float(sys.argv[2]), float(sys.argv[3])
 seed = 12345
 out = bytearray()
 for n in range(int(rate * seconds)):
     seed = (seed * 1103515245 + 12345) & 0x7FFFFFFF
-    if n < rate * 0.15:
+    if n < rate * silence:
         v = 0
     else:
         v = int(8000 * math.sin(2 * math.pi * 440 * n / rate) + (seed % 6000) - 3000)
@@ -28,7 +28,7 @@ trap 'rm -rf "$tmp"' EXIT
 enc() {  # enc RATE_HZ OUTPUT LAME_OPTIONS...
     local rate=$1 out=$2
     shift 2
-    pcm "$rate" 0.4 > "$tmp/in.raw"
+    pcm "$rate" "${LENGTH:-0.4}" "${SILENCE:-0.15}" > "$tmp/in.raw"
     lame --silent -r -s "$(python3 -c "print($rate / 1000)")" --bitwidth 16 --signed \
         --little-endian "$@" "$tmp/in.raw" "$out"
 }
@@ -39,3 +39,10 @@ enc 44100 cbr96_mono.mp3 -b 96 -m m
 enc 44100 cbr192_joint.mp3 -b 192 -m j
 enc 48000 cbr128_48k.mp3 -b 128 -m j
 enc 44100 vbr.mp3 -V 2 -m j
+# Frames with a CRC; MPEG-2 and MPEG-2.5 Layer III, which the game does not take.
+enc 44100 cbr128_crc.mp3 -b 128 -m j -p
+enc 22050 mpeg2_22k.mp3 -b 64 -m j
+enc 11025 mpeg25_11k.mp3 -b 32 -m j
+# Variable, yet its first thirteen frames (the silence) are all 128 kbit/s: only the Xing tag
+# in the first frame tells.
+LENGTH=0.5 SILENCE=0.3 enc 44100 vbr_first128.mp3 -V 0 -b 128 -B 320 -F -m j

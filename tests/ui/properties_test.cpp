@@ -9,8 +9,8 @@ using Properties = MainWindowTest;
 
 QString Facts(const frmProperties& shown) {
     QStringList facts;
-    for (const char* fact : {"Bit rate:", "Sampling frequency:", "Channel mode:",
-                             "Variable bit rate:", "Suits the game:"})
+    for (const char* fact : {"Audio:", "Bit rate:", "Sampling frequency:", "Channel mode:",
+                             "Variable bit rate:", "CRC:", "Suits the game:"})
         facts << shown.Value(fact);
     return facts.join('|');
 }
@@ -28,11 +28,17 @@ TEST_F(Properties, ShowFactsOfTheMp3BehindABmuHeaderAndOfOtherFiles) {
         EXPECT_EQ(Facts(plain), Facts(wrapped)) << sample;
     }
     EXPECT_EQ(Facts(frmProperties(nullptr, Path("song.mp3"), false)),
-              "128 kbit/s|44100 Hz|Joint stereo|No|Yes, as music (128 kbit/s stereo)");
+              "MPEG-1 Layer III|128 kbit/s|44100 Hz|Joint stereo|No|No|"
+              "Yes, as music (128 kbit/s stereo)");
     EXPECT_EQ(frmProperties(nullptr, Path("song.mp3"), true).Value("Suits the game:"),
               "No, as a sound effect (96 kbit/s mono)\n"
               "- Bit Rate is not 96 kbps - 128 kbps reported\n"
               "- Channel mode is not mono");
+    // No false values where there is no MPEG-1 Layer III audio.
+    WriteFile(Path("song.mp3"), "text");
+    EXPECT_EQ(
+        Facts(frmProperties(nullptr, Path("song.mp3"), false)),
+        "None found||||||No, as music (128 kbit/s stereo)\n- No MPEG-1 Layer III audio found");
     // Other files show where, what and how big.
     WriteFile(Path("notes.txt"), std::string(1234, 'x'));
     const frmProperties text(nullptr, Path("notes.txt"), false);
