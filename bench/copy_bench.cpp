@@ -1,7 +1,8 @@
 // Wall time of whole processes: `tunewrap-cli to-bmu` wrapping a file in page cache against
 // `cp --reflink=never` copying it, once into a fresh destination and once over an existing one,
 // in alternating order. Prints each run and the median ratios (ours / cp); the target is at most
-// 1.05 for both. Usage: copy_bench [MiB=256] [runs=11] [directory=/tmp]
+// 1.05 for both. Usage: copy_bench [MiB=256] [runs=11] [directory=/tmp] [tunewrap-cli=this
+// build's], the last to compare another build.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
     const long mib = argc > 1 ? std::atol(argv[1]) : 256;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 11;
     const std::string dir = argc > 3 ? argv[3] : "/tmp";
+    const std::string cli = argc > 4 ? argv[4] : TUNEWRAP_CLI;
     const std::string source = dir + "/copy_bench_source.mp3";
     const std::string oursDir = dir + "/copy_bench_ours";
     const std::string ours = oursDir + "/copy_bench_source.bmu";
@@ -73,8 +75,7 @@ int main(int argc, char** argv) {
             out << frames;
     }
     mkdir(oursDir.c_str(), 0755);
-    const std::vector<std::string> convert{TUNEWRAP_CLI, "to-bmu", "--overwrite",
-                                           "-o",         oursDir,  source};
+    const std::vector<std::string> convert{cli, "to-bmu", "--overwrite", "-o", oursDir, source};
     const std::vector<std::string> copy{"cp", "--reflink=never", source, theirs};
     Run(copy);  // brings the source into page cache
 
