@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "ConvertFile.h"
 #include "PosixIo.h"
 
 namespace tunewrap {
@@ -46,13 +47,19 @@ bool ByteCopier::Flush(std::string& error) {
     return WriteAll(to_, buffer_.data(), size, error);
 }
 
+bool ByteCopier::Skip(std::int64_t bytes, std::string& error) {
+    const std::int64_t kept = filled_;
+    if (!Read(bytes, error)) return false;
+    filled_ = kept;
+    return true;
+}
+
 bool ByteCopier::Read(std::int64_t bytes, std::string& error) {
     while (bytes > 0) {
         const ssize_t n = read(from_, buffer_.data() + filled_, static_cast<std::size_t>(bytes));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            error = n < 0 ? std::strerror(errno)
-                          : "The source file became shorter while it was being copied";
+            error = n < 0 ? std::strerror(errno) : kSourceChangedReason;
             return false;
         }
         filled_ += n;

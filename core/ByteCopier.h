@@ -21,6 +21,8 @@ class ByteCopier {
     // not written.
     bool Add(std::int64_t bytes, std::string& error);
     bool Flush(std::string& error);
+    // Reads and drops the source's next `bytes`; only before anything is added.
+    bool Skip(std::int64_t bytes, std::string& error);
 
   private:
     bool Read(std::int64_t bytes, std::string& error);

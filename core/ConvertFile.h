@@ -11,9 +11,9 @@ inline constexpr std::size_t kBlockSize = 4096;
 // More than this many whole blocks opens the progress dialog before the first block.
 inline constexpr std::int64_t kLargeBlockCount = 240;
 inline constexpr std::int32_t kSlowCopyMs = 3000;
-// The destination is written under its name plus this, and renamed once complete. (A name too
-// long to take it is first shortened and marked with a hash of the whole name.)
-inline constexpr const char* kPartFileSuffix = ".tunewrap-part";
+// Why a copy fails whose source was resized, written to or replaced while it was read.
+inline constexpr const char* kSourceChangedReason =
+    "The source file changed while it was being converted";
 
 struct ConvertResult {
     enum class Status { Converted, Cancelled, Failed };
@@ -23,8 +23,10 @@ struct ConvertResult {
 };
 
 // Wraps an MP3 file into a BMU file (header + bytes) / unwraps a BMU file (drops 8 bytes).
-// The destination appears under its final name only when complete; a cancelled or failed copy
-// leaves nothing behind and an existing destination untouched. The source is only read.
+// The destination appears under its final name only when complete, holding this conversion's
+// whole output even when other conversions write the same destination at the same time; a
+// cancelled or failed copy leaves nothing behind and an existing destination untouched. The
+// source is only read.
 ConvertResult ConvertFileToBMU(const std::string& sourcePath, const std::string& destinationPath,
                                const std::string& sourceFileName, bool preserveFileDateTime,
                                ProgressSink& sink, SystemTimer& stopwatch);

@@ -12,4 +12,16 @@ inline std::string JoinPath(const std::string& dir, const std::string& name) {
     return dir + kPathSeparator + name;
 }
 
+// The directory part and the last component of a path; the directory is "." for a bare name.
+inline void SplitPath(const std::string& path, std::string& dir, std::string& name) {
+    const std::size_t slash = path.find_last_of(kPathSeparator);
+    if (slash == std::string::npos) {
+        dir = ".";
+        name = path;
+    } else {
+        dir = slash == 0 ? std::string(1, kPathSeparator) : path.substr(0, slash);
+        name = path.substr(slash + 1);
+    }
+}
+
 }  // namespace platform

@@ -11,6 +11,8 @@
 #include <memory>
 #include <system_error>
 
+#include "FileIo.h"
+#include "PathJoin.h"
 #include "Trash.h"
 
 namespace mdlFileOps {
@@ -21,18 +23,6 @@ constexpr std::int32_t kAttributeArchive = 0x20;
 
 bool HasWildcard(const std::string& name) {
     return name.find_first_of("*?") != std::string::npos;
-}
-
-// Directory part and last component of a mask; the directory is "." for a bare name.
-void SplitMask(const std::string& mask, std::string& directory, std::string& name) {
-    const std::size_t slash = mask.find_last_of('/');
-    if (slash == std::string::npos) {
-        directory = ".";
-        name = mask;
-    } else {
-        directory = slash == 0 ? "/" : mask.substr(0, slash);
-        name = mask.substr(slash + 1);
-    }
 }
 
 // Only * and ? are wildcards in a mask; brackets and backslashes are ordinary characters.
@@ -71,7 +61,7 @@ bool IsDirectoryAt(DIR* directory, const dirent* entry) {
 std::unique_ptr<Walk> StartWalk(const std::string& mask) {
     auto walk = std::make_unique<Walk>();
     std::string directory, name;
-    SplitMask(mask, directory, name);
+    platform::SplitPath(mask, directory, name);
     if (HasWildcard(name)) {
         walk->directory = opendir(directory.c_str());
         if (!walk->directory) return nullptr;
@@ -178,24 +168,6 @@ timespec ToUtc(const SYSTEMTIME& t) {
     return utc;
 }
 
-// A regular file (or anything but a directory) opened for reading, as the size and time
-// queries need it. Non-blocking so that a FIFO cannot hang the caller.
-struct ReadableFile {
-    int fd = -1;
-    struct stat st {};
-    explicit ReadableFile(const std::string& path) {
-        fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd >= 0 && (fstat(fd, &st) != 0 || S_ISDIR(st.st_mode))) {
-            close(fd);
-            fd = -1;
-        }
-    }
-    ~ReadableFile() {
-        if (fd >= 0) close(fd);
-    }
-    bool ok() const { return fd >= 0; }
-};
-
 void DeleteOne(const std::string& path, bool bPermanent) {
     if (!bPermanent) {
         platform::trash::MoveToTrash(path);
@@ -217,7 +189,7 @@ void ShellDelete(platform::WindowHandle, const std::string& sFileList, const std
         start = end + 1;
         if (path.empty()) continue;
         std::string directory, name;
-        SplitMask(path, directory, name);
+        platform::SplitPath(path, directory, name);
         // "*" and "?" may be part of a file name here: a path that exists as written is that
         // entry alone, or deleting "a*.mp3" would take every name it matches along with it.
         struct stat st {};
@@ -236,7 +208,7 @@ void ShellDelete(platform::WindowHandle, const std::string& sFileList, const std
 
 bool FileExists(const std::string& path) {
     std::string directory, name;
-    SplitMask(path, directory, name);
+    platform::SplitPath(path, directory, name);
     if (!HasWildcard(name)) {
         struct stat st {};
         return lstat(path.c_str(), &st) == 0;
@@ -269,9 +241,11 @@ std::string FindFile(SearchHandle& hSearch, const std::string& sFileMask,
 }
 
 SYSTEMTIME GetFileDateTime(const std::string& path) {
-    const ReadableFile file(path);
-    if (!file.ok()) return {};
-    return ToLocalRecord(file.st.st_mtim);
+    const platform::ReadOnlyFile file(path);
+    if (file.error() != 0 || file.isDirectory()) return {};
+    const platform::FileTime modified = file.modified();
+    return ToLocalRecord(
+        {static_cast<time_t>(modified.seconds), static_cast<long>(modified.nanoseconds)});
 }
 
 void SetFileDateTime(const std::string& path, const SYSTEMTIME& time) {
@@ -283,8 +257,8 @@ void SetFileDateTime(const std::string& path, const SYSTEMTIME& time) {
 }
 
 std::int64_t GetFileLength(const std::string& path) {
-    const ReadableFile file(path);
-    return file.ok() ? static_cast<std::int64_t>(file.st.st_size) : -1;
+    const platform::ReadOnlyFile file(path);
+    return file.error() == 0 && !file.isDirectory() ? file.size() : -1;
 }
 
 }  // namespace mdlFileOps

@@ -12,8 +12,8 @@
 #include <vector>
 
 // A program run as a child process in `dir`, with stdin read from `in` and its output in
-// dir/stdout.txt and dir/stderr.txt. It can be frozen as soon as a file with a given suffix
-// appears in a directory, so that a signal lands mid-copy whatever the machine's speed.
+// dir/stdout.txt and dir/stderr.txt. It can be frozen as soon as it writes a file in a given
+// directory, so that a signal lands mid-copy whatever the machine's speed.
 class ChildProcess {
   public:
     struct Result {
@@ -42,12 +42,15 @@ class ChildProcess {
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    // Freezes the child once a name ending in `suffix` is in `dir`; false if it ended first.
-    bool StopWhenCreated(const std::string& dir, const std::string& suffix) {
+    // Freezes the child once it has a file open in `dir`, whether that file has a name there yet
+    // or not; false if it ended first.
+    bool StopWhenWritingIn(const std::string& dir) {
+        const std::string inside = std::filesystem::canonical(dir).string() + "/";
+        const std::string fds = "/proc/" + std::to_string(pid_) + "/fd";
         while (waitpid(pid_, &finished_, WNOHANG) == 0) {
             std::error_code error;
-            for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
-                if (entry.path().filename().string().ends_with(suffix))
+            for (const auto& entry : std::filesystem::directory_iterator(fds, error)) {
+                if (std::filesystem::read_symlink(entry.path(), error).string().starts_with(inside))
                     return kill(pid_, SIGSTOP) == 0;
             }
             usleep(200);

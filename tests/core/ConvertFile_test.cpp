@@ -4,15 +4,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
 #include <cstring>
 #include <random>
 
+#include "FileIo.h"
 #include "common/FakeProgressSink.h"
 #include "common/ScratchHome.h"
+#include "linux/FileIoForTests.h"
 #include "mdlFileOps.h"
 
 using namespace tunewrap;
 using Status = ConvertResult::Status;
+using platform::kPartFileSuffix;
 
 namespace {
 
@@ -39,6 +43,7 @@ class ConvertFileTest : public ScratchHome {
         fds = OpenDescriptors();
     }
     void TearDown() override {
+        platform::testing::UseNamedPartFilesOnly(false);
         EXPECT_EQ(OpenDescriptors(), fds);  // every path closes both files
         ScratchHome::TearDown();
     }
@@ -107,10 +112,22 @@ TEST_F(ConvertFileTest, FailuresAreReportedAndChangeNothing) {
     const std::string big = RandomBytes(9 << 20);
     WriteFile(Path("a.mp3"), big);
     WriteFile(Path("a.bmu"), "old");
-    sink.onYield = [this] { truncate(Path("a.mp3").c_str(), 1000); };
-    EXPECT_EQ(Wrap("a.mp3", "a.bmu").reason,
-              "The source file became shorter while it was being copied");
-    ExpectUntouched("a.bmu", "old");
+    // Shrunk, grown, or replaced by another file under its name while it is copied.
+    for (const auto& change : std::vector<std::function<void()>>{
+             [this] { truncate(Path("a.mp3").c_str(), 1000); },
+             [this] { std::ofstream(Path("a.mp3"), std::ios::app) << "more"; },
+             [this] {
+                 WriteFile(Path("new.mp3"), "other");
+                 rename(Path("new.mp3").c_str(), Path("a.mp3").c_str());
+             }}) {
+        WriteFile(Path("a.mp3"), big);
+        sink = FakeProgressSink{};
+        sink.onYield = [&] {
+            if (sink.yields == 1) change();
+        };
+        EXPECT_EQ(Wrap("a.mp3", "a.bmu", true).reason, kSourceChangedReason);
+        ExpectUntouched("a.bmu", "old");
+    }
     // An open file outlives its name: a source deleted mid-copy is still copied whole.
     WriteFile(Path("a.mp3"), big);
     sink.onYield = [this] { unlink(Path("a.mp3").c_str()); };
@@ -153,5 +170,72 @@ TEST_F(ConvertFileTest, ProgressAndDialogRules) {
         ASSERT_TRUE(Wrap("a.mp3", "a.bmu").ok());
         EXPECT_EQ(sink.IndexOf("show"), sink.IndexOf(showAfter) + 1) << size;
         EXPECT_GT(sink.IndexOf("close"), sink.IndexOf("show")) << size;
+    }
+}
+
+// Two conversions to one destination at once, the second within the first's copy: neither
+// removes or renames the other's file, each says what happened, and the destination ends up
+// holding one complete output. A leftover no one holds is cleaned up on the way.
+TEST_F(ConvertFileTest, ConcurrentConversionsOfOneDestination) {
+    const std::string first = RandomBytes(40 * 4096), second = RandomBytes(50 * 4096 + 3);
+    WriteFile(Path("first.mp3"), first);
+    WriteFile(Path("second.mp3"), second);
+    for (const bool named : {false, true}) {
+        platform::testing::UseNamedPartFilesOnly(named);
+        WriteFile(Path("out/a.bmu") + kPartFileSuffix, "left by a crash");
+        FakeProgressSink otherSink;
+        SystemTimer otherStopwatch{&FakeTick};
+        ConvertResult inner;
+        sink.onYield = [&] {
+            if (sink.yields != 2) return;
+            inner = ConvertFileToBMU(Path("second.mp3"), Path("out/a.bmu"), "second.mp3", false,
+                                     otherSink, otherStopwatch);
+            EXPECT_TRUE(ReadFile(Path("out/a.bmu")) == "BMU V1.0" + second);
+        };
+        EXPECT_TRUE(Wrap("first.mp3", "out/a.bmu").ok()) << named;
+        EXPECT_TRUE(inner.ok()) << inner.reason;
+        EXPECT_TRUE(ReadFile(Path("out/a.bmu")) == "BMU V1.0" + first);
+        EXPECT_EQ(Listing("out"), std::set<std::string>{"a.bmu"});
+        sink = FakeProgressSink{};
+    }
+}
+
+// A new file gets the source's permission bits less the umask, so a private song stays
+// private; a replaced file keeps its own, but never set-user-ID, set-group-ID or sticky bits.
+TEST_F(ConvertFileTest, PermissionsOfNewAndReplacedFiles) {
+    const mode_t oldMask = umask(022);
+    WriteFile(Path("a.mp3"), "tune");
+    for (const auto& [source, existing, expected] : std::vector<std::tuple<int, int, int>>{
+             {0600, -1, 0600}, {04777, -1, 0755}, {0600, 0640, 0640}, {0600, 07755, 0755}}) {
+        chmod(Path("a.mp3").c_str(), static_cast<mode_t>(source));
+        std::filesystem::remove(Path("a.bmu"));
+        if (existing >= 0) {
+            WriteFile(Path("a.bmu"), "old");
+            chmod(Path("a.bmu").c_str(), static_cast<mode_t>(existing));
+        }
+        ASSERT_TRUE(Wrap("a.mp3", "a.bmu").ok());
+        struct stat result {};
+        stat(Path("a.bmu").c_str(), &result);
+        EXPECT_EQ(result.st_mode & 07777, static_cast<mode_t>(expected)) << std::oct << source;
+    }
+    umask(oldMask);
+}
+
+// A destination path as long as the system takes, with no room for a part-file suffix.
+TEST_F(ConvertFileTest, DestinationPathAtTheSystemLimit) {
+    const std::string name = "a.bmu";
+    std::string dir = Path("deep");
+    while (dir.size() + 1 + 200 + 1 + 50 + 1 + name.size() < PATH_MAX - 1)
+        dir += "/" + std::string(200, 'd');
+    dir += "/" + std::string(PATH_MAX - 1 - dir.size() - 1 - 1 - name.size(), 'e');
+    const std::string to = dir + "/" + name;
+    ASSERT_EQ(to.size(), PATH_MAX - 1u);
+    std::filesystem::create_directories(dir);
+    WriteFile(Path("a.mp3"), "tune");
+    for (const bool named : {false, true}) {
+        platform::testing::UseNamedPartFilesOnly(named);
+        EXPECT_TRUE(ConvertFileToBMU(Path("a.mp3"), to, "a.mp3", true, sink, stopwatch).ok());
+        EXPECT_EQ(ReadFile(to), "BMU V1.0tune");
+        std::filesystem::remove(to);
     }
 }

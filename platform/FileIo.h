@@ -1,0 +1,90 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+// The two files of one conversion: the source, read once from start to end, and the part file
+// that becomes the destination only when it is complete. Failures come back as false with errno
+// set (or as error()), for the caller to word.
+namespace platform {
+
+// Every part file that can be seen in a folder ends in this, so leftovers are recognisable.
+inline constexpr const char* kPartFileSuffix = ".tunewrap-part";
+
+// A last-modified time as the file system keeps it.
+struct FileTime {
+    std::int64_t seconds = 0;  // since 1970-01-01 UTC
+    std::int64_t nanoseconds = 0;
+    friend bool operator==(const FileTime&, const FileTime&) = default;
+};
+
+// A file opened for reading only. What it was when opened (which file, its size and time) is
+// kept, so that a copy can tell afterwards whether it read one consistent file.
+class ReadOnlyFile {
+  public:
+    // Non-blocking, so that a FIFO named like a song cannot hang the caller.
+    explicit ReadOnlyFile(const std::string& path);
+    ~ReadOnlyFile() { Close(); }
+    ReadOnlyFile(const ReadOnlyFile&) = delete;
+    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+
+    int error() const { return error_; }  // 0 once open, else the errno value why not
+    int descriptor() const { return fd_; }
+    bool isDirectory() const { return directory_; }
+    bool isRegular() const { return regular_; }
+    std::int64_t size() const { return size_; }
+    FileTime modified() const { return modified_; }
+    unsigned permissions() const { return permissions_; }
+
+    // True when the open file was written to or resized since it was opened, or its path now
+    // names another file. A path that names nothing is no change: an open file outlives its name.
+    bool Changed() const;
+    void Close();
+
+  private:
+    std::string path_;
+    int fd_ = -1;
+    int error_ = 0;
+    bool directory_ = false;
+    bool regular_ = false;
+    std::int64_t size_ = 0;
+    FileTime modified_;
+    unsigned permissions_ = 0;
+    std::uint64_t device_ = 0;
+    std::uint64_t inode_ = 0;
+};
+
+// The file one conversion writes, in the destination's folder. Where the file system allows it
+// the file has no name until it is complete, so a killed program leaves nothing behind; else it
+// gets a part-file name no other running conversion holds. Either way only its own conversion
+// can rename or remove it, and a part file found that no running conversion holds is a leftover
+// and removed. Unless put in place, it is removed again when destroyed.
+class PartFile {
+  public:
+    PartFile() = default;
+    ~PartFile();
+    PartFile(const PartFile&) = delete;
+    PartFile& operator=(const PartFile&) = delete;
+
+    // `permissions` (less the umask) are a new destination's; a replaced one keeps its own, less
+    // the set-user-ID, set-group-ID and sticky bits.
+    bool Create(const std::string& destinationPath, unsigned permissions);
+    int descriptor() const { return fd_; }
+
+    // Closes the file, reporting late write errors, gives it `time` as its last-modified time when
+    // one is given, and renames it over the destination.
+    bool PutInPlace(const FileTime* time);
+
+  private:
+    bool CreateNamed(unsigned mode);
+
+    int directory_ = -1;
+    int fd_ = -1;
+    int lock_ = -1;  // holds the lock while fd_ is closed for its error report
+    std::string name_;
+    std::string stem_;
+    std::string partName_;
+    bool anonymous_ = false;  // no name until it is complete
+    bool placed_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,235 @@
+#include "FileIo.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <string_view>
+
+#include "FileIoForTests.h"
+#include "PathJoin.h"
+
+namespace platform {
+
+namespace {
+
+bool gNamedPartFilesOnly = false;
+
+// What a new file takes over of a mode: never the set-user-ID, set-group-ID and sticky bits.
+constexpr mode_t kPermissionBits = 0777;
+
+// Part-file names per destination. Each running conversion of the same destination holds one;
+// far more than anyone runs at once.
+constexpr int kPartSlots = 64;
+// What a part-file name adds to its stem at most: a dot and two digits, and the suffix.
+constexpr std::size_t kSlotRoom = 3 + std::string_view(kPartFileSuffix).size();
+
+void CloseQuietly(int& fd) {
+    if (fd >= 0) close(fd);
+    fd = -1;
+}
+
+FileTime TimeOf(const struct stat& st) {
+    return {st.st_mtim.tv_sec, st.st_mtim.tv_nsec};
+}
+
+// The name through which an unnamed file is given a name: linkat with AT_EMPTY_PATH needs
+// privileges an ordinary user lacks, this does not.
+std::string ProcPath(int fd) {
+    return "/proc/self/fd/" + std::to_string(fd);
+}
+
+// The destination's name, or for a name too long to take a slot and the suffix, its start cut at
+// a character boundary and marked with a hash of the whole name.
+std::string PartStem(const std::string& name) {
+    if (name.size() + kSlotRoom <= NAME_MAX) return name;
+    std::uint32_t hash = 2166136261u;  // FNV-1a
+    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    char mark[10];
+    std::snprintf(mark, sizeof mark, "~%08x", static_cast<unsigned>(hash));
+    std::size_t keep = NAME_MAX - kSlotRoom - (sizeof mark - 1);
+    while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+    return name.substr(0, keep) + mark;
+}
+
+// Slot 0 is the plain NAME.tunewrap-part; further slots are numbered.
+std::string SlotName(const std::string& stem, int slot) {
+    return slot == 0 ? stem + kPartFileSuffix : stem + "." + std::to_string(slot) + kPartFileSuffix;
+}
+
+// Removes the part file `name` when no running conversion holds its lock, that is, when it was
+// left by one that was killed. True when the name is free now.
+bool RemoveIfLeftover(int directory, const std::string& name) {
+    const int fd = openat(directory, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) return true;
+        // A symbolic link in a part file's place is removed, never written through.
+        if (errno == ELOOP) return unlinkat(directory, name.c_str(), 0) == 0 || errno == ENOENT;
+        return false;
+    }
+    bool freed = false;
+    struct stat opened {
+    }, named{};
+    if (fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) && flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        // Only if the name still leads to the file just locked, not to one created since.
+        if (fstatat(directory, name.c_str(), &named, AT_SYMLINK_NOFOLLOW) != 0) {
+            freed = errno == ENOENT;
+        } else if (named.st_dev == opened.st_dev && named.st_ino == opened.st_ino) {
+            freed = unlinkat(directory, name.c_str(), 0) == 0 || errno == ENOENT;
+        }
+    }
+    close(fd);
+    return freed;
+}
+
+// Gives this conversion's file the first free part-file name, removing leftovers on the way and
+// after it. `create` makes the name this file's, or fails with errno (EEXIST: the name is taken).
+template <typename Create>
+bool ClaimSlot(int directory, const std::string& stem, Create create, std::string& claimed) {
+    for (int slot = 0; slot < kPartSlots; ++slot) {
+        const std::string name = SlotName(stem, slot);
+        // A freed name may be taken by another conversion at once; then the next one is tried.
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            if (create(name)) {
+                claimed = name;
+                struct stat st {};
+                for (int later = slot + 1; later < kPartSlots; ++later) {
+                    const std::string next = SlotName(stem, later);
+                    if (fstatat(directory, next.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) break;
+                    RemoveIfLeftover(directory, next);
+                }
+                return true;
+            }
+            if (errno != EEXIST) return false;
+            if (!RemoveIfLeftover(directory, name)) break;
+        }
+    }
+    errno = EEXIST;
+    return false;
+}
+
+}  // namespace
+
+namespace testing {
+void UseNamedPartFilesOnly(bool namedOnly) {
+    gNamedPartFilesOnly = namedOnly;
+}
+}  // namespace testing
+
+ReadOnlyFile::ReadOnlyFile(const std::string& path) : path_(path) {
+    fd_ = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat st {};
+    if (fd_ < 0 || fstat(fd_, &st) != 0) {
+        error_ = errno;
+        Close();
+        return;
+    }
+    directory_ = S_ISDIR(st.st_mode);
+    regular_ = S_ISREG(st.st_mode);
+    size_ = st.st_size;
+    modified_ = TimeOf(st);
+    permissions_ = st.st_mode & 07777;
+    device_ = st.st_dev;
+    inode_ = st.st_ino;
+}
+
+bool ReadOnlyFile::Changed() const {
+    struct stat now {
+    }, named{};
+    if (fstat(fd_, &now) != 0) return true;
+    if (now.st_size != size_ || TimeOf(now) != modified_) return true;
+    if (stat(path_.c_str(), &named) != 0) return false;
+    return named.st_dev != device_ || named.st_ino != inode_;
+}
+
+void ReadOnlyFile::Close() {
+    CloseQuietly(fd_);
+}
+
+PartFile::~PartFile() {
+    if (!placed_ && !partName_.empty()) unlinkat(directory_, partName_.c_str(), 0);
+    CloseQuietly(fd_);
+    CloseQuietly(lock_);
+    CloseQuietly(directory_);
+}
+
+bool PartFile::Create(const std::string& destinationPath, unsigned permissions) {
+    std::string directoryPath;
+    SplitPath(destinationPath, directoryPath, name_);
+    // Everything happens relative to the folder, so a destination path at the system's limit
+    // converts although its part file's path would be longer.
+    directory_ = open(directoryPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (directory_ < 0) return false;
+    stem_ = PartStem(name_);
+
+    // The mode goes to open(), which takes off the umask (or applies the folder's default ACL)
+    // just as it does for cp. So the umask, which is process-wide and can only be read by
+    // changing it, is never touched.
+    mode_t mode = permissions & kPermissionBits;
+    struct stat existing {};
+    const bool replacing =
+        fstatat(directory_, name_.c_str(), &existing, 0) == 0 && S_ISREG(existing.st_mode);
+    if (replacing) mode = existing.st_mode & kPermissionBits;
+
+    if (!gNamedPartFilesOnly) {
+        fd_ = openat(directory_, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        // Locked before it can have a name; without /proc it could never get one.
+        if (fd_ >= 0 && (flock(fd_, LOCK_EX) != 0 || access(ProcPath(fd_).c_str(), F_OK) != 0))
+            CloseQuietly(fd_);
+        anonymous_ = fd_ >= 0;
+    }
+    if (!anonymous_ && !CreateNamed(mode)) return false;
+    // The umask may have taken bits off the mode a replaced file keeps.
+    return !replacing || fchmod(fd_, mode) == 0;
+}
+
+bool PartFile::CreateNamed(unsigned mode) {
+    auto create = [&](const std::string& name) {
+        const int fd = openat(directory_, name.c_str(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+        if (fd < 0) return false;
+        // Between creating and locking it, a conversion cleaning up may have taken it for a
+        // leftover: then it is that conversion's to remove.
+        struct stat st {};
+        if (flock(fd, LOCK_EX | LOCK_NB) != 0 || fstat(fd, &st) != 0 || st.st_nlink == 0) {
+            close(fd);
+            errno = EEXIST;
+            return false;
+        }
+        fd_ = fd;
+        return true;
+    };
+    return ClaimSlot(directory_, stem_, create, partName_);
+}
+
+bool PartFile::PutInPlace(const FileTime* time) {
+    if (time) {
+        const timespec times[2] = {
+            {0, UTIME_OMIT},
+            {static_cast<time_t>(time->seconds), static_cast<long>(time->nanoseconds)}};
+        if (futimens(fd_, times) != 0) return false;
+    }
+    // A second descriptor keeps the lock while the first is closed for its error report, until
+    // the file has its final name.
+    lock_ = fcntl(fd_, F_DUPFD_CLOEXEC, 0);
+    if (lock_ < 0) return false;
+    const int fd = fd_;
+    fd_ = -1;
+    if (close(fd) != 0) return false;
+    if (anonymous_) {
+        auto link = [&](const std::string& name) {
+            return linkat(AT_FDCWD, ProcPath(lock_).c_str(), directory_, name.c_str(),
+                          AT_SYMLINK_FOLLOW) == 0;
+        };
+        if (!ClaimSlot(directory_, stem_, link, partName_)) return false;
+    }
+    if (renameat(directory_, partName_.c_str(), directory_, name_.c_str()) != 0) return false;
+    placed_ = true;
+    return true;
+}
+
+}  // namespace platform
