@@ -83,6 +83,7 @@ TEST_F(TunewrapCli, ExistingDestinationIsKeptUnlessTheUserSaysOtherwise) {
         << yes.out;
     EXPECT_NE(yes.out.find("red?[31m.mp3: converted to ./red?[31m.bmu"), std::string::npos);
     EXPECT_EQ(yes.out.find('\x1B'), std::string::npos) << yes.out;
+    EXPECT_EQ(onTerminal("info 'red\x1B[31m.mp3'", "").out.find('\x1B'), std::string::npos);
     EXPECT_EQ(ReadFile(Path("a.bmu")), "BMU V1.0" + kJoint128);
     // "No" to going on after a failure also holds back the files of later directories.
     WriteFile(Path("sub/b.mp3"), kJoint128);
