@@ -61,7 +61,7 @@ class FileLines {
     bool terminal_;
 };
 
-// "3 converted, 1 skipped, 1 failed"; what did not happen at all is left out.
+// "3 converted, 1 skipped, 1 failed", and the cancelled and unreached files if any.
 class Tally {
   public:
     void Count(FileOutcome::Kind kind) {
