@@ -12,6 +12,9 @@ namespace {
 
 int signalPipe[2] = {-1, -1};
 
+// Logout, kill, Ctrl+C in a terminal, and the terminal going away.
+constexpr int kClosingSignals[] = {SIGTERM, SIGINT, SIGHUP};
+
 extern "C" void WriteSignalByte(int signalNumber) {
     const int savedErrno = errno;
     const char byte = static_cast<char>(signalNumber);
@@ -29,14 +32,29 @@ CloseOnSignal::CloseOnSignal(QWidget* window) : QObject(window), window_(window)
     action.sa_handler = WriteSignalByte;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    for (const int signalNumber : {SIGTERM, SIGINT}) sigaction(signalNumber, &action, nullptr);
+    for (const int signalNumber : kClosingSignals) {
+        struct sigaction previous {};
+        // Started through nohup, the window outlives its terminal as asked.
+        if (signalNumber == SIGHUP && sigaction(SIGHUP, nullptr, &previous) == 0 &&
+            previous.sa_handler == SIG_IGN) {
+            continue;
+        }
+        sigaction(signalNumber, &action, nullptr);
+    }
 }
 
 CloseOnSignal::~CloseOnSignal() {
-    struct sigaction action {};
-    action.sa_handler = SIG_DFL;
-    sigemptyset(&action.sa_mask);
-    for (const int signalNumber : {SIGTERM, SIGINT}) sigaction(signalNumber, &action, nullptr);
+    for (const int signalNumber : kClosingSignals) {
+        struct sigaction current {};
+        if (sigaction(signalNumber, nullptr, &current) != 0 ||
+            current.sa_handler != WriteSignalByte) {
+            continue;
+        }
+        struct sigaction action {};
+        action.sa_handler = SIG_DFL;
+        sigemptyset(&action.sa_mask);
+        sigaction(signalNumber, &action, nullptr);
+    }
 }
 
 void CloseOnSignal::OnSignal() {

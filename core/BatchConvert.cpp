@@ -1,9 +1,12 @@
 #include "BatchConvert.h"
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <optional>
 #include <vector>
 
+#include "BmuFile.h"
 #include "ConvertFile.h"
 #include "MP3Utils.h"
 #include "PathJoin.h"
@@ -26,8 +29,9 @@ struct Refill {
 struct Direction {
     ListId source;       // the list and the pane the files come from
     ListId destination;  // the pane they go to, whose list is refilled at the end
-    const char* extension;
-    const char* wavExtension;  // with "rename .wav" on; null where the option plays no part
+    std::string_view extension;
+    std::string_view wavExtension;  // with "rename .wav" on; empty where the option plays no part
+    bool sourceIsBmu;               // a source that is not (to MP3) or is (to BMU) is refused
     CopyFunction copy;
     bool checksSuitability;
     std::vector<Refill> refills;
@@ -35,29 +39,23 @@ struct Direction {
 
 const Direction kToBMU{.source = ListId::MP3,
                        .destination = ListId::BMU,
-                       .extension = ".bmu",
-                       .wavExtension = ".wav",
+                       .extension = kBmuExtension,
+                       .wavExtension = kWavExtension,
+                       .sourceIsBmu = false,
                        .copy = &ConvertFileToBMU,
                        .checksSuitability = true,
                        .refills = {{"*.bmu", false}, {"*.wav", true}}};
 const Direction kToMP3{.source = ListId::BMU,
                        .destination = ListId::MP3,
-                       .extension = ".mp3",
-                       .wavExtension = nullptr,
+                       .extension = kMp3Extension,
+                       .wavExtension = {},
+                       .sourceIsBmu = true,
                        .copy = &ConvertFileToMP3,
                        .checksSuitability = false,
                        .refills = {{"*.mp3", false}}};
 
-constexpr std::size_t kReplacedTail = 4;  // ".mp3", ".bmu", ".wav"
-
 bool Checked(ConversionHost& host, OptionId option) {
     return host.OptionState(option) == 1;
-}
-
-std::string DestinationName(const std::string& sourceName, const char* extension) {
-    const std::size_t kept =
-        sourceName.size() > kReplacedTail ? sourceName.size() - kReplacedTail : 0;
-    return sourceName.substr(0, kept) + extension;
 }
 
 bool AnsweredYes(ConversionHost& host, const std::string& text, const std::string& title,
@@ -71,10 +69,17 @@ bool SameFile(const std::string& a, const std::string& b) {
     return std::filesystem::equivalent(a, b, ignored);
 }
 
+std::optional<std::pair<std::uint64_t, std::uint64_t>> Identity(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    return std::pair<std::uint64_t, std::uint64_t>(info.st_dev, info.st_ino);
+}
+
 class Batch {
   public:
-    Batch(const Direction& direction, ConversionHost& host, ProgressSink& sink)
-        : d_(direction), host_(host), sink_(sink) {}
+    Batch(const Direction& direction, ConversionHost& host, ProgressSink& sink,
+          CreatedFiles& created)
+        : d_(direction), host_(host), sink_(sink), created_(created) {}
 
     std::vector<FileOutcome> Run() {
         host_.BeginBusy();
@@ -85,6 +90,7 @@ class Batch {
             if (position > host_.EntryCount(d_.source)) break;
             if (!host_.EntrySelected(d_.source, position)) continue;
             outcomes_.push_back(ConvertEntry(host_.EntryName(d_.source, position)));
+            host_.EntryDone(d_.source, position, outcomes_.back());
             const bool goOn = outcomes_.back().kind != FileOutcome::Kind::Failed ||
                               AskToGoOnAfterFailure(outcomes_.back());
             host_.DeselectEntry(d_.source, position);
@@ -106,7 +112,7 @@ class Batch {
     FileOutcome ConvertEntry(const std::string& sourceName) {
         const std::string sourcePath =
             platform::JoinPath(host_.DirectoryText(d_.source), sourceName);
-        const bool renameWav = d_.wavExtension != nullptr && Checked(host_, OptionId::WAVExtension);
+        const bool renameWav = !d_.wavExtension.empty() && Checked(host_, OptionId::WAVExtension);
         const std::string destinationName =
             DestinationName(sourceName, renameWav ? d_.wavExtension : d_.extension);
         FileOutcome outcome;
@@ -121,6 +127,15 @@ class Batch {
 
         if (SameFile(sourcePath, outcome.destinationPath)) {
             return fail("Source and destination are the same file");
+        }
+        // Like cp, which will not overwrite a file it has just created itself.
+        if (created_.Holds(outcome.destinationPath)) {
+            return fail("would overwrite a file this run just created");
+        }
+        const ContainerProbe probe = ProbeContainer(sourcePath);
+        if (!probe.read()) return fail(probe.error);
+        if ((probe.kind == Container::Bmu) != d_.sourceIsBmu) {
+            return fail(d_.sourceIsBmu ? "not a BMU file" : "already a BMU file");
         }
         if (!Checked(host_, OptionId::OverwriteAll) &&
             mdlFileOps::FileExists(outcome.destinationPath) &&
@@ -146,6 +161,7 @@ class Batch {
                     Checked(host_, OptionId::PreserveFileDateTime), sink_, *stopwatch_);
         switch (result.status) {
             case ConvertResult::Status::Converted:
+                created_.Add(outcome.destinationPath);
                 break;
             case ConvertResult::Status::Cancelled:
                 outcome.kind = FileOutcome::Kind::Cancelled;
@@ -167,18 +183,40 @@ class Batch {
     const Direction& d_;
     ConversionHost& host_;
     ProgressSink& sink_;
+    CreatedFiles& created_;
     std::optional<SystemTimer> stopwatch_;  // made when the first copy needs it
     std::vector<FileOutcome> outcomes_;
 };
 
 }  // namespace
 
+void CreatedFiles::Add(const std::string& path) {
+    if (const auto identity = Identity(path)) identities_.insert(*identity);
+}
+
+bool CreatedFiles::Holds(const std::string& path) const {
+    const auto identity = Identity(path);
+    return identity && identities_.count(*identity) != 0;
+}
+
+std::vector<FileOutcome> ConvertToBMU(ConversionHost& host, ProgressSink& sink,
+                                      CreatedFiles& created) {
+    return Batch(kToBMU, host, sink, created).Run();
+}
+
+std::vector<FileOutcome> ConvertToMP3(ConversionHost& host, ProgressSink& sink,
+                                      CreatedFiles& created) {
+    return Batch(kToMP3, host, sink, created).Run();
+}
+
 std::vector<FileOutcome> ConvertToBMU(ConversionHost& host, ProgressSink& sink) {
-    return Batch(kToBMU, host, sink).Run();
+    CreatedFiles created;
+    return ConvertToBMU(host, sink, created);
 }
 
 std::vector<FileOutcome> ConvertToMP3(ConversionHost& host, ProgressSink& sink) {
-    return Batch(kToMP3, host, sink).Run();
+    CreatedFiles created;
+    return ConvertToMP3(host, sink, created);
 }
 
 }  // namespace tunewrap

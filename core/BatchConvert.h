@@ -1,5 +1,8 @@
 #pragma once
+#include <cstdint>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ConversionHost.h"
@@ -7,19 +10,29 @@
 
 namespace tunewrap {
 
-// What became of one selected entry, for callers that report per file (the command line).
-struct FileOutcome {
-    enum class Kind { Converted, SkippedExists, SkippedUnsuitable, Failed, Cancelled };
-    std::string sourceName;
-    std::string destinationPath;
-    Kind kind = Kind::Converted;
-    std::string reason;  // Failed: the OS's reason
+// The files a run has written. A later entry of the same run that would land on one of them
+// fails instead, whatever "overwrite all" says: two sources of one destination name must not
+// silently leave only the second. Files are told apart by identity, so "a.bmu" written for
+// a.mp3 is found again when a.MP3 asks for it, also through another spelling of the path.
+class CreatedFiles {
+  public:
+    void Add(const std::string& path);
+    bool Holds(const std::string& path) const;
+
+  private:
+    std::set<std::pair<std::uint64_t, std::uint64_t>> identities_;  // device, inode
 };
 
 // The jobs behind "To .BMU ->" and "<- To .MP3": every selected entry of the source list, in
 // list order, with the overwrite question, (to BMU) the suitability warning, the copy and the
 // deselection; then the destination list is refilled and the window released.
+// A run of several batches (the command line's directories) shares one record of what it
+// created; without one, the batch keeps its own.
 std::vector<FileOutcome> ConvertToBMU(ConversionHost& host, ProgressSink& sink);
 std::vector<FileOutcome> ConvertToMP3(ConversionHost& host, ProgressSink& sink);
+std::vector<FileOutcome> ConvertToBMU(ConversionHost& host, ProgressSink& sink,
+                                      CreatedFiles& created);
+std::vector<FileOutcome> ConvertToMP3(ConversionHost& host, ProgressSink& sink,
+                                      CreatedFiles& created);
 
 }  // namespace tunewrap

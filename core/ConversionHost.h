@@ -8,6 +8,15 @@ enum class OptionId { OverwriteAll, PreserveFileDateTime, WAVExtension };
 enum class MsgIcon { Question, Exclamation };
 enum class MsgButton { Yes, No };
 
+// What became of one selected entry, for callers that report per file (the command line).
+struct FileOutcome {
+    enum class Kind { Converted, SkippedExists, SkippedUnsuitable, Failed, Cancelled };
+    std::string sourceName;
+    std::string destinationPath;
+    Kind kind = Kind::Converted;
+    std::string reason;  // Failed: why
+};
+
 // What the batch jobs need of the window. Positions are 1-based, in displayed order.
 class ConversionHost {
   public:
@@ -26,6 +35,9 @@ class ConversionHost {
                             const std::string& mask, bool append) = 0;
     virtual std::string DirectoryText(ListId pane) = 0;
     virtual int OptionState(OptionId option) = 0;  // 0 unchecked, 1 checked
+    // Called as soon as an entry's conversion is over (before any question about going on), so
+    // that a host can report each file the moment it is done.
+    virtual void EntryDone(ListId /*list*/, int /*position*/, const FileOutcome& /*outcome*/) {}
 };
 
 }  // namespace tunewrap

@@ -17,22 +17,27 @@ namespace {
 constexpr int kExitUsage = 2;
 
 constexpr const char* kFooter = R"(
-Output of to-bmu and to-mp3: one line per file on stdout, the file as given, then
+Output of to-bmu and to-mp3: one line per file on stdout as soon as it is done, the file as
+given, then
   ": converted to PATH"   ": skipped: exists"   ": skipped: unsuitable"
   ": failed: REASON"      ": cancelled"         ": not reached" (the run stopped before it)
+and at the end a summary on stderr, such as "3 converted, 1 skipped, 1 failed".
+A file is refused (failed) when unwrapping one that is "not a BMU file", wrapping one that is
+"already a BMU file", or when it "would overwrite a file this run just created" (two sources
+with one destination name; --overwrite does not change this).
 
 Questions: on a terminal, "File Exists" (default no), "Warning" about an unsuitable MP3
 (default yes) and "Conversion Failed", go on with the rest (default yes) are asked on
-stderr. Without a terminal each takes its default and is written to stderr with the answer:
-an existing destination is skipped, an unsuitable file is converted (skipped with
---skip-unsuitable), a failed file lets the others go on.
+stderr. Without a terminal each takes its default and is written to stderr with the answer
+(not with --quiet): an existing destination is skipped, an unsuitable file is converted
+(skipped with --skip-unsuitable), a failed file lets the others go on.
 
-Progress: on a terminal, a large or slow copy shows a progress line on stderr. Ctrl+C (or
-SIGTERM) cancels the copy (its partial file is removed) and ends the run.
+Progress: on a terminal, a large or slow copy shows a progress line on stderr. Ctrl+C,
+SIGTERM or SIGHUP cancels the copy (its partial file is removed) and ends the run.
 
-Exit status: 0 every file converted (info: every file read), 1 any file skipped or failed,
-2 usage error (unknown option, no files, missing -o directory), 130 cancelled with Ctrl+C,
-143 cancelled by SIGTERM.)";
+Exit status: 0 every file converted (info: every file read), 1 any file skipped or failed, or
+stdout could not be written, 2 usage error (unknown option, no files, missing -o directory),
+130 cancelled with Ctrl+C, 143 by SIGTERM, 129 by SIGHUP.)";
 
 struct Arguments {
     std::vector<std::string> files;
@@ -42,6 +47,7 @@ struct Arguments {
     bool overwriteAll = false;
     bool noPreserveTime = false;
     bool skipUnsuitable = false;
+    bool quiet = false;
 };
 
 void AddFiles(CLI::App& command, Arguments& args, const char* what) {
@@ -58,6 +64,8 @@ void AddCopyOptions(CLI::App& command, Arguments& args) {
                      "Overwrite existing files without asking (\"overwrite all\")");
     command.add_flag("--no-preserve-time", args.noPreserveTime,
                      "Give new files the current time instead of the source's modification time");
+    command.add_flag("-q,--quiet", args.quiet,
+                     "Write neither the questions that take their default nor the summary");
 }
 
 bool Terminal() {
@@ -71,10 +79,11 @@ int Convert(const Arguments& args, bool toBMU) {
     options.overwriteAll = args.overwriteAll;
     options.preserveFileDateTime = !args.noPreserveTime;
     bool terminal = Terminal();
-    CliQuestions questions(terminal, args.skipUnsuitable, stdin, stderr);
+    CliQuestions questions(terminal, args.skipUnsuitable, args.quiet, stdin, stderr);
     CliProgressSink sink(terminal, stderr);
     InstallInterruptHandler();
-    return RunConvert(options, args.outputDir, args.files, questions, sink, stdout);
+    return RunConvert(options, args.outputDir, args.files, questions, sink, stdout,
+                      args.quiet ? nullptr : stderr);
 }
 
 }  // namespace
@@ -122,8 +131,8 @@ int RunCli(int argc, char** argv) {
         return app.exit(error) == 0 ? 0 : kExitUsage;
     }
 
-    if (info->parsed()) return RunInfo(args.files, args.renameWav, args.json, stdout);
-    return Convert(args, toBMU->parsed());
+    return WithOutputChecked(info->parsed() ? RunInfo(args.files, args.renameWav, args.json, stdout)
+                                            : Convert(args, toBMU->parsed()));
 }
 
 }  // namespace tunewrap::cli

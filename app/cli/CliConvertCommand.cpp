@@ -1,9 +1,13 @@
 #include "CliConvertCommand.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
 
 #include "BatchConvert.h"
 #include "CliInterrupt.h"
+#include "CliQuestions.h"
 #include "PathJoin.h"
 
 namespace tunewrap::cli {
@@ -39,31 +43,75 @@ std::string OutcomeText(const FileOutcome& outcome) {
     return "failed: unknown error";
 }
 
-void PrintLine(std::FILE* out, const std::string& file, const std::string& what) {
-    std::fprintf(out, "%s: %s\n", file.c_str(), what.c_str());
-}
+// One line per file on `out`, there the moment the file is done.
+class FileLines {
+  public:
+    explicit FileLines(std::FILE* out) : out_(out), terminal_(isatty(fileno(out)) != 0) {}
+
+    void Print(const std::string& file, const std::string& what) {
+        const std::string line = file + ": " + what;
+        // A name may hold anything; none of it may reach a terminal as a control sequence.
+        std::fprintf(out_, "%s\n", (terminal_ ? TerminalSafe(line) : line).c_str());
+        errno = 0;
+        if (std::fflush(out_) != 0) OutputFailed(errno);
+    }
+
+  private:
+    std::FILE* out_;
+    bool terminal_;
+};
+
+// "3 converted, 1 skipped, 1 failed", and the cancelled and unreached files if any.
+class Tally {
+  public:
+    void Count(FileOutcome::Kind kind) {
+        switch (kind) {
+            case FileOutcome::Kind::Converted:
+                ++converted_;
+                break;
+            case FileOutcome::Kind::SkippedExists:
+            case FileOutcome::Kind::SkippedUnsuitable:
+                ++skipped_;
+                break;
+            case FileOutcome::Kind::Failed:
+                ++failed_;
+                break;
+            case FileOutcome::Kind::Cancelled:
+                ++cancelled_;
+                break;
+        }
+    }
+    void CountNotReached() { ++notReached_; }
+    bool AllConverted() const { return skipped_ + failed_ + cancelled_ + notReached_ == 0; }
+    std::string Text() const {
+        std::string text = std::to_string(converted_) + " converted, " + std::to_string(skipped_) +
+                           " skipped, " + std::to_string(failed_) + " failed";
+        if (cancelled_ != 0) text += ", " + std::to_string(cancelled_) + " cancelled";
+        if (notReached_ != 0) text += ", " + std::to_string(notReached_) + " not reached";
+        return text;
+    }
+
+  private:
+    int converted_ = 0, skipped_ = 0, failed_ = 0, cancelled_ = 0, notReached_ = 0;
+};
 
 // The batches the files make: one per source directory, in the order the directories first
-// appear, each with its files in the order given. given[b][i] is the index into `files` of
-// entry i of batch b.
+// appear, each with its files in the order given.
 std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string>& files,
-                                         const std::string& outputDir,
-                                         std::vector<std::vector<std::size_t>>& given) {
+                                         const std::string& outputDir) {
     std::vector<BatchFiles> batches;
-    given.clear();
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        std::string dir = DirectoryOf(files[i]);
+    for (const std::string& file : files) {
+        std::string dir = DirectoryOf(file);
         std::size_t b = 0;
         while (b < batches.size() && batches[b].sourceDir != dir) ++b;
         if (b == batches.size()) {
             std::string destination =
                 outputDir.empty() ? dir : WithoutTrailingSeparators(outputDir);
-            batches.push_back({dir, destination, {}, {}});
-            given.emplace_back();
+            batches.push_back({dir, destination, {}, {}, {}});
         }
-        batches[b].names.push_back(fs::path(files[i]).filename().string());
+        batches[b].names.push_back(fs::path(file).filename().string());
+        batches[b].given.push_back(file);
         batches[b].selected.push_back(true);
-        given[b].push_back(i);
     }
     return batches;
 }
@@ -72,39 +120,35 @@ std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string>& files,
 
 int RunConvert(const ConvertOptions& options, const std::string& outputDir,
                const std::vector<std::string>& files, CliQuestions& questions, ProgressSink& sink,
-               std::FILE* out) {
-    std::vector<std::vector<std::size_t>> given;
-    std::vector<BatchFiles> batches = GroupByDirectory(files, outputDir, given);
-    bool allConverted = true;
+               std::FILE* out, std::FILE* summary) {
+    FileLines lines(out);
+    Tally tally;
+    // Shared by all batches: a file written for one directory's source is just as new to the
+    // next directory's.
+    CreatedFiles created;
     bool stopped = false;
-    for (std::size_t b = 0; b < batches.size(); ++b) {
-        BatchFiles& batch = batches[b];
-        std::vector<FileOutcome> outcomes;
+    for (BatchFiles& batch : GroupByDirectory(files, outputDir)) {
         if (!stopped) {
-            CliHost host(options, batch, questions);
-            outcomes = options.toBMU ? ConvertToBMU(host, sink) : ConvertToMP3(host, sink);
+            CliHost host(options, batch, questions,
+                         [&](std::size_t entry, const FileOutcome& outcome) {
+                             lines.Print(batch.given[entry], OutcomeText(outcome));
+                             tally.Count(outcome.kind);
+                         });
+            options.toBMU ? ConvertToBMU(host, sink, created) : ConvertToMP3(host, sink, created);
         }
-        // The job reports the entries it reached, in list order; an entry still selected was
-        // never reached because the run stopped (Ctrl+C, or "no" to going on after a failure).
-        std::size_t next = 0;
+        // Every entry the job reached it deselected; one still selected was never reached
+        // because the run stopped (Ctrl+C, or "no" to going on after a failure).
         for (std::size_t i = 0; i < batch.names.size(); ++i) {
-            const std::string& file = files[given[b][i]];
-            if (!stopped && !batch.selected[i] && next < outcomes.size() &&
-                outcomes[next].sourceName == batch.names[i]) {
-                const FileOutcome& outcome = outcomes[next++];
-                PrintLine(out, file, OutcomeText(outcome));
-                allConverted = allConverted && outcome.kind == FileOutcome::Kind::Converted;
-            } else {
-                PrintLine(out, file, "not reached");
-                allConverted = false;
-                stopped = true;
-            }
+            if (!batch.selected[i]) continue;
+            lines.Print(batch.given[i], "not reached");
+            tally.CountNotReached();
+            stopped = true;
         }
-        std::fflush(out);
         if (Interrupted() || questions.StopRequested()) stopped = true;
     }
+    if (summary != nullptr) std::fprintf(summary, "%s\n", tally.Text().c_str());
     if (Interrupted()) return InterruptedExitStatus();
-    return allConverted ? 0 : 1;
+    return tally.AllConverted() ? 0 : 1;
 }
 
 }  // namespace tunewrap::cli

@@ -1,12 +1,16 @@
 #include "CliHost.h"
 
+#include <utility>
+
 namespace tunewrap::cli {
 
-CliHost::CliHost(const ConvertOptions& options, BatchFiles& files, CliQuestions& questions)
+CliHost::CliHost(const ConvertOptions& options, BatchFiles& files, CliQuestions& questions,
+                 EntryDoneFunction entryDone)
     : options_(options),
       sourceList_(options.toBMU ? ListId::MP3 : ListId::BMU),
       files_(files),
-      questions_(questions) {}
+      questions_(questions),
+      entryDone_(std::move(entryDone)) {}
 
 bool CliHost::Valid(ListId list, int position) const {
     return IsSource(list) && position >= 1 && position <= static_cast<int>(files_.names.size());
@@ -26,6 +30,10 @@ std::string CliHost::EntryName(ListId list, int position) {
 
 void CliHost::DeselectEntry(ListId list, int position) {
     if (Valid(list, position)) files_.selected[position - 1] = false;
+}
+
+void CliHost::EntryDone(ListId list, int position, const FileOutcome& outcome) {
+    if (Valid(list, position)) entryDone_(static_cast<std::size_t>(position - 1), outcome);
 }
 
 MsgButton CliHost::AskYesNo(const std::string& text, const std::string& title, MsgIcon,

@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,12 +21,16 @@ struct BatchFiles {
     std::string sourceDir;
     std::string destinationDir;
     std::vector<std::string> names;
+    std::vector<std::string> given;  // each name's file as the user gave it
     std::vector<bool> selected;
 };
 
 class CliHost : public ConversionHost {
   public:
-    CliHost(const ConvertOptions& options, BatchFiles& files, CliQuestions& questions);
+    // entryDone hears of each entry (its 0-based index in `files`) as soon as it is done.
+    using EntryDoneFunction = std::function<void(std::size_t, const FileOutcome&)>;
+    CliHost(const ConvertOptions& options, BatchFiles& files, CliQuestions& questions,
+            EntryDoneFunction entryDone);
 
     int EntryCount(ListId list) override;
     bool EntrySelected(ListId list, int position) override;
@@ -39,6 +44,7 @@ class CliHost : public ConversionHost {
     void RefillList(ListId, const std::string&, const std::string&, bool) override {}
     std::string DirectoryText(ListId pane) override;
     int OptionState(OptionId option) override;
+    void EntryDone(ListId list, int position, const FileOutcome& outcome) override;
 
   private:
     bool IsSource(ListId list) const { return list == sourceList_; }
@@ -48,6 +54,7 @@ class CliHost : public ConversionHost {
     ListId sourceList_;
     BatchFiles& files_;
     CliQuestions& questions_;
+    EntryDoneFunction entryDone_;
 };
 
 }  // namespace tunewrap::cli

@@ -1,8 +1,11 @@
 #include "CliInfoCommand.h"
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "CliQuestions.h"
 #include "MP3Utils.h"
 #include "Suitability.h"
 
@@ -70,7 +73,7 @@ const char* YesNo(bool value) {
 }
 
 void PrintText(const FileInfo& info, std::FILE* out) {
-    std::fprintf(out, "%s\n", info.file.c_str());
+    std::fprintf(out, "%s\n", (isatty(fileno(out)) ? TerminalSafe(info.file) : info.file).c_str());
     if (!info.read) {
         std::fprintf(out, "  error: %s\n", info.error.c_str());
         return;

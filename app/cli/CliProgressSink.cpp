@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "CliInterrupt.h"
+#include "CliQuestions.h"
 
 namespace tunewrap::cli {
 namespace {
@@ -24,11 +25,11 @@ int Percent(std::int64_t done, std::int64_t total) {
 std::string FitColumns(const std::string& text, int columns) {
     std::string fitted;
     int used = 0;
-    for (char c : text) {
+    for (char c : TerminalSafe(text)) {
         auto byte = static_cast<unsigned char>(c);
         bool startsCharacter = (byte & 0xC0) != 0x80;
         if (startsCharacter && ++used > columns) break;
-        fitted += (byte < 0x20 || byte == 0x7F) ? '?' : c;
+        fitted += c;
     }
     return fitted;
 }

@@ -28,32 +28,53 @@ std::string Lowered(std::string text) {
 
 }  // namespace
 
-std::string TerminalText(const std::string& text) {
+std::string TerminalSafe(std::string_view text, bool keepNewlines) {
+    constexpr unsigned char kDelete = 0x7F, kC1Lead = 0xC2, kC1First = 0x80, kC1Last = 0x9F;
     std::string shown;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        shown += text[i];
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const bool c1 = byte == kC1Lead && i + 1 < text.size() &&
+                        static_cast<unsigned char>(text[i + 1]) >= kC1First &&
+                        static_cast<unsigned char>(text[i + 1]) <= kC1Last;
+        if (c1) ++i;
+        const bool control = (byte < ' ' && !(keepNewlines && byte == '\n')) || byte == kDelete;
+        shown += control || c1 ? '?' : text[i];
     }
     return shown;
 }
 
-CliQuestions::CliQuestions(bool interactive, bool skipUnsuitable, std::FILE* in, std::FILE* out)
-    : interactive_(interactive), skipUnsuitable_(skipUnsuitable), in_(in), out_(out) {}
+std::string TerminalText(const std::string& text) {
+    std::string lines;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+        lines += text[i];
+    }
+    return TerminalSafe(lines, true);
+}
+
+CliQuestions::CliQuestions(bool interactive, bool skipUnsuitable, bool quiet, std::FILE* in,
+                           std::FILE* out)
+    : interactive_(interactive),
+      skipUnsuitable_(skipUnsuitable),
+      quiet_(quiet),
+      in_(in),
+      out_(out) {}
 
 MsgButton CliQuestions::Ask(const std::string& text, const std::string& title,
                             MsgButton defaultButton) {
-    std::fprintf(out_, "%s\n%s %s ", title.c_str(), TerminalText(text).c_str(),
-                 Prompt(defaultButton));
-    MsgButton answer = Answer(title, defaultButton);
+    const bool typed = interactive_ && !(skipUnsuitable_ && title == kWarningTitle);
+    if (typed || !quiet_) {
+        std::fprintf(out_, "%s\n%s %s ", title.c_str(), TerminalText(text).c_str(),
+                     Prompt(defaultButton));
+    }
+    MsgButton answer = typed ? ReadAnswer(defaultButton) : Default(title, defaultButton);
     if (title == kFailedTitle && answer == MsgButton::No) stopRequested_ = true;
     return answer;
 }
 
-MsgButton CliQuestions::Answer(const std::string& title, MsgButton defaultButton) {
-    if (interactive_ && !(skipUnsuitable_ && title == kWarningTitle)) {
-        return ReadAnswer(defaultButton);
-    }
+MsgButton CliQuestions::Default(const std::string& title, MsgButton defaultButton) {
     MsgButton answer = title == kWarningTitle && skipUnsuitable_ ? MsgButton::No : defaultButton;
+    if (quiet_) return answer;
     // Shown as if typed, so that a log reads like the terminal session would.
     std::fprintf(out_, "%s\n", AnswerWord(answer));
     std::fflush(out_);

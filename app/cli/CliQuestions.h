@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "ConversionHost.h"
 
@@ -10,24 +11,31 @@ namespace tunewrap::cli {
 // question takes its default. Either way the question and its answer are written to `out`.
 class CliQuestions {
   public:
-    CliQuestions(bool interactive, bool skipUnsuitable, std::FILE* in, std::FILE* out);
+    // quiet: a question that takes its default is not written at all.
+    CliQuestions(bool interactive, bool skipUnsuitable, bool quiet, std::FILE* in, std::FILE* out);
 
     MsgButton Ask(const std::string& text, const std::string& title, MsgButton defaultButton);
     // True once the user declined to go on after a failed file: later batches do not start.
     bool StopRequested() const { return stopRequested_; }
 
   private:
-    MsgButton Answer(const std::string& title, MsgButton defaultButton);
+    MsgButton Default(const std::string& title, MsgButton defaultButton);
     MsgButton ReadAnswer(MsgButton defaultButton);
 
     bool interactive_;
     bool skipUnsuitable_;
+    bool quiet_;
     std::FILE* in_;
     std::FILE* out_;
     bool stopRequested_ = false;
 };
 
-// The text as a terminal shows it: the message box's "\r\n" line ends become newlines.
+// The text as a terminal shows it: the message box's "\r\n" line ends become newlines, and
+// nothing else of it can move the cursor or start an escape sequence.
 std::string TerminalText(const std::string& text);
+
+// Every control character (C0, DEL, and C1 as UTF-8 writes it) shown as "?", as ls does, so
+// that a file name cannot drive the terminal it is printed to; newlines stay when asked to.
+std::string TerminalSafe(std::string_view text, bool keepNewlines = false);
 
 }  // namespace tunewrap::cli

@@ -1,3 +1,6 @@
+#include <unistd.h>
+
+#include <csignal>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
@@ -64,6 +67,7 @@ TEST_F(TunewrapCli, ExistingDestinationIsKeptUnlessTheUserSaysOtherwise) {
                                "[y/N] n\n"),
               std::string::npos)
         << skipped.err;
+    EXPECT_TRUE(skipped.err.ends_with("0 converted, 1 skipped, 0 failed\n")) << skipped.err;
     EXPECT_EQ(ReadFile(Path("a.bmu")), "old");
 
     const auto overwritten = Cli({"to-bmu", "--overwrite", "a.mp3"});
@@ -80,11 +84,15 @@ TEST_F(TunewrapCli, ExistingDestinationIsKeptUnlessTheUserSaysOtherwise) {
     };
     if (onTerminal("--version", "").status != 0) GTEST_SKIP() << "no script(1) or no terminal";
     WriteFile(Path("a.bmu"), "old");
-    const auto yes = onTerminal("to-bmu a.mp3", "y\n");
+    WriteFile(Path("red\x1B[31m.mp3"), kJoint128);  // a name must not drive the terminal
+    const auto yes = onTerminal("to-bmu a.mp3 'red\x1B[31m.mp3'", "y\n");
     EXPECT_EQ(yes.status, 0) << yes.out;
     EXPECT_NE(yes.out.find("a.bmu already exists. Do you want to overwrite it? [y/N]"),
               std::string::npos)
         << yes.out;
+    EXPECT_NE(yes.out.find("red?[31m.mp3: converted to ./red?[31m.bmu"), std::string::npos);
+    EXPECT_EQ(yes.out.find('\x1B'), std::string::npos) << yes.out;
+    EXPECT_EQ(onTerminal("info 'red\x1B[31m.mp3'", "").out.find('\x1B'), std::string::npos);
     EXPECT_EQ(ReadFile(Path("a.bmu")), "BMU V1.0" + kJoint128);
     // "No" to going on after a failure also holds back the files of later directories.
     WriteFile(Path("sub/b.mp3"), kJoint128);
@@ -108,9 +116,11 @@ TEST_F(TunewrapCli, WavNamesAndExpectationWithAndWithoutSkippingUnsuitableFiles)
     EXPECT_NE(wav.err.find("Do you wish to continue? [Y/n] y\n"), std::string::npos);
     EXPECT_EQ(Cli({"to-bmu", "--wav", "fx.mp3"}).out, "fx.mp3: skipped: exists\n");
 
-    const auto skip = Cli({"to-bmu", "--overwrite", "--skip-unsuitable", "fx.mp3", "music.mp3"});
+    const auto skip =
+        Cli({"to-bmu", "-q", "--overwrite", "--skip-unsuitable", "fx.mp3", "music.mp3"});
     EXPECT_EQ(skip.status, 1);
     EXPECT_EQ(skip.out, "fx.mp3: skipped: unsuitable\nmusic.mp3: converted to ./music.bmu\n");
+    EXPECT_EQ(skip.err, "");  // no question that answers itself, no summary
     EXPECT_EQ(ReadFile(Path("fx.bmu")), "old");
 }
 
@@ -169,10 +179,47 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
         EXPECT_EQ(fs::last_write_time(Path("one/x.bmu")), old);  // the source is only read
         fs::remove(Path("two/x.mp3"));
     }
-    // A .bmu and a .wav of one name both unwrap to the same file: the second one asks.
+    // Sources of one destination name, also from two directories: the first file written
+    // stays, overwrite or not. A plain MP3 is no BMU file, whatever its name.
     WriteFile(Path("one/x.wav"), "BMU V1.0wav");
-    EXPECT_EQ(Cli({"to-mp3", "-o", "two", "one/x.bmu", "one/x.wav"}).out,
-              "one/x.bmu: converted to two/x.mp3\none/x.wav: skipped: exists\n");
+    WriteFile(Path("two/x.BMU"), "BMU V1.0two");
+    WriteFile(Path("one/song.bmu"), kJoint128);
+    const auto clash = Cli({"to-mp3", "--overwrite", "-o", "two", "one/x.bmu", "two/x.BMU",
+                            "one/x.wav", "one/song.bmu"});
+    EXPECT_EQ(clash.status, 1);
+    const std::string again = ": failed: would overwrite a file this run just created\n";
+    EXPECT_EQ(clash.out, "one/x.bmu: converted to two/x.mp3\none/x.wav" + again +
+                             "one/song.bmu: failed: not a BMU file\ntwo/x.BMU" + again);
+    EXPECT_EQ(ReadFile(Path("two/x.mp3")), kJoint128);
+}
+
+// A full disk behind stdout fails the run; a reader that went away ends it quietly, also when
+// SIGPIPE is ignored (as coreutils do).
+TEST_F(TunewrapCli, OutputThatCannotBeWrittenFailsOrEndsTheRun) {
+    WriteFile(Path("a.mp3"), kJoint128);
+    WriteFile(Path("b.mp3"), kJoint128);
+    int gone[2];
+    ASSERT_EQ(pipe(gone), 0);
+    close(gone[0]);
+    auto run = [&](const std::string& stdoutTo, std::vector<std::string> args) {
+        args.insert(args.begin(),
+                    {"sh", "-c", "trap '' PIPE; exec \"$0\" \"$@\" >" + stdoutTo, TUNEWRAP_CLI});
+        return ChildProcess(args, root_.string()).Wait();
+    };
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"info", "--json", "a.mp3"}, {"to-bmu", "--overwrite", "a.mp3"}}) {
+        const auto full = run("/dev/full", args);
+        EXPECT_EQ(full.status, 1) << args[0];
+        EXPECT_NE(full.err.find("write error: No space left on device"), std::string::npos)
+            << full.err;
+    }
+    const auto closed =
+        run("&" + std::to_string(gone[1]), {"to-bmu", "--overwrite", "a.mp3", "b.mp3"});
+    close(gone[1]);
+    EXPECT_FALSE(closed.exited);
+    EXPECT_EQ(closed.status, SIGPIPE);
+    EXPECT_EQ(closed.err, "");
+    EXPECT_FALSE(fs::exists(Path("b.bmu")));  // ended at the first line it could not write
 }
 
 }  // namespace

@@ -42,17 +42,28 @@ class ChildProcess {
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
 
-    // Freezes the child once it has a file open in `dir`, whether that file has a name there yet
-    // or not; false if it ended first.
-    bool StopWhenWritingIn(const std::string& dir) {
-        const std::string inside = std::filesystem::canonical(dir).string() + "/";
+    // Freezes the child once it has open, at the same time, a file under each of `paths` (a
+    // folder's files whether they have a name there yet or not); false if it ended first.
+    bool StopWhenOpen(const std::vector<std::string>& paths) {
+        std::vector<std::string> wanted;
+        for (const std::string& path : paths) {
+            const bool folder = std::filesystem::is_directory(path);
+            wanted.push_back(std::filesystem::canonical(path).string() + (folder ? "/" : ""));
+        }
         const std::string fds = "/proc/" + std::to_string(pid_) + "/fd";
         while (waitpid(pid_, &finished_, WNOHANG) == 0) {
             std::error_code error;
-            for (const auto& entry : std::filesystem::directory_iterator(fds, error)) {
-                if (std::filesystem::read_symlink(entry.path(), error).string().starts_with(inside))
-                    return kill(pid_, SIGSTOP) == 0;
+            std::size_t found = 0;
+            for (const std::string& prefix : wanted) {
+                for (const auto& entry : std::filesystem::directory_iterator(fds, error)) {
+                    if (std::filesystem::read_symlink(entry.path(), error).string().starts_with(
+                            prefix)) {
+                        ++found;
+                        break;
+                    }
+                }
             }
+            if (found == wanted.size()) return kill(pid_, SIGSTOP) == 0;
             usleep(200);
         }
         pid_ = -1;

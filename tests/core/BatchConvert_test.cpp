@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <filesystem>
+#include <tuple>
 
 #include "BatchConvert.h"
 #include "common/FakeProgressSink.h"
@@ -44,6 +46,13 @@ class FakeHost : public ConversionHost {
     }
     std::string DirectoryText(ListId pane) override { return dirs[int(pane)]; }
     int OptionState(OptionId option) override { return options[int(option)]; }
+    void EntryDone(ListId, int, const FileOutcome& outcome) override {
+        const bool failed = outcome.kind == FileOutcome::Kind::Failed;
+        done.push_back(failed ? "failed: " + outcome.reason
+                              : std::filesystem::path(outcome.destinationPath).filename().string());
+        log.push_back("Done");
+    }
+    std::vector<std::string> done;  // what each entry came to, as it came to it
 
   private:
     // A position outside the list would be a fault of the job: fail loudly, never follow it.
@@ -94,9 +103,44 @@ TEST_F(BatchConvertTest, AsksBeforeEachOverwriteAndDeselectsEveryEntryReached) {
     for (auto& e : host.lists[1]) e.selected = true;
     host.log.clear();
     ConvertToMP3(host, sink);
-    EXPECT_EQ(host.log, (std::vector<std::string>{"BeginBusy", "Refill 0 " + Path("mp3") + "/*.mp3",
-                                                  "EndBusy"}));
+    EXPECT_EQ(host.log,
+              (std::vector<std::string>{"BeginBusy", "Done", "Done", "Done",
+                                        "Refill 0 " + Path("mp3") + "/*.mp3", "EndBusy"}));
     EXPECT_EQ(ReadFile(Path("mp3/b.mp3")), payload);
+}
+
+// Only a real extension gives way; a source of the wrong kind, and a second source of a name the
+// batch has just written (whatever "overwrite all" says), fail. Each is reported before the
+// question about going on.
+TEST_F(BatchConvertTest, NamesRefusalsAndCollisionsAreSettledPerEntry) {
+    const std::string bmu = "BMU V1.0" + payload;
+    const std::tuple<const char*, std::string, const char*> cases[] = {
+        {"ab", bmu, "ab.mp3"},
+        {"song.flac", bmu, "song.flac.mp3"},
+        {".bmu", bmu, ".bmu.mp3"},
+        {"x.Wav", bmu, "x.mp3"},
+        {"x.BMU", bmu, "failed: would overwrite a file this run just created"},
+        {"riff.wav", "RIFF\x24\0\0\0WAVEfmt ", "failed: not a BMU file"},
+        {"short.bmu", "BMU V1.", "failed: not a BMU file"}};
+    host.lists[1].clear();
+    for (const auto& [name, bytes, outcome] : cases) {
+        WriteFile(Path("bmu/") + name, bytes);
+        host.lists[1].push_back({name});
+    }
+    host.options[0] = 1;
+    ConvertToMP3(host, sink);
+    std::vector<std::string> expected;
+    for (const auto& c : cases) expected.push_back(std::get<2>(c));
+    EXPECT_EQ(host.done, expected);
+    const auto done = std::find(host.log.begin(), host.log.end(), "Done") + 4;
+    ASSERT_LT(done + 1, host.log.end());
+    EXPECT_TRUE(done[1].starts_with("Conversion Failed|x.BMU could not be converted:")) << done[1];
+
+    WriteFile(Path("mp3/w.mp3"), bmu);
+    host.lists[0] = {{"w.mp3"}};
+    ConvertToBMU(host, sink);
+    EXPECT_EQ(host.done.back(), "failed: already a BMU file");
+    EXPECT_FALSE(std::filesystem::exists(Path("bmu/w.bmu")));
 }
 
 TEST_F(BatchConvertTest, CancelInTheSecondFileKeepsTheFirstAndLeavesTheThirdSelected) {

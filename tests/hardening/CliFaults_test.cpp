@@ -19,15 +19,18 @@ class CliFaults : public ScratchHome {
         argv.insert(argv.end(), files.begin(), files.end());
         return argv;
     }
-    // Starts converting a source far larger than any copy finishes between two looks (sparse,
-    // so it costs no disk) and freezes the tool once it writes its output.
-    void StartFrozen(std::unique_ptr<ChildProcess>& child, const std::vector<std::string>& files) {
-        WriteFile(Path(files[0]), "\xFF\xFB\x90\x00");
-        std::filesystem::resize_file(Path(files[0]), 512 << 20);
+    // Starts converting files[big], a source far larger than any copy finishes between two
+    // looks (sparse, so it costs no disk), and freezes the tool once it reads that source and
+    // writes its output.
+    void StartFrozen(std::unique_ptr<ChildProcess>& child, const std::vector<std::string>& files,
+                     std::size_t big = 0) {
+        WriteFile(Path(files[big]), kFrameHeader);
+        std::filesystem::resize_file(Path(files[big]), 512 << 20);
         std::filesystem::create_directories(Path("out"));
         child = std::make_unique<ChildProcess>(Argv(files), root_.string());
-        ASSERT_TRUE(child->StopWhenWritingIn(Path("out")));
+        ASSERT_TRUE(child->StopWhenOpen({Path(files[big]), Path("out")}));
     }
+    const std::string kFrameHeader = "\xFF\xFB\x90\x00";
 };
 
 // SIGKILL cannot be caught: what is left must still never look like a finished file. Where the
@@ -70,19 +73,35 @@ TEST_F(CliFaults, KilledMidCopyLeavesAtMostOnePartFileThatTheNextRunRemoves) {
     }
 }
 
-TEST_F(CliFaults, TerminatedMidCopyCancelsCleansUpAndSaysSo) {
-    WriteFile(Path("out/big.bmu"), "old bytes");
-    WriteFile(Path("later.mp3"), "never reached");
-    std::unique_ptr<ChildProcess> child;
-    StartFrozen(child, {"big.mp3", "later.mp3"});
-    child->Signal(SIGTERM);
-    child->Signal(SIGCONT);
-    const auto run = child->Wait();
-    EXPECT_TRUE(run.exited) << "ended by signal " << run.status;
-    EXPECT_EQ(run.status, 128 + SIGTERM);
-    EXPECT_EQ(run.out, "big.mp3: cancelled\nlater.mp3: not reached\n");
-    EXPECT_EQ(Listing("out"), Names{"big.bmu"});
-    EXPECT_EQ(ReadFile(Path("out/big.bmu")), "old bytes");
+// Also for a background job of a script, which starts with Ctrl+C ignored; the file done before
+// is reported at once, not when the run ends.
+TEST_F(CliFaults, TerminatedOrHungUpMidCopyCancelsCleansUpAndSaysSo) {
+    for (const auto& [signalNumber, sigintIgnored] : {std::pair(SIGTERM, true), {SIGHUP, false}}) {
+        SCOPED_TRACE(signalNumber);
+        std::filesystem::remove_all(Path("out"));
+        WriteFile(Path("out/big.bmu"), "old bytes");
+        WriteFile(Path("small.mp3"), kFrameHeader);
+        WriteFile(Path("later.mp3"), "never reached");
+        std::signal(SIGINT, sigintIgnored ? SIG_IGN : SIG_DFL);  // inherited by the tool
+        std::unique_ptr<ChildProcess> child;
+        StartFrozen(child, {"small.mp3", "big.mp3", "later.mp3"}, 1);
+        std::signal(SIGINT, SIG_DFL);
+        EXPECT_EQ(ReadFile(Path("stdout.txt")), "small.mp3: converted to out/small.bmu\n");
+        child->Signal(signalNumber);
+        child->Signal(SIGCONT);
+        const auto run = child->Wait();
+        EXPECT_TRUE(run.exited) << "ended by signal " << run.status;
+        EXPECT_EQ(run.status, 128 + signalNumber);
+        EXPECT_EQ(run.out,
+                  "small.mp3: converted to out/small.bmu\nbig.mp3: cancelled\n"
+                  "later.mp3: not reached\n");
+        EXPECT_TRUE(
+            run.err.ends_with("1 converted, 0 skipped, 0 failed, 1 cancelled, "
+                              "1 not reached\n"))
+            << run.err;
+        EXPECT_EQ(Listing("out"), (Names{"big.bmu", "small.bmu"}));
+        EXPECT_EQ(ReadFile(Path("out/big.bmu")), "old bytes");
+    }
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// Being told to end (SIGTERM, Ctrl+C) closes the window as the user would, settings saved.
+// Being told to end (SIGTERM, Ctrl+C, a hang-up) closes the window as the user would, settings
+// saved.
 #include "CloseOnSignal.h"
 
 #include <csignal>
@@ -10,7 +11,7 @@ namespace {
 using CloseOnSignalTest = MainWindowTest;
 
 TEST_F(CloseOnSignalTest, TerminationSignalsCloseTheWindowAndSaveTheSettings) {
-    for (const int signalNumber : {SIGTERM, SIGINT}) {
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
         std::filesystem::remove_all(Path("home/.config"));
         auto window = Open();
         CloseOnSignal closer(window.get());

@@ -1,0 +1,41 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "ConvertFile.h"
+
+// What a file holds and what a converted file is called: the BMU container, and the RIFF wave
+// audio that may share its ".wav" name.
+namespace tunewrap {
+
+// The MP3 data of a BMU file starts right after its header.
+inline constexpr std::size_t kBmuHeaderSize = sizeof kBmuHeader;
+
+inline constexpr std::string_view kMp3Extension = ".mp3";
+inline constexpr std::string_view kBmuExtension = ".bmu";
+inline constexpr std::string_view kWavExtension = ".wav";
+
+enum class Container { Bmu, RiffWave, Other };
+
+// Classifies a file by its first bytes (as many as it has, up to kBmuHeaderSize).
+Container ClassifyContainer(std::string_view head);
+
+struct ContainerProbe {
+    Container kind = Container::Other;
+    std::string error;  // why the file could not be read; empty when it was
+    bool read() const { return error.empty(); }
+};
+
+// Reads the first bytes of a file without waiting: a named pipe or a device called like a song
+// gives what it has at once (usually nothing) instead of blocking the caller.
+ContainerProbe ProbeContainer(const std::string& path);
+
+// Whether `name` ends in `extension`, in any case ("LOUD.WAV" is a ".wav" name).
+bool HasExtension(std::string_view name, std::string_view extension);
+
+// The name a converted file gets: a real extension (".mp3", ".bmu", ".wav", any case) gives way
+// to the new one; any other name keeps all of its characters and gets the new one appended.
+std::string DestinationName(std::string_view sourceName, std::string_view extension);
+
+}  // namespace tunewrap
