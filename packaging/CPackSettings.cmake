@@ -10,14 +10,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The summary is the first line; CPack indents these lines below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-"wrap MP3 files into a role-playing game's BMU music files
- Tunewrap wraps MP3 files into the BMU files an old role-playing game plays its
- music, voice-over and sound effects from (an eight-byte header in front of the
- MP3 bytes), and unwraps them again, byte for byte. Before a file is wrapped,
- its MPEG frame headers are checked and anything the game would play badly is
- named.
- .
- The package holds the window program, tunewrap, and the command-line tool,
- tunewrap-cli, for scripts and whole folders.")
+"Tunewrap wraps MP3 files into the BMU files an old role-playing game plays its
+music, voice-over and sound effects from (an eight-byte header in front of the
+MP3 bytes), and unwraps them again, byte for byte. Before a file is wrapped,
+its MPEG frame headers are checked and anything the game would play badly is
+named.
+
+The package holds the window program, tunewrap, and the command-line tool,
+tunewrap-cli, for scripts and whole folders.")
 include(CPack)

@@ -6,6 +6,14 @@ scripts/setup.sh
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir build --output-on-failure -j"$(nproc)"
+# The command-line tool and its tests without Qt (Qt is installed here; CMake is told not to
+# look for it).
+cmake -S . -B build-noui -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTUNEWRAP_BUILD_UI=OFF \
+    -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON >/dev/null
+cmake --build build-noui -j"$(nproc)" >/dev/null
+ctest --test-dir build-noui --output-on-failure -j"$(nproc)"
+# The Debian package: lint, install, validate, purge.
+scripts/package.sh
 # A short fuzz run, then the same suite under the address and undefined-behaviour sanitizers
 # (last, so that the run closes with ctest's summary).
 scripts/fuzz.sh 30
