@@ -94,7 +94,8 @@ int RunCli(int argc, char** argv) {
     // One help shows every command with its options; "COMMAND --help" shows one command.
     app.set_help_flag();
     app.set_help_all_flag("-h,--help", "Print this help and exit");
-    app.set_version_flag("--version", VersionTitle(), "Print the version and exit");
+    app.set_version_flag("--version", VersionTitle() + "\n" + kLicenceLine,
+                         "Print the version and the licence and exit");
     app.require_subcommand(1);
     app.footer(kFooter);
 

@@ -138,7 +138,8 @@ TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
         EXPECT_FALSE(run.err.empty());
     }
     EXPECT_FALSE(fs::exists(Path("a.bmu")));
-    EXPECT_EQ(Cli({"--version"}).out, tunewrap::VersionTitle() + "\n");
+    EXPECT_EQ(Cli({"--version"}).out,
+              tunewrap::VersionTitle() + "\n" + tunewrap::kLicenceLine + "\n");
 }
 
 TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
