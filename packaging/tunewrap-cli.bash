@@ -19,9 +19,10 @@ _tunewrap_cli() {
     local options files
     case $command in
         info) options="--wav --json --help"; files='@(mp3|MP3|bmu|BMU|wav|WAV)' ;;
-        to-bmu) options="--wav -o --output --overwrite --no-preserve-time --skip-unsuitable --help"
+        to-bmu) options="--wav -o --output --overwrite --no-preserve-time --skip-unsuitable -q --quiet
+                        --help"
                 files='@(mp3|MP3)' ;;
-        to-mp3) options="-o --output --overwrite --no-preserve-time --help"
+        to-mp3) options="-o --output --overwrite --no-preserve-time -q --quiet --help"
                 files='@(bmu|BMU|wav|WAV)' ;;
     esac
     if [[ $cur == -* ]]; then
