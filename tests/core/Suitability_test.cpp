@@ -50,7 +50,9 @@ TEST(Suitability, IssueLines) {
     };
     for (const auto& c : cases) {
         const auto report = CheckSuitability(c.name, c.values, c.renameWav);
-        EXPECT_EQ(report.issueLines, c.lines);
+        std::string lines;
+        for (const auto& issue : report.issues) lines += tunewrap::IssueLine(issue) + "\r\n";
+        EXPECT_EQ(lines, c.lines);
         EXPECT_EQ(report.WarningWanted(), !c.lines.empty() && c.lines != kLong) << c.lines;
     }
 }
