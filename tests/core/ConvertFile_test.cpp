@@ -212,12 +212,13 @@ TEST_F(ConvertFileTest, ConcurrentConversionsOfOneDestination) {
 TEST_F(ConvertFileTest, PermissionsOfNewAndReplacedFiles) {
     const mode_t oldMask = umask(022);
     WriteFile(Path("a.mp3"), "tune");
-    for (const auto& [source, existing, expected] : std::vector<std::tuple<int, int, int>>{
-             {0600, -1, 0600},
-             {04777, -1, 0755},
-             {0600, 0640, 0640},
-             {0600, 0666, 0666},  // bits the umask would take off a new file
-             {0600, 07755, 0755}}) {
+    // A replaced 0666 keeps the bits the umask takes off a new file.
+    for (const auto& [source, existing, expected] :
+         std::vector<std::tuple<int, int, int>>{{0600, -1, 0600},
+                                                {04777, -1, 0755},
+                                                {0600, 0640, 0640},
+                                                {0600, 0666, 0666},
+                                                {0600, 07755, 0755}}) {
         chmod(Path("a.mp3").c_str(), static_cast<mode_t>(source));
         std::filesystem::remove(Path("a.bmu"));
         if (existing >= 0) {
