@@ -58,9 +58,9 @@ bool Checked(ConversionHost& host, OptionId option) {
     return host.OptionState(option) == 1;
 }
 
-bool AnsweredYes(ConversionHost& host, const std::string& text, const std::string& title,
-                 MsgIcon icon, MsgButton defaultButton) {
-    return host.AskYesNo(text, title, icon, defaultButton) == MsgButton::Yes;
+bool AnsweredYes(ConversionHost& host, QuestionKind kind, const TextLines& text,
+                 const std::string& title, MsgIcon icon, MsgButton defaultButton) {
+    return host.AskYesNo(kind, text, title, icon, defaultButton) == MsgButton::Yes;
 }
 
 // Writing a file over itself would replace the source with its converted bytes.
@@ -139,7 +139,8 @@ class Batch {
         }
         if (!Checked(host_, OptionId::OverwriteAll) &&
             mdlFileOps::FileExists(outcome.destinationPath) &&
-            !AnsweredYes(host_, destinationName + " already exists. Do you want to overwrite it?",
+            !AnsweredYes(host_, QuestionKind::FileExists,
+                         {destinationName + " already exists. Do you want to overwrite it?"},
                          "File Exists", MsgIcon::Question, MsgButton::No)) {
             outcome.kind = FileOutcome::Kind::SkippedExists;
             return outcome;
@@ -149,8 +150,8 @@ class Batch {
             if (!reader.MP3File(sourcePath)) return fail(reader.OpenError());
             const SuitabilityReport report = CheckSuitability(sourceName, reader, renameWav);
             if (report.WarningWanted() &&
-                !AnsweredYes(host_, WarningText(sourceName, report), "Warning",
-                             MsgIcon::Exclamation, MsgButton::Yes)) {
+                !AnsweredYes(host_, QuestionKind::Unsuitable, WarningLines(sourceName, report),
+                             "Warning", MsgIcon::Exclamation, MsgButton::Yes)) {
                 outcome.kind = FileOutcome::Kind::SkippedUnsuitable;
                 return outcome;
             }
@@ -173,10 +174,9 @@ class Batch {
     }
 
     bool AskToGoOnAfterFailure(const FileOutcome& failed) {
-        return AnsweredYes(host_,
-                           failed.sourceName + " could not be converted:" + "\r\n" + failed.reason +
-                               "\r\n" + "\r\n" +
-                               "Do you want to continue with the remaining files?",
+        return AnsweredYes(host_, QuestionKind::ConversionFailed,
+                           {failed.sourceName + " could not be converted:", failed.reason, "",
+                            "Do you want to continue with the remaining files?"},
                            "Conversion Failed", MsgIcon::Exclamation, MsgButton::Yes);
     }
 

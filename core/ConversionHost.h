@@ -1,5 +1,7 @@
 #pragma once
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tunewrap {
 
@@ -7,6 +9,22 @@ enum class ListId { MP3 = 0, BMU = 1 };  // lvwMP3List / txtMP3Dir, lvwBMUList /
 enum class OptionId { OverwriteAll, PreserveFileDateTime, WAVExtension };
 enum class MsgIcon { Question, Exclamation };
 enum class MsgButton { Yes, No };
+// What a question is about, so that a face answers it by meaning, not by its title's wording.
+enum class QuestionKind { FileExists, Unsuitable, ConversionFailed, ConfirmDelete };
+
+// A question's text, one entry per line; an empty entry is a blank line. Each face joins the
+// lines with its own line end; a Windows message box takes them joined by kBoxLineEnd.
+using TextLines = std::vector<std::string>;
+inline constexpr std::string_view kBoxLineEnd = "\r\n";
+
+inline std::string JoinLines(const TextLines& lines, std::string_view lineEnd) {
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i != 0) text += lineEnd;
+        text += lines[i];
+    }
+    return text;
+}
 
 // What became of one selected entry, for callers that report per file (the command line).
 struct FileOutcome {
@@ -26,8 +44,8 @@ class ConversionHost {
     virtual bool EntrySelected(ListId list, int position) = 0;
     virtual std::string EntryName(ListId list, int position) = 0;
     virtual void DeselectEntry(ListId list, int position) = 0;
-    virtual MsgButton AskYesNo(const std::string& text, const std::string& title, MsgIcon icon,
-                               MsgButton defaultButton) = 0;
+    virtual MsgButton AskYesNo(QuestionKind kind, const TextLines& text, const std::string& title,
+                               MsgIcon icon, MsgButton defaultButton) = 0;
     virtual void BeginBusy() = 0;
     virtual void EndBusy() = 0;
     // dirWithSeparator is the directory text followed by one separator.

@@ -285,11 +285,6 @@ bool MP3Utils::MP3File(const std::string& sMP3FileName) {
     return opened;
 }
 
-void MP3Utils::ScanBytes(std::span<const std::uint8_t> bytes) {
-    MemoryByteSource source(bytes);
-    Scan(source);
-}
-
 void MP3Utils::Scan(ByteSource& source) {
     bVBR_ = false;
     audio_ = {};

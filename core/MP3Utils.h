@@ -42,8 +42,7 @@ class MP3Utils {
     MpegAudio Audio() const;
     const std::string& OpenError() const;
 
-    // The same scan over bytes from elsewhere (memory, a fuzzer); the stored path is kept.
-    void ScanBytes(std::span<const std::uint8_t> bytes);
+    // The same scan over bytes from elsewhere; the stored path is kept.
     void Scan(ByteSource& source);
 
   private:

@@ -7,7 +7,7 @@ namespace tunewrap {
 
 namespace {
 
-constexpr const char* kLineEnd = "\r\n";
+using Kind = SuitabilityIssue::Kind;
 
 struct Expectation {
     std::int16_t bitRate;
@@ -59,41 +59,70 @@ SuitabilityReport CheckSuitability(const std::string& fileName, const HeaderValu
                                    bool renameWav) {
     const Expectation& expected = renameWav ? kWavNamed : kMusic;
     SuitabilityReport report;
-    auto addLine = [&report](const std::string& line) { report.issueLines += line + kLineEnd; };
+    auto add = [&report](SuitabilityIssue issue) { report.issues.push_back(issue); };
 
     // Without MPEG-1 Layer III audio the values are not the file's: saying so is all there is.
     if (!values.audio.IsMpeg1Layer3()) {
-        report.audioIssue = true;
-        addLine(AudioLine(values.audio));
+        add({.kind = Kind::Audio, .audio = values.audio});
     } else {
         if (values.vbr) {
-            report.bitRateIssue = true;
-            addLine("- Bit Rate is not Constant - Variable Bit Rate reported");
+            add({.kind = Kind::VariableBitRate});
         } else if (values.bitRate != expected.bitRate) {
-            report.bitRateIssue = true;
-            addLine("- Bit Rate is not " + mdlString::TrimmedStr(std::int32_t{expected.bitRate}) +
-                    " kbps - " + BitRateText(values.bitRate, "kbps") + " reported");
+            add({.kind = Kind::BitRate,
+                 .expectedBitRate = expected.bitRate,
+                 .bitRate = values.bitRate});
         }
         if (values.stereo != expected.stereo) {
-            report.channelIssue = true;
-            addLine(std::string("- Channel mode is not ") + expected.channelWord);
+            add({.kind = Kind::Channel, .stereoExpected = expected.stereo});
         }
         if (values.samplingFrequency != kExpectedSamplingFrequency) {
-            report.samplingIssue = true;
-            addLine("- Sampling Frequency is not 44.1 kHz - " +
-                    mdlString::TrimmedStr(values.samplingFrequency / kHzPerKHz) + " kHz reported");
+            add({.kind = Kind::Sampling, .samplingFrequency = values.samplingFrequency});
         }
     }
-    if (CharacterCount(fileName) > kLongestName) {
-        addLine("- file name (excluding '.mp3') is longer than 16 characters");
-    }
+    if (CharacterCount(fileName) > kLongestName) add({.kind = Kind::LongName});
     return report;
 }
 
+bool SuitabilityReport::WarningWanted() const {
+    for (const SuitabilityIssue& issue : issues) {
+        if (issue.kind != Kind::LongName) return true;
+    }
+    return false;
+}
+
+std::string IssueLine(const SuitabilityIssue& issue) {
+    switch (issue.kind) {
+        case Kind::Audio:
+            return AudioLine(issue.audio);
+        case Kind::VariableBitRate:
+            return "- Bit Rate is not Constant - Variable Bit Rate reported";
+        case Kind::BitRate:
+            return "- Bit Rate is not " +
+                   mdlString::TrimmedStr(std::int32_t{issue.expectedBitRate}) + " kbps - " +
+                   BitRateText(issue.bitRate, "kbps") + " reported";
+        case Kind::Channel:
+            return std::string("- Channel mode is not ") +
+                   (issue.stereoExpected ? kMusic : kWavNamed).channelWord;
+        case Kind::Sampling:
+            return "- Sampling Frequency is not 44.1 kHz - " +
+                   mdlString::TrimmedStr(issue.samplingFrequency / kHzPerKHz) + " kHz reported";
+        case Kind::LongName:
+            return "- file name (excluding '.mp3') is longer than 16 characters";
+    }
+    return {};
+}
+
+TextLines WarningLines(const std::string& fileName, const SuitabilityReport& report) {
+    TextLines lines{"Warning! '" + fileName + "'",
+                    "has the following potential issues if you convert it to a BMU:", ""};
+    for (const SuitabilityIssue& issue : report.issues) lines.push_back(IssueLine(issue));
+    lines.push_back("");
+    lines.push_back("Do you wish to continue?");
+    return lines;
+}
+
 std::string WarningText(const std::string& fileName, const SuitabilityReport& report) {
-    return "Warning! '" + fileName + "'" + kLineEnd +
-           "has the following potential issues if you convert it to a BMU:" + kLineEnd + kLineEnd +
-           report.issueLines + kLineEnd + "Do you wish to continue?";
+    return JoinLines(WarningLines(fileName, report), kBoxLineEnd);
 }
 
 }  // namespace tunewrap

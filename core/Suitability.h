@@ -1,21 +1,33 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
+#include "ConversionHost.h"
 #include "MP3Utils.h"
 
 namespace tunewrap {
 
-struct SuitabilityReport {
-    bool audioIssue = false;  // no MPEG-1 Layer III audio: the other tests are not run
-    bool bitRateIssue = false;
-    bool channelIssue = false;
-    bool samplingIssue = false;
-    std::string issueLines;  // one line per issue, each ending in "\r\n"
-    bool WarningWanted() const {
-        return audioIssue || bitRateIssue || channelIssue || samplingIssue;
-    }
+// One failed test and the values its line names.
+struct SuitabilityIssue {
+    enum class Kind { Audio, VariableBitRate, BitRate, Channel, Sampling, LongName };
+    Kind kind = Kind::Audio;
+    MpegAudio audio{};                   // Audio: what was found instead of MPEG-1 Layer III
+    std::int16_t expectedBitRate = 0;    // BitRate, in kbit/s
+    std::int16_t bitRate = 0;            // BitRate: as read
+    bool stereoExpected = false;         // Channel
+    std::int32_t samplingFrequency = 0;  // Sampling: as read, in Hz
 };
+
+struct SuitabilityReport {
+    // In test order. Without MPEG-1 Layer III audio the other header tests are not run.
+    std::vector<SuitabilityIssue> issues;
+    // A long name is listed, but alone asks for no warning.
+    bool WarningWanted() const;
+};
+
+// The issue's line as the warning lists it, without a line end.
+std::string IssueLine(const SuitabilityIssue& issue);
 
 // What the tests look at of a reader that has read the file (a new reader's numbers by default,
 // as if they had been read from MPEG-1 Layer III audio).
@@ -32,6 +44,8 @@ SuitabilityReport CheckSuitability(const std::string& fileName, const MP3Utils& 
                                    bool renameWav);
 SuitabilityReport CheckSuitability(const std::string& fileName, const HeaderValues& values,
                                    bool renameWav);
+// The warning box's text as lines; WarningText joins them with the box's line ends.
+TextLines WarningLines(const std::string& fileName, const SuitabilityReport& report);
 std::string WarningText(const std::string& fileName, const SuitabilityReport& report);
 
 }  // namespace tunewrap

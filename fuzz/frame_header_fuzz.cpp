@@ -3,6 +3,7 @@
 // pieces, or from a file.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -75,8 +76,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t piece = data[0] % 9 + 1;
     const std::span<const std::uint8_t> bytes(data + 1, size - 1);
 
+    // All the bytes in one view, as a memory buffer gives them.
     MP3Utils whole;
-    whole.ScanBytes(bytes);
+    PiecewiseSource all(bytes, std::max<std::size_t>(bytes.size(), 1));
+    whole.Scan(all);
 
     MP3Utils piecewise;
     PiecewiseSource source(bytes, piece);

@@ -1,29 +1,12 @@
 // The suitability tests and the warning text over arbitrary reader values and file names.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
 #include "FuzzCheck.h"
 #include "Suitability.h"
-
-namespace {
-
-std::size_t CountLines(const std::string& lines) {
-    std::size_t count = 0;
-    for (std::size_t at = lines.find("\r\n"); at != std::string::npos;
-         at = lines.find("\r\n", at + 2)) {
-        ++count;
-    }
-    return count;
-}
-
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider input(data, size);
@@ -41,26 +24,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const tunewrap::SuitabilityReport report = tunewrap::CheckSuitability(name, values, renameWav);
     // Without MPEG-1 Layer III audio that is the one issue; else each test follows its rule.
+    using Kind = tunewrap::SuitabilityIssue::Kind;
+    auto has = [&report](Kind kind) {
+        return std::any_of(report.issues.begin(), report.issues.end(),
+                           [kind](const auto& issue) { return issue.kind == kind; });
+    };
     const bool audio = values.audio.IsMpeg1Layer3();
     const std::int16_t expectedRate = renameWav ? 96 : 128;
-    FUZZ_CHECK(report.audioIssue == !audio);
-    FUZZ_CHECK(report.bitRateIssue == (audio && (values.vbr || values.bitRate != expectedRate)));
-    FUZZ_CHECK(report.channelIssue == (audio && values.stereo == renameWav));
-    FUZZ_CHECK(report.samplingIssue == (audio && values.samplingFrequency != 44100));
-    FUZZ_CHECK(report.WarningWanted() == (report.audioIssue || report.bitRateIssue ||
-                                          report.channelIssue || report.samplingIssue));
+    FUZZ_CHECK(has(Kind::Audio) == !audio);
+    FUZZ_CHECK(has(Kind::VariableBitRate) == (audio && values.vbr));
+    FUZZ_CHECK(has(Kind::BitRate) == (audio && !values.vbr && values.bitRate != expectedRate));
+    FUZZ_CHECK(has(Kind::Channel) == (audio && values.stereo == renameWav));
+    FUZZ_CHECK(has(Kind::Sampling) == (audio && values.samplingFrequency != 44100));
+    FUZZ_CHECK(report.WarningWanted() == (report.issues.size() > (has(Kind::LongName) ? 1u : 0u)));
+    // Each test at most once, in test order.
+    for (std::size_t i = 1; i < report.issues.size(); ++i) {
+        FUZZ_CHECK(report.issues[i - 1].kind < report.issues[i].kind);
+    }
 
-    // One line per issue plus at most the name line; every line ends where it should.
-    const std::size_t issues =
-        report.audioIssue + report.bitRateIssue + report.channelIssue + report.samplingIssue;
-    const std::size_t lines = CountLines(report.issueLines);
-    FUZZ_CHECK(lines == issues || lines == issues + 1);
-    FUZZ_CHECK(report.issueLines.empty() || EndsWith(report.issueLines, "\r\n"));
-    if (values.vbr) FUZZ_CHECK(report.issueLines.find(" kbps reported") == std::string::npos);
-
+    // The name line, the introduction, a blank line, one line per issue, a blank line, the
+    // question.
+    std::string lines;
+    for (const auto& issue : report.issues) lines += tunewrap::IssueLine(issue) + "\r\n";
+    if (values.vbr) FUZZ_CHECK(lines.find(" kbps reported") == std::string::npos);
     const std::string text = tunewrap::WarningText(name, report);
     FUZZ_CHECK(text.rfind("Warning! '" + name + "'\r\n", 0) == 0);
-    FUZZ_CHECK(text.find(report.issueLines) != std::string::npos);
-    FUZZ_CHECK(EndsWith(text, "\r\nDo you wish to continue?"));
+    FUZZ_CHECK(text.ends_with(":\r\n\r\n" + lines + "\r\nDo you wish to continue?"));
     return 0;
 }

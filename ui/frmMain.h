@@ -50,8 +50,8 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
     bool EntrySelected(tunewrap::ListId list, int position) override;
     std::string EntryName(tunewrap::ListId list, int position) override;
     void DeselectEntry(tunewrap::ListId list, int position) override;
-    tunewrap::MsgButton AskYesNo(const std::string& text, const std::string& title,
-                                 tunewrap::MsgIcon icon,
+    tunewrap::MsgButton AskYesNo(tunewrap::QuestionKind kind, const tunewrap::TextLines& text,
+                                 const std::string& title, tunewrap::MsgIcon icon,
                                  tunewrap::MsgButton defaultButton) override;
     void BeginBusy() override;
     void EndBusy() override;

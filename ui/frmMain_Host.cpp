@@ -34,13 +34,18 @@ void frmMain::DeselectEntry(ListId list, int position) {
     if (QTreeWidgetItem* item = EntryItem(list, position)) item->setSelected(false);
 }
 
-MsgButton frmMain::AskYesNo(const std::string& text, const std::string& title, MsgIcon icon,
-                            MsgButton defaultButton) {
-    if (askYesNoHook_) return askYesNoHook_(text, title, icon, defaultButton);
-    QString shown = QString::fromStdString(text);
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+// The box shows its title and text whatever the question is about; only the command line answers
+// some kinds on its own.
+MsgButton frmMain::AskYesNo(tunewrap::QuestionKind, const tunewrap::TextLines& text,
+                            const std::string& title, MsgIcon icon, MsgButton defaultButton) {
+    if (askYesNoHook_) {
+        return askYesNoHook_(tunewrap::JoinLines(text, tunewrap::kBoxLineEnd), title, icon,
+                             defaultButton);
+    }
     QMessageBox box(icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::Warning,
-                    QString::fromStdString(title), shown, QMessageBox::Yes | QMessageBox::No, this);
+                    QString::fromStdString(title),
+                    QString::fromStdString(tunewrap::JoinLines(text, "\n")),
+                    QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(defaultButton == MsgButton::Yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     openQuestion_ = &box;

@@ -17,13 +17,13 @@ ListId PopupList(std::int16_t intPopupList) {
 // so splitting the list again gives back exactly the names that were selected.
 const std::string kNameSeparator(1, platform::kPathSeparator);
 
-std::string DeleteQuestion(const std::string& nameList) {
+tunewrap::TextLines DeleteQuestion(const std::string& nameList) {
     const std::int16_t count = mdlString::CountOccurrences(nameList, kNameSeparator);
     if (count <= 1) {
-        return "Are you sure you want to delete:\r\n\r\n" +
-               nameList.substr(0, nameList.size() - kNameSeparator.size());
+        return {"Are you sure you want to delete:", "",
+                nameList.substr(0, nameList.size() - kNameSeparator.size())};
     }
-    return "Are you sure you want to delete these " + mdlString::TrimmedStr(count) + " files?";
+    return {"Are you sure you want to delete these " + mdlString::TrimmedStr(count) + " files?"};
 }
 
 }  // namespace
@@ -40,7 +40,8 @@ void frmMain::DeleteSelectedFiles(ListId list) {
     // A right click on empty space, then Delete: there is nothing to ask about.
     if (nameList.empty()) return;
 
-    if (AskYesNo(DeleteQuestion(nameList), "Confirm Delete", tunewrap::MsgIcon::Question,
+    if (AskYesNo(tunewrap::QuestionKind::ConfirmDelete, DeleteQuestion(nameList), "Confirm Delete",
+                 tunewrap::MsgIcon::Question,
                  tunewrap::MsgButton::Yes) == tunewrap::MsgButton::Yes) {
         const std::string dir = DirectoryText(list);
         const auto owner = static_cast<platform::WindowHandle>(winId());

@@ -50,9 +50,9 @@ QString Capitalized(const std::string& name) {
 QString SuitabilityText(const tunewrap::SuitabilityReport& report, bool renameWav) {
     QString text = report.WarningWanted() ? "No" : "Yes";
     text += renameWav ? ", as a sound effect (96 kbit/s mono)" : ", as music (128 kbit/s stereo)";
-    QString issues = QString::fromStdString(report.issueLines);
-    issues.replace("\r\n", "\n");
-    if (!issues.isEmpty()) text += "\n" + issues.trimmed();
+    for (const tunewrap::SuitabilityIssue& issue : report.issues) {
+        text += "\n" + QString::fromStdString(tunewrap::IssueLine(issue));
+    }
     return text;
 }
 

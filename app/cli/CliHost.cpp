@@ -36,9 +36,9 @@ void CliHost::EntryDone(ListId list, int position, const FileOutcome& outcome) {
     if (Valid(list, position)) entryDone_(static_cast<std::size_t>(position - 1), outcome);
 }
 
-MsgButton CliHost::AskYesNo(const std::string& text, const std::string& title, MsgIcon,
-                            MsgButton defaultButton) {
-    return questions_.Ask(text, title, defaultButton);
+MsgButton CliHost::AskYesNo(QuestionKind kind, const TextLines& text, const std::string& title,
+                            MsgIcon, MsgButton defaultButton) {
+    return questions_.Ask(kind, text, title, defaultButton);
 }
 
 std::string CliHost::DirectoryText(ListId pane) {

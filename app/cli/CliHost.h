@@ -36,8 +36,8 @@ class CliHost : public ConversionHost {
     bool EntrySelected(ListId list, int position) override;
     std::string EntryName(ListId list, int position) override;
     void DeselectEntry(ListId list, int position) override;
-    MsgButton AskYesNo(const std::string& text, const std::string& title, MsgIcon icon,
-                       MsgButton defaultButton) override;
+    MsgButton AskYesNo(QuestionKind kind, const TextLines& text, const std::string& title,
+                       MsgIcon icon, MsgButton defaultButton) override;
     void BeginBusy() override {}
     void EndBusy() override {}
     // Nothing is listed, so there is nothing to refill.

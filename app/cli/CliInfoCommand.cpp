@@ -24,18 +24,6 @@ struct FileInfo {
     std::vector<std::string> issues;
 };
 
-std::vector<std::string> SplitLines(const std::string& lines) {
-    std::vector<std::string> split;
-    std::size_t start = 0;
-    while (start < lines.size()) {
-        std::size_t end = lines.find("\r\n", start);
-        if (end == std::string::npos) end = lines.size();
-        split.push_back(lines.substr(start, end - start));
-        start = end + 2;
-    }
-    return split;
-}
-
 void Inspect(FileInfo& info, bool renameWav) {
     info.read = info.reader.MP3File(info.file);
     if (!info.read) {
@@ -45,7 +33,9 @@ void Inspect(FileInfo& info, bool renameWav) {
     // The name length test counts the name as a list shows it, without its directory.
     std::string name = std::filesystem::path(info.file).filename().string();
     info.report = CheckSuitability(name, info.reader, renameWav);
-    info.issues = SplitLines(info.report.issueLines);
+    for (const SuitabilityIssue& issue : info.report.issues) {
+        info.issues.push_back(IssueLine(issue));
+    }
 }
 
 // The audio found, or null; the header values only when they are those of MPEG-1 Layer III.

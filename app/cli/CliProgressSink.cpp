@@ -40,8 +40,7 @@ int TerminalWidth(std::FILE* out) {
     return kDefaultWidth;
 }
 
-}  // namespace
-
+// The line as drawn, without cursor control; width is the terminal's column count.
 std::string ProgressLine(const std::string& fileName, std::int64_t done, std::int64_t total,
                          int width) {
     int percent = Percent(done, total);
@@ -52,6 +51,8 @@ std::string ProgressLine(const std::string& fileName, std::int64_t done, std::in
     int nameColumns = std::max(0, width - 1 - static_cast<int>(tail.size()));
     return FitColumns(fileName, nameColumns) + tail;
 }
+
+}  // namespace
 
 CliProgressSink::CliProgressSink(bool drawBar, std::FILE* out) : drawBar_(drawBar), out_(out) {}
 

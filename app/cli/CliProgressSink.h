@@ -38,8 +38,4 @@ class CliProgressSink : public ProgressSink {
     std::chrono::steady_clock::time_point drawnAt_{};
 };
 
-// The line as drawn, without cursor control; width is the terminal's column count.
-std::string ProgressLine(const std::string& fileName, std::int64_t done, std::int64_t total,
-                         int width);
-
 }  // namespace tunewrap::cli

@@ -8,11 +8,6 @@
 namespace tunewrap::cli {
 namespace {
 
-// The suitability warning, which --skip-unsuitable answers with No, and the question whether
-// to go on after a failed file, whose No ends the whole run.
-constexpr const char* kWarningTitle = "Warning";
-constexpr const char* kFailedTitle = "Conversion Failed";
-
 const char* Prompt(MsgButton defaultButton) {
     return defaultButton == MsgButton::Yes ? "[Y/n]" : "[y/N]";
 }
@@ -43,15 +38,6 @@ std::string TerminalSafe(std::string_view text, bool keepNewlines) {
     return shown;
 }
 
-std::string TerminalText(const std::string& text) {
-    std::string lines;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-        lines += text[i];
-    }
-    return TerminalSafe(lines, true);
-}
-
 CliQuestions::CliQuestions(bool interactive, bool skipUnsuitable, bool quiet, std::FILE* in,
                            std::FILE* out)
     : interactive_(interactive),
@@ -60,20 +46,25 @@ CliQuestions::CliQuestions(bool interactive, bool skipUnsuitable, bool quiet, st
       in_(in),
       out_(out) {}
 
-MsgButton CliQuestions::Ask(const std::string& text, const std::string& title,
+// --skip-unsuitable answers the suitability warning with No; No to going on after a failed file
+// ends the whole run.
+MsgButton CliQuestions::Ask(QuestionKind kind, const TextLines& text, const std::string& title,
                             MsgButton defaultButton) {
-    const bool typed = interactive_ && !(skipUnsuitable_ && title == kWarningTitle);
+    const bool skipped = skipUnsuitable_ && kind == QuestionKind::Unsuitable;
+    const bool typed = interactive_ && !skipped;
     if (typed || !quiet_) {
-        std::fprintf(out_, "%s\n%s %s ", title.c_str(), TerminalText(text).c_str(),
-                     Prompt(defaultButton));
+        // Nothing of the text may move the cursor or start an escape sequence.
+        std::fprintf(out_, "%s\n%s %s ", title.c_str(),
+                     TerminalSafe(JoinLines(text, "\n"), true).c_str(), Prompt(defaultButton));
     }
-    MsgButton answer = typed ? ReadAnswer(defaultButton) : Default(title, defaultButton);
-    if (title == kFailedTitle && answer == MsgButton::No) stopRequested_ = true;
+    MsgButton answer = typed ? ReadAnswer(defaultButton) : Default(kind, defaultButton);
+    if (kind == QuestionKind::ConversionFailed && answer == MsgButton::No) stopRequested_ = true;
     return answer;
 }
 
-MsgButton CliQuestions::Default(const std::string& title, MsgButton defaultButton) {
-    MsgButton answer = title == kWarningTitle && skipUnsuitable_ ? MsgButton::No : defaultButton;
+MsgButton CliQuestions::Default(QuestionKind kind, MsgButton defaultButton) {
+    MsgButton answer =
+        kind == QuestionKind::Unsuitable && skipUnsuitable_ ? MsgButton::No : defaultButton;
     if (quiet_) return answer;
     // Shown as if typed, so that a log reads like the terminal session would.
     std::fprintf(out_, "%s\n", AnswerWord(answer));

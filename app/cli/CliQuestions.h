@@ -14,12 +14,13 @@ class CliQuestions {
     // quiet: a question that takes its default is not written at all.
     CliQuestions(bool interactive, bool skipUnsuitable, bool quiet, std::FILE* in, std::FILE* out);
 
-    MsgButton Ask(const std::string& text, const std::string& title, MsgButton defaultButton);
+    MsgButton Ask(QuestionKind kind, const TextLines& text, const std::string& title,
+                  MsgButton defaultButton);
     // True once the user declined to go on after a failed file: later batches do not start.
     bool StopRequested() const { return stopRequested_; }
 
   private:
-    MsgButton Default(const std::string& title, MsgButton defaultButton);
+    MsgButton Default(QuestionKind kind, MsgButton defaultButton);
     MsgButton ReadAnswer(MsgButton defaultButton);
 
     bool interactive_;
@@ -29,10 +30,6 @@ class CliQuestions {
     std::FILE* out_;
     bool stopRequested_ = false;
 };
-
-// The text as a terminal shows it: the message box's "\r\n" line ends become newlines, and
-// nothing else of it can move the cursor or start an escape sequence.
-std::string TerminalText(const std::string& text);
 
 // Every control character (C0, DEL, and C1 as UTF-8 writes it) shown as "?", as ls does, so
 // that a file name cannot drive the terminal it is printed to; newlines stay when asked to.

@@ -30,9 +30,12 @@ class FakeHost : public ConversionHost {
     bool EntrySelected(ListId l, int p) override { return At(l, p).selected; }
     std::string EntryName(ListId l, int p) override { return At(l, p).name; }
     void DeselectEntry(ListId l, int p) override { At(l, p).selected = false; }
-    MsgButton AskYesNo(const std::string& text, const std::string& title, MsgIcon icon,
-                       MsgButton byDefault) override {
-        log.push_back(title + "|" + text + "|" + (icon == MsgIcon::Question ? "?" : "!") +
+    // The kind is logged with the title: the command line answers by kind alone.
+    MsgButton AskYesNo(QuestionKind kind, const TextLines& text, const std::string& title,
+                       MsgIcon icon, MsgButton byDefault) override {
+        const char* kinds[] = {"exists", "unsuitable", "failed", "delete"};
+        log.push_back(std::string(kinds[int(kind)]) + ":" + title + "|" + JoinLines(text, "\n") +
+                      "|" + (icon == MsgIcon::Question ? "?" : "!") +
                       (byDefault == MsgButton::Yes ? "Y" : "N"));
         const MsgButton answer = answers.empty() ? byDefault : answers.front();
         if (!answers.empty()) answers.pop_front();
@@ -93,7 +96,8 @@ TEST_F(BatchConvertTest, AsksBeforeEachOverwriteAndDeselectsEveryEntryReached) {
     for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) WriteFile(Path("mp3/") + name, "old");
     host.answers = {MsgButton::Yes, MsgButton::No, MsgButton::Yes};
     ConvertToMP3(host, sink);
-    EXPECT_EQ(host.log[1], "File Exists|a.mp3 already exists. Do you want to overwrite it?|?N");
+    EXPECT_EQ(host.log[1],
+              "exists:File Exists|a.mp3 already exists. Do you want to overwrite it?|?N");
     EXPECT_EQ(ReadFile(Path("mp3/a.mp3")), payload);
     EXPECT_EQ(ReadFile(Path("mp3/b.mp3")), "old");
     EXPECT_EQ(ReadFile(Path("mp3/c.mp3")), payload);
@@ -134,7 +138,8 @@ TEST_F(BatchConvertTest, NamesRefusalsAndCollisionsAreSettledPerEntry) {
     EXPECT_EQ(host.done, expected);
     const auto done = std::find(host.log.begin(), host.log.end(), "Done") + 4;
     ASSERT_LT(done + 1, host.log.end());
-    EXPECT_TRUE(done[1].starts_with("Conversion Failed|x.BMU could not be converted:")) << done[1];
+    EXPECT_TRUE(done[1].starts_with("failed:Conversion Failed|x.BMU could not be converted:\n"))
+        << done[1];
 
     WriteFile(Path("mp3/w.mp3"), bmu);
     host.lists[0] = {{"w.mp3"}};

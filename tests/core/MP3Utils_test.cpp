@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "common/MemoryByteSource.h"
 #include "common/ScratchHome.h"
 
 namespace {
@@ -26,7 +27,7 @@ Values Of(const MP3Utils& r) {
 }
 Values Scan(const Bytes& bytes) {
     MP3Utils reader;
-    reader.ScanBytes(bytes);
+    ScanBytes(reader, bytes);
     return Of(reader);
 }
 // One frame: the header, then zeros up to `length` bytes.
@@ -110,8 +111,8 @@ TEST(MP3UtilsScan, WhatTheSearchAndTheWalkFind) {
         EXPECT_EQ(Scan(cases[i].first), cases[i].second) << i;
     MP3Utils reader;
     EXPECT_EQ(Of(reader), kNewReader);
-    reader.ScanBytes(k128 + k192);
-    reader.ScanBytes(Bytes(100, 0));  // reading again resets only VBR and what was found
+    ScanBytes(reader, k128 + k192);
+    ScanBytes(reader, Bytes(100, 0));  // reading again resets only VBR and what was found
     EXPECT_EQ(Of(reader), (Values{192, 44100, 1, true, false, false, "none"}));
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "MP3Utils.h"
+#include "common/MemoryByteSource.h"
 
 namespace {
 
@@ -50,7 +51,9 @@ TEST(Suitability, IssueLines) {
     };
     for (const auto& c : cases) {
         const auto report = CheckSuitability(c.name, c.values, c.renameWav);
-        EXPECT_EQ(report.issueLines, c.lines);
+        std::string lines;
+        for (const auto& issue : report.issues) lines += tunewrap::IssueLine(issue) + "\r\n";
+        EXPECT_EQ(lines, c.lines);
         EXPECT_EQ(report.WarningWanted(), !c.lines.empty() && c.lines != kLong) << c.lines;
     }
 }
@@ -59,8 +62,8 @@ TEST(Suitability, WarningTextFromTheReadersValues) {
     MP3Utils reader, next;
     const std::uint8_t joint192at48k[] = {0xFF, 0xFB, 0xB4, 0x40},
                        good[] = {0xFF, 0xFB, 0x90, 0x40};
-    reader.ScanBytes(joint192at48k);
-    next.ScanBytes(good);
+    ScanBytes(reader, joint192at48k);
+    ScanBytes(next, good);
     const std::string name = "My favourite long song.mp3";
     EXPECT_EQ(tunewrap::WarningText(name, CheckSuitability(name, reader, false)),
               "Warning! 'My favourite long song.mp3'\r\n"
