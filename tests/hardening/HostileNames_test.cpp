@@ -59,7 +59,7 @@ class HostileNames : public MainWindowTest {
         }
     }
 
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<Window> window;
 };
 
 TEST_F(HostileNames, OddNamesConvertListRoundTripAndDeleteAlone) {
