@@ -114,7 +114,6 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
   private:
     const std::vector<PlacedControl>& Layout() const { return layout_; }
     FileListView& List(tunewrap::ListId list) const;
-    bool BatchRunning() const { return batchRunning_; }
 
     void FillFileList(FileListView& list, const std::string& dirWithSeparator,
                       const std::string& mask, bool append);
