@@ -7,34 +7,16 @@ class frmMainTestAccess : public frmMain {
   public:
     using frmMain::frmMain;
 
-    using frmMain::chkOverwriteAll;
-    using frmMain::chkPreserveFileDateTime;
-    using frmMain::chkWAVExtension;
-    using frmMain::cmdConvertToBMU;
-    using frmMain::cmdConvertToMP3;
-    using frmMain::cmdInfo;
-    using frmMain::lvwBMUList;
-    using frmMain::lvwMP3List;
-    using frmMain::mnuPopup;
-    using frmMain::mnuPopupDelete;
-    using frmMain::mnuPopupProperties;
-    using frmMain::mnuPopupSelectAll;
-    using frmMain::txtBMUDir;
-    using frmMain::txtMP3Dir;
-
+    using frmMain::chkOverwriteAll, frmMain::chkPreserveFileDateTime, frmMain::chkWAVExtension,
+        frmMain::cmdConvertToBMU, frmMain::cmdConvertToMP3, frmMain::cmdInfo, frmMain::lvwBMUList,
+        frmMain::lvwMP3List, frmMain::mnuPopup, frmMain::mnuPopupDelete,
+        frmMain::mnuPopupProperties, frmMain::mnuPopupSelectAll, frmMain::txtBMUDir,
+        frmMain::txtMP3Dir;
+    using frmMain::cmdBMURefresh_Click, frmMain::cmdConvertToBMU_Click,
+        frmMain::cmdConvertToMP3_Click, frmMain::cmdMP3Refresh_Click,
+        frmMain::cmdPromptForBMUDir_Click, frmMain::cmdPromptForMP3Dir_Click,
+        frmMain::lvwMP3List_MouseUp, frmMain::mnuPopupDelete_Click,
+        frmMain::mnuPopupProperties_Click;
+    using frmMain::CountSelectedItems, frmMain::Layout, frmMain::List;
     using frmMain::intPopupList;
-
-    using frmMain::CountSelectedItems;
-    using frmMain::Layout;
-    using frmMain::List;
-
-    using frmMain::cmdBMURefresh_Click;
-    using frmMain::cmdConvertToBMU_Click;
-    using frmMain::cmdConvertToMP3_Click;
-    using frmMain::cmdMP3Refresh_Click;
-    using frmMain::cmdPromptForBMUDir_Click;
-    using frmMain::cmdPromptForMP3Dir_Click;
-    using frmMain::lvwMP3List_MouseUp;
-    using frmMain::mnuPopupDelete_Click;
-    using frmMain::mnuPopupProperties_Click;
 };
