@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "WindowBench.h"
-#include "frmMain.h"
+#include "frmMainTestAccess.h"
 #include "mdlRegistry.h"
 
 using namespace windowbench;
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "BMUDir", bmuDir);
     WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "OverwriteAll", "1");
 
-    frmMain window;
+    frmMainTestAccess window;
     window.SetAskYesNoHook([](auto&&...) { return tunewrap::MsgButton::Yes; });
     window.show();
     QApplication::processEvents();

@@ -9,7 +9,7 @@
 #include <filesystem>
 
 #include "WindowBench.h"
-#include "frmMain.h"
+#include "frmMainTestAccess.h"
 #include "mdlRegistry.h"
 
 using namespace windowbench;
@@ -19,7 +19,7 @@ namespace {
 int ShowWindowOnce(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     QApplication app(argc, argv);
-    frmMain window;
+    frmMainTestAccess window;
     window.show();
     QApplication::processEvents();
     const double seconds =

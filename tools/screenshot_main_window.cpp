@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidgetItem>
 
-#include "frmMain.h"
+#include "frmMainTestAccess.h"
 #include "mdlRegistry.h"
 
 namespace {
@@ -67,7 +67,7 @@ int main(int argc, char* argv[]) {
     WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "MP3Dir", mp3Dir.toStdString());
     WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "BMUDir", bmuDir.toStdString());
 
-    frmMain window;
+    frmMainTestAccess window;
     window.lvwMP3List->topLevelItem(2)->setSelected(true);
     window.lvwMP3List->topLevelItem(4)->setSelected(true);
     window.cmdConvertToBMU->setEnabled(true);

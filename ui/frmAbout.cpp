@@ -43,6 +43,7 @@ frmAbout::frmAbout(QWidget* owner)
     std::vector<PlacedControl> layout;
 
     lblTitle = new QLabel(this);
+    lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont titleFont("Arial");
     titleFont.setStyleHint(QFont::SansSerif);
     titleFont.setPointSizeF(14.25);
@@ -56,22 +57,27 @@ frmAbout::frmAbout(QWidget* owner)
         QLabel*& caption;
         const char* captionText;
         QLabel*& value;
+        const char* valueName;  // the caption's name is this followed by "Label"
         const char* valueText;
         int top;
         bool link;
     };
     const Row rows[] = {
-        {lblByLabel, "By:", lblBy, aboutlinks::kAuthor, 720, false},
-        {lblEmailLabel, "e-mail:", lblEmail, aboutlinks::kEmail, 1080, true},
-        {lblHomePageLabel, "Home Page:", lblHomePage, aboutlinks::kHomePage, 1440, true},
-        {lblAddingBMUsLabel, "Adding BMUs:", lblAddingBMUs, aboutlinks::kAddingBMUs, 1800, true},
+        {lblByLabel, "By:", lblBy, "lblBy", aboutlinks::kAuthor, 720, false},
+        {lblEmailLabel, "e-mail:", lblEmail, "lblEmail", aboutlinks::kEmail, 1080, true},
+        {lblHomePageLabel, "Home Page:", lblHomePage, "lblHomePage", aboutlinks::kHomePage, 1440,
+         true},
+        {lblAddingBMUsLabel, "Adding BMUs:", lblAddingBMUs, "lblAddingBMUs",
+         aboutlinks::kAddingBMUs, 1800, true},
     };
     std::vector<std::pair<QLabel*, int>> links;
     for (const Row& row : rows) {
         row.caption = new QLabel(row.captionText, this);
+        row.caption->setObjectName(QLatin1String(row.valueName) + QLatin1String("Label"));
         row.caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
         layout.push_back({row.caption, {120, row.top, 1095, 255}});
         row.value = new QLabel(row.valueText, this);
+        row.value->setObjectName(QLatin1String(row.valueName));
         row.value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (row.link) {
             MakeLink(row.value);
@@ -83,6 +89,7 @@ frmAbout::frmAbout(QWidget* owner)
     }
 
     cmdOK = new QPushButton("OK", this);
+    cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);

@@ -13,19 +13,25 @@ class frmAbout : public QDialog {
   public:
     explicit frmAbout(QWidget* owner);
 
-    // Hands a link to the desktop. The text is a URL ("mailto:...") or the name of a
-    // shipped document.
-    void OpenLink(const QString& text);
-
     // Tests see the links instead of the desktop.
     using LinkOpener = std::function<void(const QUrl&)>;
     static void SetLinkOpenerForTesting(LinkOpener opener);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    // Hands a link to the desktop. The text is a URL ("mailto:...") or the name of a
+    // shipped document.
+    void OpenLink(const QString& text);
 
     void lblEmail_MouseUp(int button, int shift, int x, int y);
     void lblHomePage_MouseUp(int button, int shift, int x, int y);
     void lblAddingBMUs_MouseUp(int button, int shift, int x, int y);
     void cmdOK_Click();
+    void Form_Load();
 
+    // Named as the dialog's design names them; tests find them by these names.
     QLabel* lblTitle;
     QLabel* lblByLabel;
     QLabel* lblBy;
@@ -36,12 +42,6 @@ class frmAbout : public QDialog {
     QLabel* lblAddingBMUsLabel;
     QLabel* lblAddingBMUs;
     QPushButton* cmdOK;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
-    void Form_Load();
 };
 
 // Where a shipped document lives on this machine; empty when it is nowhere to be found.

@@ -37,14 +37,6 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
         tunewrap::MsgButton defaultButton)>;
     void SetAskYesNoHook(AskYesNoHook hook) { askYesNoHook_ = std::move(hook); }
 
-    const std::vector<PlacedControl>& Layout() const { return layout_; }
-    FileListView& List(tunewrap::ListId list) const;
-    bool BatchRunning() const { return batchRunning_; }
-
-    void FillFileList(FileListView& list, const std::string& dirWithSeparator,
-                      const std::string& mask, bool append);
-    int CountSelectedItems(const FileListView& list) const;
-
     // ConversionHost
     int EntryCount(tunewrap::ListId list) override;
     bool EntrySelected(tunewrap::ListId list, int position) override;
@@ -59,6 +51,10 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
                     const std::string& mask, bool append) override;
     std::string DirectoryText(tunewrap::ListId pane) override;
     int OptionState(tunewrap::OptionId option) override;
+
+  private:
+    // Tests, benchmarks and the screenshot tool drive the controls through this subclass.
+    friend class frmMainTestAccess;
 
     // Controls, named as the window's design names them.
     QLabel* lblMP3;
@@ -88,7 +84,7 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
     std::int16_t intBMUSortColumn = 1;
     std::int16_t intPopupList = 0;
 
-  public slots:
+  private slots:
     void Form_Load();
     void Form_Unload();
     void chkPreserveFileDateTime_Click();
@@ -116,6 +112,13 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    const std::vector<PlacedControl>& Layout() const { return layout_; }
+    FileListView& List(tunewrap::ListId list) const;
+
+    void FillFileList(FileListView& list, const std::string& dirWithSeparator,
+                      const std::string& mask, bool append);
+    int CountSelectedItems(const FileListView& list) const;
+
     void CreateControls();
     void ConnectHandlers();
     void SetFocusOrder();

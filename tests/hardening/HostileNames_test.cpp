@@ -19,9 +19,7 @@ class HostileNames : public MainWindowTest {
     }
     NameSet Select(bool mp3Pane, const NameSet& names) {
         FileListView& list = mp3Pane ? *window->lvwMP3List : *window->lvwBMUList;
-        for (int row = 0; row < list.topLevelItemCount(); ++row)
-            list.topLevelItem(row)->setSelected(
-                names.count(list.topLevelItem(row)->text(0).toStdString()));
+        MainWindowTest::Select(list, Strings(names.begin(), names.end()));
         const auto listed = Names(list);
         return {listed.begin(), listed.end()};
     }
@@ -59,7 +57,7 @@ class HostileNames : public MainWindowTest {
         }
     }
 
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<Window> window;
 };
 
 TEST_F(HostileNames, OddNamesConvertListRoundTripAndDeleteAlone) {

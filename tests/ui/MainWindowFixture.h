@@ -8,7 +8,7 @@
 #include "ShowProperties.h"
 #include "common/ScratchHome.h"
 #include "frmAbout.h"
-#include "frmMain.h"
+#include "frmMainTestAccess.h"
 #include "mdlBrowseForFolder.h"
 #include "mdlRegistry.h"
 
@@ -17,6 +17,7 @@ class MainWindowTest : public ScratchHome {
   protected:
     using Strings = std::vector<std::string>;
     using MsgButton = tunewrap::MsgButton;
+    using Window = frmMainTestAccess;
 
     MainWindowTest() {  // before any widget a fixture holds, and away from the user's folders
         static QApplication* app = [] {
@@ -62,7 +63,7 @@ class MainWindowTest : public ScratchHome {
         std::filesystem::create_directories(Path("Music"));
         std::filesystem::create_directories(Path("Game/music"));
     }
-    std::unique_ptr<frmMain> Open() { return std::make_unique<frmMain>(); }
+    std::unique_ptr<Window> Open() { return std::make_unique<Window>(); }
 
     static Strings Names(const FileListView& list, bool selectedOnly = false) {
         Strings names;
@@ -81,7 +82,7 @@ class MainWindowTest : public ScratchHome {
 
     // Answers the window's questions from `answers` in turn (No once they run out) and notes
     // each as "text|title|icon default button", and whether the window looked busy meanwhile.
-    void Script(frmMain& window, std::vector<MsgButton> answers = {}) {
+    void Script(Window& window, std::vector<MsgButton> answers = {}) {
         questions.clear();
         window.SetAskYesNoHook([this, &window, answers](const std::string& text,
                                                         const std::string& title,

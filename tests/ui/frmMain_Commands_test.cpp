@@ -27,7 +27,7 @@ class Commands : public TwoFolders {
                 return chosen;
             });
     }
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<Window> window;
     std::string asked;
 };
 
@@ -173,9 +173,9 @@ TEST_F(Commands, BrowseListsTheChoiceAndDisablesOnlyThatPanesButton) {
         void (frmMain::*browse)();
     } panes[] = {
         {"Select your MP3 directory", window->txtMP3Dir, window->lvwMP3List,
-         window->cmdConvertToBMU, window->cmdConvertToMP3, &frmMain::cmdPromptForMP3Dir_Click},
+         window->cmdConvertToBMU, window->cmdConvertToMP3, &Window::cmdPromptForMP3Dir_Click},
         {"Select your BMU directory", window->txtBMUDir, window->lvwBMUList,
-         window->cmdConvertToMP3, window->cmdConvertToBMU, &frmMain::cmdPromptForBMUDir_Click},
+         window->cmdConvertToMP3, window->cmdConvertToBMU, &Window::cmdPromptForBMUDir_Click},
     };
     WriteFile(Path("new/c.mp3"), "x");
     WriteFile(Path("new/c.bmu"), "x");
@@ -208,8 +208,10 @@ TEST_F(Commands, AboutOpensModallyShowsTheVersionAndOpensLinksOnTheLeftButtonOnl
         WhenModalAppears<frmAbout>([&](frmAbout* about) {
             EXPECT_EQ(about->parentWidget(), window.get());
             EXPECT_EQ(about->windowTitle(), "About");
-            EXPECT_EQ(about->lblTitle->text().toStdString(), tunewrap::VersionTitle());
-            for (QLabel* link : {about->lblEmail, about->lblHomePage, about->lblAddingBMUs}) {
+            EXPECT_EQ(about->findChild<QLabel*>("lblTitle")->text().toStdString(),
+                      tunewrap::VersionTitle());
+            for (const char* name : {"lblEmail", "lblHomePage", "lblAddingBMUs"}) {
+                QLabel* link = about->findChild<QLabel*>(name);
                 EXPECT_TRUE(about->rect().contains(link->geometry()));
                 for (auto button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton})
                     QTest::mouseClick(link, button);

@@ -6,7 +6,7 @@ namespace {
 
 using Converting = TwoFolders;
 
-void ExpectIdle(const frmMain& window) {
+void ExpectIdle(const frmMainTestAccess& window) {
     EXPECT_FALSE(window.cmdConvertToBMU->isEnabled() || window.cmdConvertToMP3->isEnabled());
     EXPECT_TRUE(window.cmdInfo->isEnabled() && window.chkWAVExtension->isEnabled());
     EXPECT_NE(window.cursor().shape(), Qt::WaitCursor);

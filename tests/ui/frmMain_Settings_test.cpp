@@ -55,7 +55,7 @@ TEST_F(Settings, StartUpFallsBackToDefaultsAndStoresTheDateOptionAtOnceAndOnEver
                  {"gone", "gone too", nullptr, Home(), Home(), Home()},
                  {"", nullptr, "no game here", Home(), Home(), Home()},
                  {"", nullptr, "Game", Path("Game") + "/music", Home(), "<absent>"}};
-    std::unique_ptr<frmMain> window;
+    std::unique_ptr<Window> window;
     for (const auto& c : cases) {
         window.reset();
         std::filesystem::remove_all(Path("home/.config"));

@@ -1,0 +1,22 @@
+#pragma once
+#include "frmMain.h"
+
+// The main window with the controls, state and handlers that tests, benchmarks and the
+// screenshot tool drive opened up to them; the program itself only ever makes a frmMain.
+class frmMainTestAccess : public frmMain {
+  public:
+    using frmMain::frmMain;
+
+    using frmMain::chkOverwriteAll, frmMain::chkPreserveFileDateTime, frmMain::chkWAVExtension,
+        frmMain::cmdConvertToBMU, frmMain::cmdConvertToMP3, frmMain::cmdInfo, frmMain::lvwBMUList,
+        frmMain::lvwMP3List, frmMain::mnuPopup, frmMain::mnuPopupDelete,
+        frmMain::mnuPopupProperties, frmMain::mnuPopupSelectAll, frmMain::txtBMUDir,
+        frmMain::txtMP3Dir;
+    using frmMain::cmdBMURefresh_Click, frmMain::cmdConvertToBMU_Click,
+        frmMain::cmdConvertToMP3_Click, frmMain::cmdMP3Refresh_Click,
+        frmMain::cmdPromptForBMUDir_Click, frmMain::cmdPromptForMP3Dir_Click,
+        frmMain::lvwMP3List_MouseUp, frmMain::mnuPopupDelete_Click,
+        frmMain::mnuPopupProperties_Click;
+    using frmMain::CountSelectedItems, frmMain::Layout, frmMain::List;
+    using frmMain::intPopupList;
+};
