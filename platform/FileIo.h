@@ -6,8 +6,9 @@
 #include <utility>
 
 // The two files of one conversion: the source, read once from start to end, and the part file
-// that becomes the destination only when it is complete. Failures come back as false with errno
-// set (or as error()), for the caller to word.
+// that becomes the destination only when it is complete; and the few facts the lists and the
+// batch ask of a path. Failures come back as false with errno set (or as error()), for the
+// caller to word.
 namespace platform {
 
 // Every part file that can be seen in a folder ends in this, so leftovers are recognisable.
