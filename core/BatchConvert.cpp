@@ -1,13 +1,12 @@
 #include "BatchConvert.h"
 
-#include <sys/stat.h>
-
 #include <filesystem>
 #include <optional>
 #include <vector>
 
 #include "BmuFile.h"
 #include "ConvertFile.h"
+#include "FileIo.h"
 #include "MP3Utils.h"
 #include "PathJoin.h"
 #include "Suitability.h"
@@ -67,12 +66,6 @@ bool AnsweredYes(ConversionHost& host, QuestionKind kind, const TextLines& text,
 bool SameFile(const std::string& a, const std::string& b) {
     std::error_code ignored;
     return std::filesystem::equivalent(a, b, ignored);
-}
-
-std::optional<std::pair<std::uint64_t, std::uint64_t>> Identity(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
-    return std::pair<std::uint64_t, std::uint64_t>(info.st_dev, info.st_ino);
 }
 
 class Batch {
@@ -191,11 +184,11 @@ class Batch {
 }  // namespace
 
 void CreatedFiles::Add(const std::string& path) {
-    if (const auto identity = Identity(path)) identities_.insert(*identity);
+    if (const auto identity = platform::IdentityOf(path)) identities_.insert(*identity);
 }
 
 bool CreatedFiles::Holds(const std::string& path) const {
-    const auto identity = Identity(path);
+    const auto identity = platform::IdentityOf(path);
     return identity && identities_.count(*identity) != 0;
 }
 

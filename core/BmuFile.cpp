@@ -1,12 +1,14 @@
 #include "BmuFile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
+
+#include "ByteSource.h"
+#include "FileByteSource.h"
+#include "FileIo.h"
+#include "MP3Utils.h"
 
 namespace tunewrap {
 namespace {
@@ -22,6 +24,17 @@ char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+class BehindBmuHeader final : public ByteSource {
+  public:
+    explicit BehindBmuHeader(ByteSource& file) : file_(file) {}
+    std::span<const std::uint8_t> View(std::uint64_t offset) override {
+        return file_.View(offset + kBmuHeaderSize);
+    }
+
+  private:
+    ByteSource& file_;
+};
+
 }  // namespace
 
 Container ClassifyContainer(std::string_view head) {
@@ -31,26 +44,30 @@ Container ClassifyContainer(std::string_view head) {
 }
 
 ContainerProbe ProbeContainer(const std::string& path) {
-    ContainerProbe probe;
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        probe.error = std::strerror(errno);
-        return probe;
-    }
+    platform::ReadOnlyFile file(path);
+    if (file.error() != 0) return {Container::Other, std::strerror(file.error())};
     std::array<char, kBmuHeaderSize> head{};
-    ssize_t got;
-    do {
-        got = ::read(fd, head.data(), head.size());
-    } while (got < 0 && errno == EINTR);
+    const std::int64_t got = file.Read(head.data(), head.size());
     // An empty pipe has nothing to give yet; that is not a fault of the file.
-    if (got < 0 && errno != EAGAIN) {
-        probe.error = std::strerror(errno);
+    if (got < 0 && errno != EAGAIN) return {Container::Other, std::strerror(errno)};
+    return {
+        ClassifyContainer({head.data(), static_cast<std::size_t>(std::max<std::int64_t>(got, 0))}),
+        {}};
+}
+
+ContainerProbe ScanAudio(const std::string& path, MP3Utils& reader) {
+    FileByteSource file;
+    if (!file.Open(path)) return {Container::Other, file.Error()};
+    const std::span<const std::uint8_t> head = file.View(0);
+    const Container kind =
+        ClassifyContainer({reinterpret_cast<const char*>(head.data()), head.size()});
+    if (kind == Container::Bmu) {
+        BehindBmuHeader mp3(file);
+        reader.Scan(mp3);
     } else {
-        probe.kind =
-            ClassifyContainer({head.data(), static_cast<std::size_t>(std::max<ssize_t>(got, 0))});
+        reader.Scan(file);
     }
-    ::close(fd);
-    return probe;
+    return {kind, {}};
 }
 
 bool HasExtension(std::string_view name, std::string_view extension) {

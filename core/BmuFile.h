@@ -3,13 +3,14 @@
 #include <string>
 #include <string_view>
 
-#include "ConvertFile.h"
+class MP3Utils;
 
 // What a file holds and what a converted file is called: the BMU container, and the RIFF wave
 // audio that may share its ".wav" name.
 namespace tunewrap {
 
-// The MP3 data of a BMU file starts right after its header.
+// A BMU file is this header and the MP3 data right after it.
+inline constexpr char kBmuHeader[8] = {'B', 'M', 'U', ' ', 'V', '1', '.', '0'};
 inline constexpr std::size_t kBmuHeaderSize = sizeof kBmuHeader;
 
 inline constexpr std::string_view kMp3Extension = ".mp3";
@@ -30,6 +31,11 @@ struct ContainerProbe {
 // Reads the first bytes of a file without waiting: a named pipe or a device called like a song
 // gives what it has at once (usually nothing) instead of blocking the caller.
 ContainerProbe ProbeContainer(const std::string& path);
+
+// Scans a file's MPEG audio into `reader`: of a BMU file the MP3 behind the header, seen from its
+// own first byte on, so the scan meets it exactly as it met the MP3 file it was made from; of
+// any other file all of it. The probe says which it was, or why the file could not be read.
+ContainerProbe ScanAudio(const std::string& path, MP3Utils& reader);
 
 // Whether `name` ends in `extension`, in any case ("LOUD.WAV" is a ".wav" name).
 bool HasExtension(std::string_view name, std::string_view extension);

@@ -1,27 +1,25 @@
 #include "ByteCopier.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 #include "ConvertFile.h"
-#include "PosixIo.h"
+#include "FileIo.h"
 
 namespace tunewrap {
 
 namespace {
 
-bool WriteAll(int fd, const char* bytes, std::size_t size, std::string& error) {
-    if (platform::WriteAll(fd, bytes, size)) return true;
+bool WriteAll(platform::PartFile& to, const char* bytes, std::size_t size, std::string& error) {
+    if (to.Write(bytes, size)) return true;
     error = std::strerror(errno);
     return false;
 }
 
 }  // namespace
 
-ByteCopier::ByteCopier(int from, int to, std::string_view head)
+ByteCopier::ByteCopier(platform::ReadOnlyFile& from, platform::PartFile& to, std::string_view head)
     : from_(from), to_(to), buffer_(std::max<std::size_t>(kChunkBytes, head.size())) {
     std::copy(head.begin(), head.end(), buffer_.begin());
     filled_ = static_cast<std::int64_t>(head.size());
@@ -56,8 +54,8 @@ bool ByteCopier::Skip(std::int64_t bytes, std::string& error) {
 
 bool ByteCopier::Read(std::int64_t bytes, std::string& error) {
     while (bytes > 0) {
-        const ssize_t n = read(from_, buffer_.data() + filled_, static_cast<std::size_t>(bytes));
-        if (n < 0 && errno == EINTR) continue;
+        const std::int64_t n =
+            from_.Read(buffer_.data() + filled_, static_cast<std::size_t>(bytes));
         if (n <= 0) {
             error = n < 0 ? std::strerror(errno) : kSourceChangedReason;
             return false;

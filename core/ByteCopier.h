@@ -4,9 +4,14 @@
 #include <string_view>
 #include <vector>
 
+namespace platform {
+class ReadOnlyFile;
+class PartFile;
+}  // namespace platform
+
 namespace tunewrap {
 
-// Moves bytes from one descriptor's position to another's in large system calls while the caller
+// Moves bytes from a source file's position to a part file in large system calls while the caller
 // counts in small logical blocks. The destination is written in whole, aligned chunks (the bytes
 // given to the constructor first), so nothing queued is written before its chunk is complete or
 // Flush is called.
@@ -15,7 +20,7 @@ class ByteCopier {
     // Large enough to keep system calls rare, small enough to stay in the processor's cache.
     static constexpr std::int64_t kChunkBytes = 256 << 10;
 
-    ByteCopier(int from, int to, std::string_view head);
+    ByteCopier(platform::ReadOnlyFile& from, platform::PartFile& to, std::string_view head);
 
     // False with the OS's reason in `error` when the source could not be read or the destination
     // not written.
@@ -27,8 +32,8 @@ class ByteCopier {
   private:
     bool Read(std::int64_t bytes, std::string& error);
 
-    int from_;
-    int to_;
+    platform::ReadOnlyFile& from_;
+    platform::PartFile& to_;
     std::vector<char> buffer_;
     std::int64_t filled_ = 0;   // bytes in the buffer, not yet written
     std::int64_t pending_ = 0;  // bytes queued but not yet read

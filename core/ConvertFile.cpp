@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "BmuFile.h"
 #include "ByteCopier.h"
 #include "FileIo.h"
 
@@ -16,8 +17,8 @@ struct Direction {
     std::string_view header;  // to BMU: goes in front of the copied bytes
     std::int64_t dropsBytes;  // to MP3: the first bytes of the source are skipped
 };
-constexpr Direction kToBMU{{kBmuHeader, sizeof kBmuHeader}, 0};
-constexpr Direction kToMP3{{}, sizeof kBmuHeader};
+constexpr Direction kToBMU{{kBmuHeader, kBmuHeaderSize}, 0};
+constexpr Direction kToMP3{{}, kBmuHeaderSize};
 
 ConvertResult Failed(std::string reason) {
     return {ConvertResult::Status::Failed, std::move(reason)};
@@ -41,7 +42,7 @@ ConvertResult Convert(const Direction& direction, const std::string& sourcePath,
     if (!part.Create(destinationPath, source.permissions())) return FailedWithErrno();
 
     // The header leaves with the first chunk of copied bytes, which keeps every write aligned.
-    ByteCopier copier(source.descriptor(), part.descriptor(), direction.header);
+    ByteCopier copier(source, part, direction.header);
     std::string failure;
     if (!copier.Skip(std::min(source.size(), direction.dropsBytes), failure))
         return Failed(failure);

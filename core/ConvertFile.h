@@ -6,7 +6,6 @@
 
 namespace tunewrap {
 
-inline constexpr char kBmuHeader[8] = {'B', 'M', 'U', ' ', 'V', '1', '.', '0'};
 inline constexpr std::size_t kBlockSize = 4096;
 // More than this many whole blocks opens the progress dialog before the first block.
 inline constexpr std::int64_t kLargeBlockCount = 240;

@@ -24,11 +24,9 @@ constexpr std::size_t kLongestName = 20;
 
 // Characters, not bytes: a name with accents is not longer for them.
 std::size_t CharacterCount(const std::string& text) {
-    constexpr unsigned char kContinuationMask = 0xC0;
-    constexpr unsigned char kContinuationBits = 0x80;
     std::size_t count = 0;
     for (const char c : text) {
-        if ((static_cast<unsigned char>(c) & kContinuationMask) != kContinuationBits) ++count;
+        if (mdlString::StartsCharacter(c)) ++count;
     }
     return count;
 }

@@ -1,10 +1,14 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <utility>
 
 // The two files of one conversion: the source, read once from start to end, and the part file
-// that becomes the destination only when it is complete. Failures come back as false with errno
-// set (or as error()), for the caller to word.
+// that becomes the destination only when it is complete; and the few facts the lists and the
+// batch ask of a path. Failures come back as false with errno set (or as error()), for the
+// caller to word.
 namespace platform {
 
 // Every part file that can be seen in a folder ends in this, so leftovers are recognisable.
@@ -17,6 +21,10 @@ struct FileTime {
     friend bool operator==(const FileTime&, const FileTime&) = default;
 };
 
+// A file as the file system knows it (device and number there): two paths with the same identity
+// name one file.
+using FileIdentity = std::pair<std::uint64_t, std::uint64_t>;
+
 // A file opened for reading only. What it was when opened (which file, its size and time) is
 // kept, so that a copy can tell afterwards whether it read one consistent file.
 class ReadOnlyFile {
@@ -28,7 +36,6 @@ class ReadOnlyFile {
     ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
 
     int error() const { return error_; }  // 0 once open, else the errno value why not
-    int descriptor() const { return fd_; }
     bool isDirectory() const { return directory_; }
     bool isRegular() const { return regular_; }
     std::int64_t size() const { return size_; }
@@ -38,6 +45,9 @@ class ReadOnlyFile {
     // True when the open file was written to or resized since it was opened, or its path now
     // names another file. A path that names nothing is no change: an open file outlives its name.
     bool Changed() const;
+    // Up to `size` bytes from the current position: how many were read, 0 at the end, -1 with
+    // errno set (EAGAIN: a pipe or device has nothing yet).
+    std::int64_t Read(char* into, std::size_t size);
     void Close();
 
   private:
@@ -49,8 +59,7 @@ class ReadOnlyFile {
     std::int64_t size_ = 0;
     FileTime modified_;
     unsigned permissions_ = 0;
-    std::uint64_t device_ = 0;
-    std::uint64_t inode_ = 0;
+    FileIdentity identity_;
 };
 
 // The file one conversion writes, in the destination's folder. Where the file system allows it
@@ -68,7 +77,8 @@ class PartFile {
     // `permissions` (less the umask) are a new destination's; a replaced one keeps its own, less
     // the set-user-ID, set-group-ID and sticky bits.
     bool Create(const std::string& destinationPath, unsigned permissions);
-    int descriptor() const { return fd_; }
+    // All `size` bytes, or false with errno set.
+    bool Write(const char* bytes, std::size_t size);
 
     // Closes the file, reporting late write errors, gives it `time` as its last-modified time when
     // one is given, and renames it over the destination.
@@ -86,5 +96,14 @@ class PartFile {
     bool anonymous_ = false;  // no name until it is complete
     bool placed_ = false;
 };
+
+// Which file a path names; empty when it names nothing.
+std::optional<FileIdentity> IdentityOf(const std::string& path);
+
+// The last-modified time of what `path` names; false when it names nothing.
+bool LastModified(const std::string& path, FileTime& time);
+
+// Whether `path` is a directory whose entries can be listed and opened.
+bool IsListableDirectory(const std::string& path);
 
 }  // namespace platform

@@ -24,4 +24,11 @@ inline void SplitPath(const std::string& path, std::string& dir, std::string& na
     }
 }
 
+// The directory part alone: "." for a bare name, "/" for a name at the root and for the root.
+inline std::string ParentPath(const std::string& path) {
+    std::string dir, name;
+    SplitPath(path, dir, name);
+    return dir;
+}
+
 }  // namespace platform

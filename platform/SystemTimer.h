@@ -2,8 +2,10 @@
 #include <cstdint>
 #include <string>
 
+namespace platform {
 // The OS's millisecond tick, wrapping at 2^32 (about 49.7 days after boot).
 std::uint32_t GetTickCount();
+}  // namespace platform
 
 // Millisecond stopwatch. Intervals are wrapping 32-bit differences of the tick source, so a
 // measurement across the tick's wrap is still right. The tick source can be replaced (tests).
@@ -11,7 +13,7 @@ class SystemTimer {
   public:
     using TickSource = std::uint32_t (*)();
 
-    explicit SystemTimer(TickSource tick = &GetTickCount);
+    explicit SystemTimer(TickSource tick = &platform::GetTickCount);
 
     void StartTimer();
     void StopTimer();

@@ -18,4 +18,12 @@ std::int16_t CountOccurrences(const std::string& text, const std::string& piece)
 std::string TrimmedStr(std::int32_t value);
 std::string TrimmedStr(float value);
 
+// Whether `byte` begins a character of UTF-8 text rather than continuing one; counting these
+// counts characters, and cutting before one never splits a character.
+constexpr bool StartsCharacter(char byte) {
+    constexpr unsigned char kContinuationMask = 0xC0;
+    constexpr unsigned char kContinuationBits = 0x80;
+    return (static_cast<unsigned char>(byte) & kContinuationMask) != kContinuationBits;
+}
+
 }  // namespace mdlString

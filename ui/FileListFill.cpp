@@ -1,11 +1,10 @@
 #include "FileListFill.h"
 
-#include <sys/stat.h>
-
 #include <QApplication>
 #include <QList>
 
 #include "BmuFile.h"
+#include "FileIo.h"
 #include "FileListText.h"
 #include "FileListView.h"
 #include "mdlFileOps.h"
@@ -43,10 +42,10 @@ void FillFileList(FileListView& list, const std::string& dirWithSeparator, const
          name = mdlFileOps::FindFile(search, pattern, 0)) {
         const std::string path = dirWithSeparator + name;
         if (IsWaveAudio(name, path)) continue;
-        struct stat info {};
-        if (::stat(path.c_str(), &info) != 0) continue;
-        rows.append(FileListView::NewRow(name, mdlFileOps::GetFileLength(path), info.st_mtim.tv_sec,
-                                         texts));
+        platform::FileTime modified;
+        if (!platform::LastModified(path, modified)) continue;
+        rows.append(
+            FileListView::NewRow(name, mdlFileOps::GetFileLength(path), modified.seconds, texts));
     }
     list.addTopLevelItems(rows);
     list.ApplySort();

@@ -1,13 +1,12 @@
 // Start-up and shut-down: what the window remembers between runs.
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <QDir>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <charconv>
 #include <cmath>
 
+#include "FileIo.h"
+#include "PathJoin.h"
 #include "Version.h"
 #include "frmMain.h"
 #include "mdlRegistry.h"
@@ -49,15 +48,9 @@ std::string HomeDirectory() {
     return QDir::homePath().toStdString();
 }
 
-// A stored directory is of use only when the lists can be read from it.
-bool UsableDirectory(const std::string& path) {
-    struct stat info {};
-    return !path.empty() && ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
-           ::access(path.c_str(), R_OK | X_OK) == 0;
-}
-
 std::string WithSeparator(const std::string& dir) {
-    return !dir.empty() && dir.back() == '/' ? dir : dir + '/';
+    return !dir.empty() && dir.back() == platform::kPathSeparator ? dir
+                                                                  : dir + platform::kPathSeparator;
 }
 
 // The leading number of a stored width, blanks skipped; false when the text starts with none
@@ -88,7 +81,7 @@ void FitColumn(FileListView& list, int column) {
 
 // A directory start-up cannot list gives way to the home directory, which is stored at once.
 std::string ListableOrHome(const std::string& dir, const char* valueName) {
-    if (UsableDirectory(dir)) return dir;
+    if (platform::IsListableDirectory(dir)) return dir;
     WriteSetting(valueName, HomeDirectory());
     return HomeDirectory();
 }
@@ -133,8 +126,8 @@ std::string frmMain::SettleDestinationDirectory() {
         return Show(*txtBMUDir, HomeDirectory());
     }
     // The music folder itself may be missing; its list is then simply empty.
-    return Show(*txtBMUDir, UsableDirectory(game) ? WithSeparator(game) + "music"
-                                                  : ListableOrHome(game, "BMUDir"));
+    return Show(*txtBMUDir, platform::IsListableDirectory(game) ? WithSeparator(game) + "music"
+                                                                : ListableOrHome(game, "BMUDir"));
 }
 
 void frmMain::RestoreColumnWidths() {

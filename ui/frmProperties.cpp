@@ -9,37 +9,13 @@
 #include <QLabel>
 #include <QLocale>
 #include <QVBoxLayout>
-#include <cstring>
-#include <fstream>
 
-#include "ByteSource.h"
-#include "ConvertFile.h"
-#include "FileByteSource.h"
+#include "BmuFile.h"
 #include "MP3Utils.h"
 #include "Suitability.h"
 #include "mdlFileOps.h"
 
 namespace {
-
-// The MP3 inside a BMU file, seen from its first byte on, so the header scan meets it exactly
-// as it would meet the MP3 file it was made from.
-class BehindBmuHeader final : public ByteSource {
-  public:
-    explicit BehindBmuHeader(ByteSource& file) : file_(file) {}
-    std::span<const std::uint8_t> View(std::uint64_t offset) override {
-        return file_.View(offset + sizeof(tunewrap::kBmuHeader));
-    }
-
-  private:
-    ByteSource& file_;
-};
-
-bool StartsWithBmuHeader(const std::string& path) {
-    char head[sizeof(tunewrap::kBmuHeader)] = {};
-    std::ifstream file(path, std::ios::binary);
-    return file.read(head, sizeof head) &&
-           std::memcmp(head, tunewrap::kBmuHeader, sizeof head) == 0;
-}
 
 QString Capitalized(const std::string& name) {
     QString text = QString::fromStdString(name);
@@ -62,7 +38,8 @@ frmProperties::frmProperties(QWidget* owner, const std::string& path, bool renam
     : QDialog(owner), rows_(new QFormLayout) {
     setWindowTitle("Properties");
     const QFileInfo info(QDir::cleanPath(QFile::decodeName(QByteArray::fromStdString(path))));
-    const bool bmu = info.isFile() && StartsWithBmuHeader(path);
+    const bool bmu =
+        info.isFile() && tunewrap::ProbeContainer(path).kind == tunewrap::Container::Bmu;
     const bool mp3 =
         info.isFile() && !bmu && info.suffix().compare("mp3", Qt::CaseInsensitive) == 0;
 
@@ -76,7 +53,7 @@ frmProperties::frmProperties(QWidget* owner, const std::string& path, bool renam
     AddRow("Size:", size < 0 ? "unknown" : QLocale().toString(size) + " bytes");
     AddRow("Modified:", info.exists() ? QLocale().toString(info.lastModified(), QLocale::LongFormat)
                                       : "unknown");
-    if (bmu || mp3) AddFrameFacts(path, info.fileName(), bmu, renameWav);
+    if (bmu || mp3) AddFrameFacts(path, info.fileName(), renameWav);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -86,16 +63,13 @@ frmProperties::frmProperties(QWidget* owner, const std::string& path, bool renam
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void frmProperties::AddFrameFacts(const std::string& path, const QString& name, bool bmu,
-                                  bool renameWav) {
-    FileByteSource file;
-    if (!file.Open(path)) {
-        AddRow("Frame headers:", "cannot be read: " + QString::fromStdString(file.Error()));
+void frmProperties::AddFrameFacts(const std::string& path, const QString& name, bool renameWav) {
+    MP3Utils reader;
+    const tunewrap::ContainerProbe scan = tunewrap::ScanAudio(path, reader);
+    if (!scan.read()) {
+        AddRow("Frame headers:", "cannot be read: " + QString::fromStdString(scan.error));
         return;
     }
-    BehindBmuHeader wrapped(file);
-    MP3Utils reader;
-    reader.Scan(bmu ? static_cast<ByteSource&>(wrapped) : file);
     const MpegAudio audio = reader.Audio();
     AddRow("Audio:", Capitalized(MpegAudioName(audio)));
     if (audio.IsMpeg1Layer3()) {

@@ -17,7 +17,7 @@ class frmProperties : public QDialog {
 
   private:
     void AddRow(const QString& caption, const QString& value);
-    void AddFrameFacts(const std::string& path, const QString& name, bool bmu, bool renameWav);
+    void AddFrameFacts(const std::string& path, const QString& name, bool renameWav);
 
     QFormLayout* rows_;
 };

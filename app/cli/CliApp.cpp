@@ -1,7 +1,5 @@
 #include "CliApp.h"
 
-#include <unistd.h>
-
 #include <CLI/CLI.hpp>
 
 #include "CliConvertCommand.h"
@@ -9,6 +7,7 @@
 #include "CliInterrupt.h"
 #include "CliProgressSink.h"
 #include "CliQuestions.h"
+#include "Terminal.h"
 #include "Version.h"
 
 namespace tunewrap::cli {
@@ -69,7 +68,7 @@ void AddCopyOptions(CLI::App& command, Arguments& args) {
 }
 
 bool Terminal() {
-    return isatty(STDIN_FILENO) && isatty(STDERR_FILENO);
+    return platform::IsTerminal(stdin) && platform::IsTerminal(stderr);
 }
 
 int Convert(const Arguments& args, bool toBMU) {

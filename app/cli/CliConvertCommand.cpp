@@ -1,7 +1,5 @@
 #include "CliConvertCommand.h"
 
-#include <unistd.h>
-
 #include <cerrno>
 #include <filesystem>
 
@@ -9,6 +7,7 @@
 #include "CliInterrupt.h"
 #include "CliQuestions.h"
 #include "PathJoin.h"
+#include "Terminal.h"
 
 namespace tunewrap::cli {
 namespace {
@@ -46,7 +45,7 @@ std::string OutcomeText(const FileOutcome& outcome) {
 // One line per file on `out`, there the moment the file is done.
 class FileLines {
   public:
-    explicit FileLines(std::FILE* out) : out_(out), terminal_(isatty(fileno(out)) != 0) {}
+    explicit FileLines(std::FILE* out) : out_(out), terminal_(platform::IsTerminal(out)) {}
 
     void Print(const std::string& file, const std::string& what) {
         const std::string line = file + ": " + what;

@@ -1,13 +1,13 @@
 #include "CliInfoCommand.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "BmuFile.h"
 #include "CliQuestions.h"
 #include "MP3Utils.h"
 #include "Suitability.h"
+#include "Terminal.h"
 
 namespace tunewrap::cli {
 namespace {
@@ -25,9 +25,10 @@ struct FileInfo {
 };
 
 void Inspect(FileInfo& info, bool renameWav) {
-    info.read = info.reader.MP3File(info.file);
+    const ContainerProbe scan = ScanAudio(info.file, info.reader);
+    info.read = scan.read();
     if (!info.read) {
-        info.error = info.reader.OpenError();
+        info.error = scan.error;
         return;
     }
     // The name length test counts the name as a list shows it, without its directory.
@@ -63,7 +64,8 @@ const char* YesNo(bool value) {
 }
 
 void PrintText(const FileInfo& info, std::FILE* out) {
-    std::fprintf(out, "%s\n", (isatty(fileno(out)) ? TerminalSafe(info.file) : info.file).c_str());
+    std::fprintf(out, "%s\n",
+                 (platform::IsTerminal(out) ? TerminalSafe(info.file) : info.file).c_str());
     if (!info.read) {
         std::fprintf(out, "  error: %s\n", info.error.c_str());
         return;

@@ -1,12 +1,11 @@
 #include "CliProgressSink.h"
 
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 #include <algorithm>
 
 #include "CliInterrupt.h"
 #include "CliQuestions.h"
+#include "Terminal.h"
+#include "mdlString.h"
 
 namespace tunewrap::cli {
 namespace {
@@ -26,18 +25,15 @@ std::string FitColumns(const std::string& text, int columns) {
     std::string fitted;
     int used = 0;
     for (char c : TerminalSafe(text)) {
-        auto byte = static_cast<unsigned char>(c);
-        bool startsCharacter = (byte & 0xC0) != 0x80;
-        if (startsCharacter && ++used > columns) break;
+        if (mdlString::StartsCharacter(c) && ++used > columns) break;
         fitted += c;
     }
     return fitted;
 }
 
 int TerminalWidth(std::FILE* out) {
-    winsize size{};
-    if (ioctl(fileno(out), TIOCGWINSZ, &size) == 0 && size.ws_col > 0) return size.ws_col;
-    return kDefaultWidth;
+    const int columns = platform::TerminalColumns(out);
+    return columns > 0 ? columns : kDefaultWidth;
 }
 
 // The line as drawn, without cursor control; width is the terminal's column count.

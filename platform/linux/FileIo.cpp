@@ -12,6 +12,8 @@
 
 #include "FileIoForTests.h"
 #include "PathJoin.h"
+#include "PosixIo.h"
+#include "mdlString.h"
 
 namespace platform {
 
@@ -52,7 +54,7 @@ std::string PartStem(const std::string& name) {
     char mark[10];
     std::snprintf(mark, sizeof mark, "~%08x", static_cast<unsigned>(hash));
     std::size_t keep = NAME_MAX - kSlotRoom - (sizeof mark - 1);
-    while (keep > 0 && (static_cast<unsigned char>(name[keep]) & 0xC0) == 0x80) --keep;
+    while (keep > 0 && !mdlString::StartsCharacter(name[keep])) --keep;
     return name.substr(0, keep) + mark;
 }
 
@@ -133,17 +135,19 @@ ReadOnlyFile::ReadOnlyFile(const std::string& path) : path_(path) {
     size_ = st.st_size;
     modified_ = TimeOf(st);
     permissions_ = st.st_mode & 07777;
-    device_ = st.st_dev;
-    inode_ = st.st_ino;
+    identity_ = {st.st_dev, st.st_ino};
 }
 
 bool ReadOnlyFile::Changed() const {
-    struct stat now {
-    }, named{};
+    struct stat now {};
     if (fstat(fd_, &now) != 0) return true;
     if (now.st_size != size_ || TimeOf(now) != modified_) return true;
-    if (stat(path_.c_str(), &named) != 0) return false;
-    return named.st_dev != device_ || named.st_ino != inode_;
+    const std::optional<FileIdentity> named = IdentityOf(path_);
+    return named && *named != identity_;
+}
+
+std::int64_t ReadOnlyFile::Read(char* into, std::size_t size) {
+    return ReadSome(fd_, into, size);
 }
 
 void ReadOnlyFile::Close() {
@@ -206,6 +210,10 @@ bool PartFile::CreateNamed(unsigned mode) {
     return ClaimSlot(directory_, stem_, create, partName_);
 }
 
+bool PartFile::Write(const char* bytes, std::size_t size) {
+    return WriteAll(fd_, bytes, size);
+}
+
 bool PartFile::PutInPlace(const FileTime* time) {
     if (time) {
         const timespec times[2] = {
@@ -230,6 +238,25 @@ bool PartFile::PutInPlace(const FileTime* time) {
     if (renameat(directory_, partName_.c_str(), directory_, name_.c_str()) != 0) return false;
     placed_ = true;
     return true;
+}
+
+std::optional<FileIdentity> IdentityOf(const std::string& path) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) return std::nullopt;
+    return FileIdentity(st.st_dev, st.st_ino);
+}
+
+bool LastModified(const std::string& path, FileTime& time) {
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) return false;
+    time = TimeOf(st);
+    return true;
+}
+
+bool IsListableDirectory(const std::string& path) {
+    struct stat st {};
+    return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           access(path.c_str(), R_OK | X_OK) == 0;
 }
 
 }  // namespace platform

@@ -2,6 +2,8 @@
 
 #include "SystemTimer.h"
 
+namespace platform {
+
 std::uint32_t GetTickCount() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
@@ -9,3 +11,5 @@ std::uint32_t GetTickCount() {
                              static_cast<std::uint64_t>(now.tv_nsec) / 1000000u;
     return static_cast<std::uint32_t>(ms);  // wraps like the Windows counter
 }
+
+}  // namespace platform

@@ -12,6 +12,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "PathJoin.h"
 #include "PosixIo.h"
 
 namespace platform::trash {
@@ -33,10 +34,8 @@ bool IsAbsolute(const char* path) {
 bool MakeDirectories(const std::string& path) {
     struct stat st {};
     if (stat(path.c_str(), &st) == 0) return S_ISDIR(st.st_mode);
-    const std::size_t slash = path.find_last_of('/');
-    if (slash != std::string::npos && slash > 0 && !MakeDirectories(path.substr(0, slash))) {
-        return false;
-    }
+    const std::string parent = platform::ParentPath(path);
+    if (parent != path && !MakeDirectories(parent)) return false;
     return mkdir(path.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
@@ -62,14 +61,14 @@ bool SplitCanonical(const std::string& path, std::string& directory, std::string
         absolute = std::string(cwd) + "/" + absolute;
     }
     while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
-    const std::size_t slash = absolute.find_last_of('/');
-    name = absolute.substr(slash + 1);
+    std::string parent;
+    platform::SplitPath(absolute, parent, name);
     if (name.empty() || name == "." || name == "..") {
         errno = EINVAL;
         return false;
     }
     char resolved[PATH_MAX];
-    if (!realpath(slash == 0 ? "/" : absolute.substr(0, slash).c_str(), resolved)) return false;
+    if (!realpath(parent.c_str(), resolved)) return false;
     directory = resolved;
     return true;
 }
@@ -82,9 +81,9 @@ std::string JoinUnderDirectory(const std::string& directory, const std::string& 
 dev_t DeviceOfNearest(std::string path) {
     struct stat st {};
     while (stat(path.c_str(), &st) != 0) {
-        const std::size_t slash = path.find_last_of('/');
-        if (slash == std::string::npos || path == "/") return static_cast<dev_t>(-1);
-        path = slash == 0 ? "/" : path.substr(0, slash);
+        const std::string parent = platform::ParentPath(path);
+        if (parent == path) return static_cast<dev_t>(-1);
+        path = parent;
     }
     return st.st_dev;
 }
@@ -92,8 +91,7 @@ dev_t DeviceOfNearest(std::string path) {
 // The mount point holding `directory` (which is canonical): the highest ancestor on `device`.
 std::string TopDirectory(std::string directory, dev_t device) {
     while (directory != "/") {
-        const std::size_t slash = directory.find_last_of('/');
-        const std::string parent = slash == 0 ? "/" : directory.substr(0, slash);
+        const std::string parent = platform::ParentPath(directory);
         struct stat st {};
         if (stat(parent.c_str(), &st) != 0 || st.st_dev != device) break;
         directory = parent;

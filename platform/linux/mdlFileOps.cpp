@@ -201,7 +201,7 @@ void ShellDelete(platform::WindowHandle, const std::string& sFileList, const std
         SearchHandle walk = 0;
         for (std::string match = FindFile(walk, path, wanted); !match.empty();
              match = FindFile(walk, path, wanted)) {
-            DeleteOne(directory + "/" + match, bPermanent);
+            DeleteOne(platform::JoinPath(directory, match), bPermanent);
         }
     }
 }

@@ -41,6 +41,10 @@ TEST_F(TunewrapCli, InfoHoldsTheReaderValuesAndIssueLinesAndNamesUnreadableFiles
         {"file": "notes.mp3", "audio": null, "suitable": false,
         "issues": ["- No MPEG-1 Layer III audio found"]}])"));
     EXPECT_EQ(Info({"--wav", "mono.mp3"})[0]["issues"], json::array());
+    // A BMU file's MP3 is read from behind the header, so its tag hides a false frame start.
+    const std::string tagWithSync("ID3\3\0\0\0\0\0\6\xFF\xFA\xB0\xC0\0\0", 16);
+    WriteFile(Path("tagged.bmu"), "BMU V1.0" + tagWithSync + kMono96);
+    EXPECT_EQ(Info({"tagged.bmu"})[0]["bit_rate"], 96);
     WriteFile(Path("ok \xE9.mp3"), kJoint128);  // not UTF-8, yet valid JSON
     const auto run = Cli({"info", "--json", "missing.mp3", "ok \xE9.mp3"});
     EXPECT_EQ(run.status, 1);
