@@ -6,6 +6,15 @@
 
 namespace tunewrap {
 
+// What the game plays well: music, or (renameWav) sound effects and voice-over.
+struct Expectation {
+    std::int16_t bitRate;  // kbit/s, constant
+    bool stereo;
+    const char* channelWord;
+};
+inline constexpr std::int32_t kExpectedSamplingFrequency = 44100;
+const Expectation& ExpectedFormat(bool renameWav);
+
 struct SuitabilityReport {
     bool audioIssue = false;  // no MPEG-1 Layer III audio: the other tests are not run
     bool bitRateIssue = false;
