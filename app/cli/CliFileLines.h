@@ -1,0 +1,31 @@
+#pragma once
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+#include "CliInterrupt.h"
+#include "CliQuestions.h"
+
+namespace tunewrap::cli {
+
+// One line per file on `out`, there the moment the file is done.
+class FileLines {
+  public:
+    explicit FileLines(std::FILE* out) : out_(out), terminal_(isatty(fileno(out)) != 0) {}
+
+    void Print(const std::string& file, const std::string& what) {
+        const std::string line = file + ": " + what;
+        // A name may hold anything; none of it may reach a terminal as a control sequence.
+        std::fprintf(out_, "%s\n", (terminal_ ? TerminalSafe(line) : line).c_str());
+        errno = 0;
+        if (std::fflush(out_) != 0) OutputFailed(errno);
+    }
+
+  private:
+    std::FILE* out_;
+    bool terminal_;
+};
+
+}  // namespace tunewrap::cli
