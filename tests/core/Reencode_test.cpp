@@ -83,7 +83,7 @@ TEST_F(ReencodeTest, ResultSuitsTheGameAndSoundsLikeTheSource) {
         MP3Utils reader;
         ASSERT_TRUE(reader.MP3File(Path("out.mp3")));
         EXPECT_FALSE(CheckSuitability("out.mp3", reader, renameWav).WarningWanted());
-        // No tag in front: the game reads the first frame's header from the first byte.
+        // Nothing in front of the first frame: no tag.
         EXPECT_EQ(static_cast<unsigned char>(ReadFile(Path("out.mp3"))[0]), 0xFF);
 
         const Decoded in = Decode(source), out = Decode(Path("out.mp3"));
