@@ -4,11 +4,7 @@
 // 0.6 on two cores); then the peak memory of `fix` on a one-hour song (target: under 32 MiB). A
 // missing baseline program is skipped with a message. Usage: reencode_bench [runs=3]
 // [hour=1 (0 skips the one-hour song)] [directory=/tmp].
-#include <fcntl.h>
 #include <lame/lame.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,7 +17,7 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "Spawn.h"
 
 namespace {
 
@@ -31,27 +27,6 @@ constexpr int kHourSeconds = 3600;
 constexpr int kSongs = 8;
 constexpr int kChunkFrames = 4800;
 constexpr double kKiBPerMiB = 1024;
-
-// Spawns argv with stdout and stderr discarded; false when it could not run or did not exit
-// with 0. `maxRssKiB` gets the child's peak resident memory.
-bool Run(std::vector<std::string> argv, long* maxRssKiB = nullptr) {
-    std::vector<char*> args;
-    for (std::string& arg : argv) args.push_back(arg.data());
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return false;
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    if (maxRssKiB != nullptr) *maxRssKiB = usage.ru_maxrss;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 bool Available(const std::string& program) {
     return Run({program, "--version"});
@@ -118,6 +93,7 @@ void Ratio(const char* what, double ours, double theirs) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);  // each result as soon as it is measured
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 3;
     const bool hour = argc > 2 ? std::atoi(argv[2]) != 0 : true;
     const std::string dir = (argc > 3 ? argv[3] : "/tmp") + std::string("/reencode_bench");

@@ -141,6 +141,11 @@ class Pipeline {
                           taken, error)) {
                 return false;
             }
+            // A resampler that neither takes nor gives would never finish.
+            if (taken == 0 && lastProduced_ == 0) {
+                error = "The resampler stalled";
+                return false;
+            }
             used += taken;
         }
         return true;
