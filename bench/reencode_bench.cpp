@@ -28,8 +28,9 @@ constexpr int kSongs = 8;
 constexpr int kChunkFrames = 4800;
 constexpr double kKiBPerMiB = 1024;
 
-bool Available(const std::string& program) {
-    return Run({program, "--version"});
+// `option` prints the version: ffmpeg knows only -version, lame only --version.
+bool Available(const std::string& program, const char* option) {
+    return Run({program, option});
 }
 
 // Median wall time of `runs` runs; negative when a run failed.
@@ -113,7 +114,7 @@ int main(int argc, char** argv) {
 
     const double ours = Timed({cli, "fix", "-q", "--overwrite", "-o", dir + "/out", song}, runs);
     double fastest = -1;
-    if (Available("lame")) {
+    if (Available("lame", "--version")) {
         const double lame = Timed({"lame", "--quiet", "--mp3input", "--resample", "44.1", "-b",
                                    "128", "--cbr", "-q", "2", song, out},
                                   runs);
@@ -122,7 +123,7 @@ int main(int argc, char** argv) {
     } else {
         std::printf("lame not found: its comparisons are skipped\n");
     }
-    if (Available("ffmpeg")) {
+    if (Available("ffmpeg", "-version")) {
         const double ffmpeg = Timed({"ffmpeg", "-nostdin", "-y", "-loglevel", "error", "-i", song,
                                      "-ar", "44100", "-c:a", "libmp3lame", "-b:a", "128k", out},
                                     runs);
@@ -133,7 +134,7 @@ int main(int argc, char** argv) {
     }
     if (fastest >= 0) Ratio("one song, fix / the faster (target <= 1.0)", ours, fastest);
 
-    if (Available("lame")) {
+    if (Available("lame", "--version")) {
         std::vector<std::string> fixAll{cli, "fix", "-q", "--overwrite", "-o", dir + "/out"};
         fixAll.insert(fixAll.end(), songs.begin(), songs.end());
         const double oursAll = Timed(fixAll, runs);
