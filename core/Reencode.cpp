@@ -32,7 +32,7 @@ constexpr int kLameQuality = 2;  // near-best; 0 and 1 cost much time for no aud
 // The resampler's output room per call, in frames; it is called until it has nothing more.
 constexpr std::size_t kResampledFrames = 8192;
 
-// The encoders' tables are shared and filled when the first handle is made; making handles one
+// The codec libraries fill shared tables when their first handle is made; making handles one
 // at a time keeps parallel re-encodes from filling them together.
 std::mutex gSetUpMutex;
 
