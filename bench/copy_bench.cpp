@@ -3,10 +3,7 @@
 // in alternating order. Prints each run and the median ratios (ours / cp); the target is at most
 // 1.05 for both. Usage: copy_bench [MiB=256] [runs=11] [directory=/tmp] [tunewrap-cli=this
 // build's], the last to compare another build.
-#include <fcntl.h>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -19,26 +16,9 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
+#include "Spawn.h"
 
 namespace {
-
-// Spawns argv with its output discarded; true when it exited with 0.
-bool Run(std::vector<std::string> argv) {
-    std::vector<char*> args;
-    for (std::string& arg : argv) args.push_back(arg.data());
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return false;
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 // Wall time of one run, which starts without the previous runs' dirty pages.
 double Timed(const std::vector<std::string>& argv) {

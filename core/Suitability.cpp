@@ -9,15 +9,9 @@ namespace {
 
 using Kind = SuitabilityIssue::Kind;
 
-struct Expectation {
-    std::int16_t bitRate;
-    bool stereo;
-    const char* channelWord;
-};
 constexpr Expectation kMusic{128, true, "stereo"};
 constexpr Expectation kWavNamed{96, false, "mono"};
 
-constexpr std::int32_t kExpectedSamplingFrequency = 44100;
 constexpr std::int32_t kHzPerKHz = 1000;
 // The game keeps 16 characters of a name; ".mp3" makes 20.
 constexpr std::size_t kLongestName = 20;
@@ -45,6 +39,10 @@ std::string AudioLine(const MpegAudio& audio) {
 
 }  // namespace
 
+const Expectation& ExpectedFormat(bool renameWav) {
+    return renameWav ? kWavNamed : kMusic;
+}
+
 SuitabilityReport CheckSuitability(const std::string& fileName, const MP3Utils& reader,
                                    bool renameWav) {
     return CheckSuitability(fileName,
@@ -55,7 +53,7 @@ SuitabilityReport CheckSuitability(const std::string& fileName, const MP3Utils& 
 
 SuitabilityReport CheckSuitability(const std::string& fileName, const HeaderValues& values,
                                    bool renameWav) {
-    const Expectation& expected = renameWav ? kWavNamed : kMusic;
+    const Expectation& expected = ExpectedFormat(renameWav);
     SuitabilityReport report;
     auto add = [&report](SuitabilityIssue issue) { report.issues.push_back(issue); };
 

@@ -19,6 +19,15 @@ struct SuitabilityIssue {
     std::int32_t samplingFrequency = 0;  // Sampling: as read, in Hz
 };
 
+// What the game plays well: music, or (renameWav) sound effects and voice-over.
+struct Expectation {
+    std::int16_t bitRate;  // kbit/s, constant
+    bool stereo;
+    const char* channelWord;
+};
+inline constexpr std::int32_t kExpectedSamplingFrequency = 44100;
+const Expectation& ExpectedFormat(bool renameWav);
+
 struct SuitabilityReport {
     // In test order. Without MPEG-1 Layer III audio the other header tests are not run.
     std::vector<SuitabilityIssue> issues;

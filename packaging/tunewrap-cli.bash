@@ -6,11 +6,11 @@ _tunewrap_cli() {
     command=
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-            info|to-bmu|to-mp3) command=${COMP_WORDS[i]}; break ;;
+            info|to-bmu|to-mp3|fix) command=${COMP_WORDS[i]}; break ;;
         esac
     done
     if [ -z "$command" ]; then
-        COMPREPLY=($(compgen -W "info to-bmu to-mp3 --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "info to-bmu to-mp3 fix --help --version" -- "$cur"))
         return
     fi
     case $prev in
@@ -24,6 +24,8 @@ _tunewrap_cli() {
                 files='@(mp3|MP3)' ;;
         to-mp3) options="-o --output --overwrite --no-preserve-time -q --quiet --help"
                 files='@(bmu|BMU|wav|WAV)' ;;
+        fix) options="--wav -o --output --overwrite -j --jobs -q --quiet --help"
+             files='@(mp3|MP3)' ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))

@@ -2,7 +2,8 @@
 # Installs what is missing on this machine: with --run only what building and running the two
 # programs needs; without it also everything the tests, sanitizers, fuzzers and packaging checks use.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libcli11-dev nlohmann-json3-dev)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libcli11-dev nlohmann-json3-dev
+          libmpg123-dev libmp3lame-dev libsoxr-dev)
 if [ "${1:-}" != --run ]; then
     packages+=(libgtest-dev clang libclang-rt-dev fonts-dejavu-core
                dpkg-dev desktop-file-utils appstream lintian man-db librsvg2-bin)

@@ -1,8 +1,11 @@
 #include "CliApp.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <thread>
 
 #include "CliConvertCommand.h"
+#include "CliFixCommand.h"
 #include "CliInfoCommand.h"
 #include "CliInterrupt.h"
 #include "CliProgressSink.h"
@@ -25,6 +28,11 @@ A file is refused (failed) when unwrapping one that is "not a BMU file", wrappin
 "already a BMU file", or when it "would overwrite a file this run just created" (two sources
 with one destination name; --overwrite does not change this).
 
+Output of fix: one line per file on stdout in the order given, then
+  ": fixed to PATH"   ": skipped: suitable" (left as it is)   ": skipped: exists"
+  ": failed: REASON"  ": cancelled"   ": not reached"
+and a summary on stderr. It asks no questions; Ctrl+C cancels every file being re-encoded.
+
 Questions: on a terminal, "File Exists" (default no), "Warning" about an unsuitable MP3
 (default yes) and "Conversion Failed", go on with the rest (default yes) are asked on
 stderr. Without a terminal each takes its default and is written to stderr with the answer
@@ -34,9 +42,9 @@ stderr. Without a terminal each takes its default and is written to stderr with 
 Progress: on a terminal, a large or slow copy shows a progress line on stderr. Ctrl+C,
 SIGTERM or SIGHUP cancels the copy (its partial file is removed) and ends the run.
 
-Exit status: 0 every file converted (info: every file read), 1 any file skipped or failed, or
-stdout could not be written, 2 usage error (unknown option, no files, missing -o directory),
-130 cancelled with Ctrl+C, 143 by SIGTERM, 129 by SIGHUP.)";
+Exit status: 0 every file converted (info: every file read; fix: every file fixed or
+suitable), 1 any file skipped or failed, or stdout could not be written, 2 usage error
+(unknown option, no files, missing -o directory), 130 cancelled with Ctrl+C, 143 by SIGTERM, 129 by SIGHUP.)";
 
 struct Arguments {
     std::vector<std::string> files;
@@ -47,6 +55,7 @@ struct Arguments {
     bool noPreserveTime = false;
     bool skipUnsuitable = false;
     bool quiet = false;
+    unsigned jobs = std::max(1U, std::thread::hardware_concurrency());
 };
 
 void AddFiles(CLI::App& command, Arguments& args, const char* what) {
@@ -83,6 +92,16 @@ int Convert(const Arguments& args, bool toBMU) {
     InstallInterruptHandler();
     return RunConvert(options, args.outputDir, args.files, questions, sink, stdout,
                       args.quiet ? nullptr : stderr);
+}
+
+int Fix(const Arguments& args) {
+    FixOptions options;
+    options.renameWav = args.renameWav;
+    options.outputDir = args.outputDir;
+    options.overwrite = args.overwriteAll;
+    options.jobs = args.jobs;
+    InstallInterruptHandler();
+    return RunFix(options, args.files, stdout, args.quiet ? nullptr : stderr);
 }
 
 }  // namespace
@@ -124,6 +143,23 @@ int RunCli(int argc, char** argv) {
     AddCopyOptions(*toMP3, args);
     AddFiles(*toMP3, args, "BMU files to unwrap (use -- before names that start with -)");
 
+    CLI::App* fix = app.add_subcommand(
+        "fix", "Re-encode unsuitable MP3 files into NAME.fixed.mp3 files that suit the game");
+    fix->add_flag("--wav", args.renameWav,
+                  "Make 96 kbit/s mono (sound effects, voice-over) instead of 128 kbit/s joint "
+                  "stereo");
+    fix->add_option("-o,--output", args.outputDir,
+                    "Write the new files to this existing directory (default: next to each file)")
+        ->check(CLI::ExistingDirectory)
+        ->type_name("DIR");
+    fix->add_flag("--overwrite", args.overwriteAll, "Replace existing NAME.fixed.mp3 files");
+    fix->add_option("-j,--jobs", args.jobs,
+                    "Files re-encoded at once (default: the number of cores)")
+        ->check(CLI::PositiveNumber)
+        ->type_name("N");
+    fix->add_flag("-q,--quiet", args.quiet, "Write no summary");
+    AddFiles(*fix, args, "MP3 files to re-encode (use -- before names that start with -)");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
@@ -131,6 +167,7 @@ int RunCli(int argc, char** argv) {
         return app.exit(error) == 0 ? 0 : kExitUsage;
     }
 
+    if (fix->parsed()) return WithOutputChecked(Fix(args));
     return WithOutputChecked(info->parsed() ? RunInfo(args.files, args.renameWav, args.json, stdout)
                                             : Convert(args, toBMU->parsed()));
 }

@@ -1,9 +1,9 @@
 #include "CliConvertCommand.h"
 
-#include <cerrno>
 #include <filesystem>
 
 #include "BatchConvert.h"
+#include "CliFileLines.h"
 #include "CliInterrupt.h"
 #include "CliQuestions.h"
 #include "PathJoin.h"
@@ -41,24 +41,6 @@ std::string OutcomeText(const FileOutcome& outcome) {
     }
     return "failed: unknown error";
 }
-
-// One line per file on `out`, there the moment the file is done.
-class FileLines {
-  public:
-    explicit FileLines(std::FILE* out) : out_(out), terminal_(platform::IsTerminal(out)) {}
-
-    void Print(const std::string& file, const std::string& what) {
-        const std::string line = file + ": " + what;
-        // A name may hold anything; none of it may reach a terminal as a control sequence.
-        std::fprintf(out_, "%s\n", (terminal_ ? TerminalSafe(line) : line).c_str());
-        errno = 0;
-        if (std::fflush(out_) != 0) OutputFailed(errno);
-    }
-
-  private:
-    std::FILE* out_;
-    bool terminal_;
-};
 
 // "3 converted, 1 skipped, 1 failed", and the cancelled and unreached files if any.
 class Tally {

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
+#include "Version.h"
 #include "common/ChildProcess.h"
 #include "common/ScratchHome.h"
-#include "Version.h"
 
 // End-to-end runs of the built tool in a scratch directory, with no terminal on any stream.
 namespace {
@@ -136,12 +136,13 @@ TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
                                                {"to-bmu", "--bogus", "a.mp3"},
                                                {"to-bmu", "-o", "no dir", "a.mp3"},
                                                {"to-mp3", "--wav", "a.mp3"},
-                                               {"info"}}) {
+                                               {"info"},
+                                               {"fix", "-j", "0", "a.mp3"}}) {
         const auto run = Cli(args);
         EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
         EXPECT_FALSE(run.err.empty());
     }
-    EXPECT_FALSE(fs::exists(Path("a.bmu")));
+    EXPECT_FALSE(fs::exists(Path("a.bmu")) || fs::exists(Path("a.fixed.mp3")));
     EXPECT_EQ(Cli({"--version"}).out,
               tunewrap::VersionTitle() + "\n" + tunewrap::kLicenceLine + "\n");
 }
@@ -196,6 +197,41 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
     EXPECT_EQ(clash.out, "one/x.bmu: converted to two/x.mp3\none/x.wav" + again +
                              "one/song.bmu: failed: not a BMU file\ntwo/x.BMU" + again);
     EXPECT_EQ(ReadFile(Path("two/x.mp3")), kJoint128);
+}
+
+// Lines in the order given whichever file is done first; only unsuitable files are re-encoded.
+TEST_F(TunewrapCli, FixWritesSuitableFilesAndLeavesTheSourcesAndSuitableOnes) {
+    const std::string vbr = ReadFile(TestDataPath("vbr.mp3"));
+    std::string song;
+    while (song.size() < 300'000) song += vbr;  // done last when started first
+    WriteFile(Path("one/long.mp3"), song);
+    WriteFile(Path("one/a.b.mp3"), ReadFile(TestDataPath("cbr128_48k.mp3")));
+    WriteFile(Path("two/a.b.mp3"), ReadFile(TestDataPath("mpeg2_22k.mp3")));
+    WriteFile(Path("ok.mp3"), kJoint128);
+    WriteFile(Path("mono.mp3"), kMono96);
+    const std::vector<std::string> files{"one/long.mp3", "one/a.b.mp3", "ok.mp3", "missing.mp3",
+                                         "two/a.b.mp3"};
+    auto fix = files;
+    fix.insert(fix.begin(), {"fix", "-j", "2", "-o", "two"});
+    const auto run = Cli(fix);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out,
+              "one/long.mp3: fixed to two/long.fixed.mp3\n"
+              "one/a.b.mp3: fixed to two/a.b.fixed.mp3\nok.mp3: skipped: suitable\n"
+              "missing.mp3: failed: No such file or directory\n"
+              "two/a.b.mp3: failed: would overwrite a file this run just created\n");
+    EXPECT_EQ(run.err, "2 fixed, 1 suitable, 0 skipped, 2 failed\n");
+    EXPECT_EQ(ReadFile(Path("one/long.mp3")), song);
+    for (const auto& fixed : Info({"two/long.fixed.mp3", "two/a.b.fixed.mp3"}))
+        EXPECT_TRUE(fixed["suitable"]) << fixed;
+
+    const auto again = Cli({"fix", "--wav", "one/a.b.mp3", "mono.mp3", "ok.mp3"});
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(again.out,
+              "one/a.b.mp3: fixed to one/a.b.fixed.mp3\nmono.mp3: skipped: suitable\n"
+              "ok.mp3: fixed to ./ok.fixed.mp3\n");
+    EXPECT_TRUE(Info({"--wav", "ok.fixed.mp3"})[0]["suitable"]);
+    EXPECT_EQ(Cli({"fix", "-o", "two", "one/a.b.mp3"}).out, "one/a.b.mp3: skipped: exists\n");
 }
 
 // A full disk behind stdout fails the run; a reader that went away ends it quietly, also when

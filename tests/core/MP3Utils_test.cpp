@@ -5,12 +5,12 @@
 #include <tuple>
 #include <vector>
 
+#include "common/CoverTag.h"
 #include "common/MemoryByteSource.h"
 #include "common/ScratchHome.h"
 
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 // BitRate, SamplingFrequency, ChannelMode, Stereo, VBR, CRC, and the audio found
 using Values = std::tuple<int, int, int, bool, bool, bool, std::string>;
 const std::string k13 = "MPEG-1 Layer III";
@@ -35,10 +35,6 @@ Bytes Frame(std::uint8_t h1, std::uint8_t h2, std::uint8_t h3, std::size_t lengt
     Bytes frame(length, 0);
     frame[0] = 0xFF, frame[1] = h1, frame[2] = h2, frame[3] = h3;
     return frame;
-}
-Bytes operator+(Bytes a, const Bytes& b) {
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
 }
 Bytes operator*(const Bytes& frame, int times) {
     Bytes out;
@@ -158,32 +154,6 @@ TEST_F(MP3UtilsFile, RealEncodingsAndUnopenablePaths) {
     WriteFile(Path("b.mp3"), "");
     EXPECT_TRUE(reader.MP3File(Path("b.mp3")));
     EXPECT_EQ(reader.OpenError(), "");
-}
-
-// A cover picture: its format's signature, then bytes as random as compressed image data, with
-// a false MPEG-1 Layer III header of some sort every kilobyte.
-Bytes Picture(const Bytes& signature, std::size_t size) {
-    Bytes picture = signature;
-    std::uint32_t seed = static_cast<std::uint32_t>(size);
-    while (picture.size() < size) {
-        seed = seed * 1103515245 + 12345;
-        const auto random = static_cast<std::uint8_t>(seed >> 16);
-        if (picture.size() % 1024 == 0) picture.insert(picture.end(), {0xFF, 0xFB, random, random});
-        picture.push_back(random);
-    }
-    return picture;
-}
-
-// An ID3v2.`major` tag around an APIC frame with `picture`; version 4 with its footer.
-Bytes Id3Tag(std::uint8_t major, const Bytes& picture) {
-    const Bytes body =
-        Bytes{'A', 'P', 'I', 'C', 0, 0, 0, 0, 0, 0, 0, 'i', 'm', 'a', 'g', 'e', '/', 0, 3, 0} +
-        picture;
-    Bytes size;
-    for (int shift = 21; shift >= 0; shift -= 7) size.push_back((body.size() >> shift) & 0x7F);
-    const std::uint8_t flags = major == 4 ? 0x10 : 0;
-    const Bytes tag = Bytes{'I', 'D', '3', major, 0, flags} + size + body;
-    return major == 4 ? tag + Bytes{'3', 'D', 'I', major, 0, flags} + size : tag;
 }
 
 TEST_F(MP3UtilsFile, TagsWithCoverPicturesAreSkippedWhole) {

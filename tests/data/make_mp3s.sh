@@ -38,6 +38,7 @@ enc 44100 cbr128_stereo.mp3 -b 128 -m s
 enc 44100 cbr96_mono.mp3 -b 96 -m m
 enc 44100 cbr192_joint.mp3 -b 192 -m j
 enc 48000 cbr128_48k.mp3 -b 128 -m j
+enc 32000 cbr128_32k.mp3 -b 128 -m j
 enc 44100 vbr.mp3 -V 2 -m j
 # Frames with a CRC; MPEG-2 and MPEG-2.5 Layer III, which the game does not take.
 enc 44100 cbr128_crc.mp3 -b 128 -m j -p

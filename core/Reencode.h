@@ -1,0 +1,22 @@
+#pragma once
+#include <string>
+
+#include "ConvertFile.h"
+#include "ProgressSink.h"
+
+namespace tunewrap {
+
+// Why a file that holds no MPEG audio cannot be re-encoded.
+inline constexpr const char* kNoAudioReason = "No MPEG audio could be decoded";
+
+// Decodes an MPEG audio file (any version and layer, ID3 tags skipped) and encodes it anew as
+// the game plays it well: constant bit rate, 44.1 kHz, joint stereo at 128 kbit/s for music or
+// mono at 96 kbit/s with renameWav (sound effects, voice-over); no tags and no VBR header frame.
+// The file is streamed in small chunks, so memory stays the same for any length. Progress is the
+// share of the source's bytes decoded; a cancel is polled as for a copy. The destination appears
+// only when complete: a cancelled or failed re-encode leaves nothing and an existing destination
+// untouched. Several files may be re-encoded at once on separate threads.
+ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& destinationPath,
+                           bool renameWav, ProgressSink& sink);
+
+}  // namespace tunewrap

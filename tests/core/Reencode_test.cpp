@@ -1,0 +1,138 @@
+#include "Reencode.h"
+
+#include <mpg123.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "MP3Utils.h"
+#include "Suitability.h"
+#include "common/CoverTag.h"
+#include "common/FakeProgressSink.h"
+#include "common/ScratchHome.h"
+
+using namespace tunewrap;
+
+namespace {
+
+// What libmpg123 makes of a file: its format, its length and its energy.
+struct Decoded {
+    bool clean = false;  // opened and read to its end without an error
+    long rate = 0;
+    int channels = 0;
+    double seconds = 0;
+    double meanSquare = 0;  // over all samples of all channels
+};
+
+Decoded Decode(const std::string& path) {
+    Decoded d;
+    mpg123_handle* h = mpg123_new(nullptr, nullptr);
+    mpg123_param(h, MPG123_ADD_FLAGS, MPG123_QUIET, 0);
+    mpg123_format_none(h);
+    for (const long rate : {8000L, 11025L, 12000L, 16000L, 22050L, 24000L, 32000L, 44100L, 48000L})
+        mpg123_format(h, rate, MPG123_MONO | MPG123_STEREO, MPG123_ENC_FLOAT_32);
+    float buffer[4096];
+    std::size_t samples = 0;
+    double sum = 0;
+    int code = mpg123_open(h, path.c_str());
+    while (code == MPG123_OK || code == MPG123_NEW_FORMAT) {
+        std::size_t bytes = 0;
+        code = mpg123_read(h, buffer, sizeof buffer, &bytes);
+        for (std::size_t i = 0; i < bytes / sizeof(float); ++i) sum += buffer[i] * buffer[i];
+        samples += bytes / sizeof(float);
+    }
+    int encoding = 0;
+    mpg123_getformat(h, &d.rate, &d.channels, &encoding);
+    d.clean = code == MPG123_DONE && samples > 0;
+    d.seconds = static_cast<double>(samples) / d.channels / static_cast<double>(d.rate);
+    d.meanSquare = sum / static_cast<double>(samples);
+    mpg123_close(h);
+    mpg123_delete(h);
+    return d;
+}
+
+class ReencodeTest : public ScratchHome {
+  protected:
+    ConvertResult Reencode(const std::string& from, const std::string& to, bool renameWav = false) {
+        return ReencodeFile(from, Path(to), renameWav, sink);
+    }
+    FakeProgressSink sink;
+};
+
+TEST_F(ReencodeTest, ResultSuitsTheGameAndSoundsLikeTheSource) {
+    const Bytes clip = [] {
+        const std::string bytes = ScratchHome::ReadFile(TestDataPath("vbr.mp3"));
+        return Bytes(bytes.begin(), bytes.end());
+    }();
+    const Bytes covered = Id3Tag(3, Picture({0xFF, 0xD8, 0xFF, 0xE0}, 60'000)) + clip;
+    WriteFile(Path("covered.mp3"), std::string(covered.begin(), covered.end()));
+    // One frame, and the encoder's delay and the decoder's, at 44.1 kHz.
+    constexpr double kLengthSlack = (1152 + 576 + 529) / 44100.0;
+
+    for (const auto& [source, renameWav] :
+         std::vector<std::pair<std::string, bool>>{{TestDataPath("vbr.mp3"), false},
+                                                   {TestDataPath("cbr192_joint.mp3"), false},
+                                                   {TestDataPath("cbr128_48k.mp3"), false},
+                                                   {TestDataPath("cbr128_32k.mp3"), false},
+                                                   {TestDataPath("cbr96_mono.mp3"), false},
+                                                   {TestDataPath("cbr128_joint.mp3"), true},
+                                                   {TestDataPath("mpeg2_22k.mp3"), false},
+                                                   {Path("covered.mp3"), false}}) {
+        SCOPED_TRACE(source);
+        ASSERT_TRUE(Reencode(source, "out.mp3", renameWav).ok());
+        MP3Utils reader;
+        ASSERT_TRUE(reader.MP3File(Path("out.mp3")));
+        EXPECT_FALSE(CheckSuitability("out.mp3", reader, renameWav).WarningWanted());
+        // Nothing in front of the first frame: no tag.
+        EXPECT_EQ(static_cast<unsigned char>(ReadFile(Path("out.mp3"))[0]), 0xFF);
+
+        const Decoded in = Decode(source), out = Decode(Path("out.mp3"));
+        ASSERT_TRUE(out.clean);
+        EXPECT_EQ(out.rate, 44100);
+        EXPECT_EQ(out.channels, renameWav ? 1 : 2);
+        EXPECT_GE(out.seconds, in.seconds);
+        EXPECT_LE(out.seconds, in.seconds + kLengthSlack);
+        // The added silence is not the source's: loudness is compared over the source's length.
+        const double outMeanSquare = out.meanSquare * out.seconds / in.seconds;
+        EXPECT_NEAR(10 * std::log10(outMeanSquare / in.meanSquare), 0, 1);
+    }
+}
+
+TEST_F(ReencodeTest, CancelOrFailureLeavesNothing) {
+    const std::string clip = ReadFile(TestDataPath("cbr192_joint.mp3"));
+    std::string song;
+    while (song.size() < 200'000) song += clip;
+    WriteFile(Path("song.mp3"), song);
+    ASSERT_TRUE(Reencode(Path("song.mp3"), "out.mp3").ok());
+    EXPECT_EQ(sink.events.front(), "file song.mp3");
+    EXPECT_EQ(sink.events[1], "total " + std::to_string(song.size()));
+    EXPECT_NE(sink.IndexOf("done " + std::to_string(song.size())), -1);
+
+    sink = FakeProgressSink{};
+    sink.cancelAtYield = 2;
+    WriteFile(Path("out.mp3"), "old");
+    EXPECT_EQ(Reencode(Path("song.mp3"), "out.mp3").status, ConvertResult::Status::Cancelled);
+    EXPECT_EQ(sink.yields, 2);
+    EXPECT_EQ(ReadFile(Path("out.mp3")), "old");
+    sink = FakeProgressSink{};
+
+    // Damaged: no audio at all, or a tag that claims more bytes than the file has.
+    const Bytes tag = Id3Tag(3, Picture({0x89, 'P', 'N', 'G'}, 90'000));
+    WriteFile(Path("cut.mp3"), std::string(tag.begin(), tag.begin() + 5000) + clip);
+    WriteFile(Path("noise.mp3"), std::string(tag.begin() + 10, tag.end()));
+    for (const char* damaged : {"cut.mp3", "noise.mp3"}) {
+        const ConvertResult result = Reencode(Path(damaged), "out.mp3");
+        EXPECT_EQ(result.status, ConvertResult::Status::Failed) << damaged;
+        EXPECT_EQ(result.reason, kNoAudioReason) << damaged;
+    }
+    EXPECT_EQ(Reencode(Path("none.mp3"), "out.mp3").reason, std::strerror(ENOENT));
+    EXPECT_EQ(Listing(""),
+              (std::set<std::string>{"cut.mp3", "home", "noise.mp3", "out.mp3", "song.mp3"}));
+    EXPECT_EQ(ReadFile(Path("out.mp3")), "old");
+
+    if (!MountTmpfs("small", "size=8k")) GTEST_SKIP() << "cannot mount tmpfs here";
+    EXPECT_EQ(Reencode(Path("song.mp3"), "small/out.mp3").reason, std::strerror(ENOSPC));
+    EXPECT_EQ(Listing("small"), std::set<std::string>{});
+}
+
+}  // namespace
