@@ -21,6 +21,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 extern char** environ;
@@ -50,6 +51,18 @@ double Timed(const std::vector<std::string>& argv) {
     const auto start = std::chrono::steady_clock::now();
     if (!Run(argv)) std::fprintf(stderr, "failed: %s\n", argv[0].c_str());
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Both wall times of one run; the order alternates so neither side always runs on a warmer
+// machine.
+std::pair<double, double> TimedInTurn(int run, const std::vector<std::string>& ours,
+                                      const std::vector<std::string>& theirs) {
+    if (run % 2 == 0) {
+        const double first = Timed(ours);
+        return {first, Timed(theirs)};
+    }
+    const double first = Timed(theirs);
+    return {Timed(ours), first};
 }
 
 double Median(std::vector<double> values) {
@@ -90,14 +103,7 @@ int ManyFiles(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         Run({"rm", "-rf", ours, theirs});
         Run({"mkdir", ours});
-        double tOurs = 0, tCp = 0;
-        if (run % 2 == 0) {
-            tOurs = Timed(convert);
-            tCp = Timed(copy);
-        } else {
-            tCp = Timed(copy);
-            tOurs = Timed(convert);
-        }
+        const auto [tOurs, tCp] = TimedInTurn(run, convert, copy);
         ratios.push_back(tOurs / tCp);
         std::printf("run %d: convert %.3f s, cp -r %.3f s, ratio %.3f\n", run + 1, tOurs, tCp,
                     tOurs / tCp);
@@ -135,15 +141,7 @@ int main(int argc, char** argv) {
                 unlink(ours.c_str());
                 unlink(theirs.c_str());
             }
-            // Alternate the order so neither side always runs on a warmer machine.
-            double tOurs = 0, tCp = 0;
-            if (run % 2 == 0) {
-                tOurs = Timed(convert);
-                tCp = Timed(copy);
-            } else {
-                tCp = Timed(copy);
-                tOurs = Timed(convert);
-            }
+            const auto [tOurs, tCp] = TimedInTurn(run, convert, copy);
             ratios[kind].push_back(tOurs / tCp);
             std::printf("run %d %s: convert %.3f s, cp %.3f s, ratio %.3f\n", run + 1, kinds[kind],
                         tOurs, tCp, tOurs / tCp);
