@@ -3,6 +3,9 @@
 // in alternating order. Prints each run and the median ratios (ours / cp); the target is at most
 // 1.05 for both. Usage: copy_bench [MiB=256] [runs=11] [directory=/tmp] [tunewrap-cli=this
 // build's], the last to compare another build.
+// With `many` first it wraps a folder of small files into a fresh folder against `cp -r` of the
+// folder, which shows what each file pays around its copy (target: at most 1.0).
+// Usage: copy_bench many [files=2000] [KiB=200] [runs=11] [directory=/tmp] [tunewrap-cli].
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +17,8 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "Spawn.h"
@@ -28,14 +33,71 @@ double Timed(const std::vector<std::string>& argv) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// Both wall times of one run; the order alternates so neither side always runs on a warmer
+// machine.
+std::pair<double, double> TimedInTurn(int run, const std::vector<std::string>& ours,
+                                      const std::vector<std::string>& theirs) {
+    if (run % 2 == 0) {
+        const double first = Timed(ours);
+        return {first, Timed(theirs)};
+    }
+    const double first = Timed(theirs);
+    return {Timed(ours), first};
+}
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
+// A real MP3 file over and over, so the frame-header check reads what it reads in use.
+void WriteSample(const std::string& path, std::int64_t bytes) {
+    std::ifstream sample(BENCH_SAMPLE_MP3, std::ios::binary);
+    const std::string frames{std::istreambuf_iterator<char>(sample), {}};
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (std::int64_t written = 0; written < bytes;
+         written += static_cast<std::int64_t>(frames.size())) {
+        out.write(frames.data(), static_cast<std::streamsize>(
+                                     std::min<std::int64_t>(bytes - written, frames.size())));
+    }
+}
+
+int ManyFiles(int argc, char** argv) {
+    const long files = argc > 2 ? std::atol(argv[2]) : 2000;
+    const long kib = argc > 3 ? std::atol(argv[3]) : 200;
+    const int runs = argc > 4 ? std::atoi(argv[4]) : 11;
+    const std::string dir = (argc > 5 ? argv[5] : "/tmp") + std::string("/copy_bench_many");
+    const std::string cli = argc > 6 ? argv[6] : TUNEWRAP_CLI;
+    const std::string source = dir + "/source", ours = dir + "/ours", theirs = dir + "/cp";
+    Run({"rm", "-rf", dir});
+    Run({"mkdir", "-p", source});
+    std::vector<std::string> convert{cli, "to-bmu", "--quiet", "-o", ours};
+    for (long i = 0; i < files; ++i) {
+        convert.push_back(source + "/Track " + std::to_string(i) + ".mp3");
+        WriteSample(convert.back(), static_cast<std::int64_t>(kib) << 10);
+    }
+    const std::vector<std::string> copy{"cp", "-r", "--reflink=never", source, theirs};
+    Run(copy);  // brings the sources into page cache
+
+    std::vector<double> ratios;
+    for (int run = 0; run < runs; ++run) {
+        Run({"rm", "-rf", ours, theirs});
+        Run({"mkdir", ours});
+        const auto [tOurs, tCp] = TimedInTurn(run, convert, copy);
+        ratios.push_back(tOurs / tCp);
+        std::printf("run %d: convert %.3f s, cp -r %.3f s, ratio %.3f\n", run + 1, tOurs, tCp,
+                    tOurs / tCp);
+    }
+    std::printf("%ld files of %ld KiB, %d runs: median ratio (convert / cp -r) %.3f\n", files, kib,
+                runs, Median(ratios));
+    Run({"rm", "-rf", dir});
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string_view(argv[1]) == "many") return ManyFiles(argc, argv);
     const long mib = argc > 1 ? std::atol(argv[1]) : 256;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 11;
     const std::string dir = argc > 3 ? argv[3] : "/tmp";
@@ -45,15 +107,7 @@ int main(int argc, char** argv) {
     const std::string ours = oursDir + "/copy_bench_source.bmu";
     const std::string theirs = dir + "/copy_bench_cp.mp3";
 
-    {
-        // A real MP3 file over and over, so the frame-header check reads what it reads in use.
-        std::ifstream sample(BENCH_SAMPLE_MP3, std::ios::binary);
-        const std::string frames{std::istreambuf_iterator<char>(sample), {}};
-        std::ofstream out(source, std::ios::binary | std::ios::trunc);
-        for (std::int64_t written = 0; written < (static_cast<std::int64_t>(mib) << 20);
-             written += static_cast<std::int64_t>(frames.size()))
-            out << frames;
-    }
+    WriteSample(source, static_cast<std::int64_t>(mib) << 20);
     mkdir(oursDir.c_str(), 0755);
     const std::vector<std::string> convert{cli, "to-bmu", "--overwrite", "-o", oursDir, source};
     const std::vector<std::string> copy{"cp", "--reflink=never", source, theirs};
@@ -67,15 +121,7 @@ int main(int argc, char** argv) {
                 unlink(ours.c_str());
                 unlink(theirs.c_str());
             }
-            // Alternate the order so neither side always runs on a warmer machine.
-            double tOurs = 0, tCp = 0;
-            if (run % 2 == 0) {
-                tOurs = Timed(convert);
-                tCp = Timed(copy);
-            } else {
-                tCp = Timed(copy);
-                tOurs = Timed(convert);
-            }
+            const auto [tOurs, tCp] = TimedInTurn(run, convert, copy);
             ratios[kind].push_back(tOurs / tCp);
             std::printf("run %d %s: convert %.3f s, cp %.3f s, ratio %.3f\n", run + 1, kinds[kind],
                         tOurs, tCp, tOurs / tCp);

@@ -17,12 +17,25 @@ bool WriteAll(platform::PartFile& to, const char* bytes, std::size_t size, std::
     return false;
 }
 
+// Copies follow one another, so each takes the buffer the last one left: no allocation and no
+// fresh zeroed pages per file. A copy started while another runs makes its own.
+thread_local std::unique_ptr<char[]> spareBuffer;
+
+std::unique_ptr<char[]> TakeBuffer() {
+    if (spareBuffer) return std::move(spareBuffer);
+    return std::make_unique_for_overwrite<char[]>(ByteCopier::kChunkBytes);
+}
+
 }  // namespace
 
 ByteCopier::ByteCopier(platform::ReadOnlyFile& from, platform::PartFile& to, std::string_view head)
-    : from_(from), to_(to), buffer_(std::max<std::size_t>(kChunkBytes, head.size())) {
-    std::copy(head.begin(), head.end(), buffer_.begin());
+    : from_(from), to_(to), buffer_(TakeBuffer()) {
+    std::copy(head.begin(), head.end(), buffer_.get());
     filled_ = static_cast<std::int64_t>(head.size());
+}
+
+ByteCopier::~ByteCopier() {
+    spareBuffer = std::move(buffer_);
 }
 
 bool ByteCopier::Add(std::int64_t bytes, std::string& error) {
@@ -31,7 +44,7 @@ bool ByteCopier::Add(std::int64_t bytes, std::string& error) {
         const std::int64_t room = kChunkBytes - filled_;
         if (!Read(room, error)) return false;
         pending_ -= room;
-        if (!WriteAll(to_, buffer_.data(), static_cast<std::size_t>(filled_), error)) return false;
+        if (!WriteAll(to_, buffer_.get(), static_cast<std::size_t>(filled_), error)) return false;
         filled_ = 0;
     }
     return true;
@@ -42,7 +55,7 @@ bool ByteCopier::Flush(std::string& error) {
     pending_ = 0;
     const std::size_t size = static_cast<std::size_t>(filled_);
     filled_ = 0;
-    return WriteAll(to_, buffer_.data(), size, error);
+    return WriteAll(to_, buffer_.get(), size, error);
 }
 
 bool ByteCopier::Skip(std::int64_t bytes, std::string& error) {
@@ -54,8 +67,7 @@ bool ByteCopier::Skip(std::int64_t bytes, std::string& error) {
 
 bool ByteCopier::Read(std::int64_t bytes, std::string& error) {
     while (bytes > 0) {
-        const std::int64_t n =
-            from_.Read(buffer_.data() + filled_, static_cast<std::size_t>(bytes));
+        const std::int64_t n = from_.Read(buffer_.get() + filled_, static_cast<std::size_t>(bytes));
         if (n <= 0) {
             error = n < 0 ? std::strerror(errno) : kSourceChangedReason;
             return false;

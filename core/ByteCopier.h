@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace platform {
 class ReadOnlyFile;
@@ -20,7 +20,11 @@ class ByteCopier {
     // Large enough to keep system calls rare, small enough to stay in the processor's cache.
     static constexpr std::int64_t kChunkBytes = 256 << 10;
 
+    // `head` is shorter than a chunk.
     ByteCopier(platform::ReadOnlyFile& from, platform::PartFile& to, std::string_view head);
+    ~ByteCopier();
+    ByteCopier(const ByteCopier&) = delete;
+    ByteCopier& operator=(const ByteCopier&) = delete;
 
     // False with the OS's reason in `error` when the source could not be read or the destination
     // not written.
@@ -34,7 +38,7 @@ class ByteCopier {
 
     platform::ReadOnlyFile& from_;
     platform::PartFile& to_;
-    std::vector<char> buffer_;
+    std::unique_ptr<char[]> buffer_;
     std::int64_t filled_ = 0;   // bytes in the buffer, not yet written
     std::int64_t pending_ = 0;  // bytes queued but not yet read
 };

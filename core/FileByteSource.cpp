@@ -26,7 +26,7 @@ bool FileByteSource::Open(const std::string& path) {
     }
     // Our own buffer does the buffering; a second one in stdio would only copy twice.
     std::setvbuf(file_, nullptr, _IONBF, 0);
-    buffer_ = std::make_unique<std::uint8_t[]>(kBufferSize);
+    buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(kBufferSize);
     // A read error shows here rather than as a file without headers.
     if (!Fill(0)) {
         error_ = std::strerror(errno != 0 ? errno : EIO);

@@ -10,7 +10,9 @@
 // in memory whole. The file is shared for reading and writing with other processes.
 class FileByteSource final : public ByteSource {
   public:
-    static constexpr std::size_t kBufferSize = 64 * 1024;
+    // Holds a header and the frames checked after it; a larger buffer only reads bytes the scan
+    // never looks at, which for a folder of songs is most of the time spent.
+    static constexpr std::size_t kBufferSize = 16 * 1024;
 
     FileByteSource() = default;
     ~FileByteSource() override;

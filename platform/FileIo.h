@@ -100,8 +100,9 @@ class PartFile {
 // Which file a path names; empty when it names nothing.
 std::optional<FileIdentity> IdentityOf(const std::string& path);
 
-// The last-modified time of what `path` names; false when it names nothing.
-bool LastModified(const std::string& path, FileTime& time);
+// What a file list shows of `path`: its size, -1 when it cannot be opened for reading (a
+// directory among them), and its last-modified time; false when it names nothing.
+bool SizeAndModified(const std::string& path, std::int64_t& size, FileTime& time);
 
 // Whether `path` is a directory whose entries can be listed and opened.
 bool IsListableDirectory(const std::string& path);

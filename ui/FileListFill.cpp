@@ -42,10 +42,10 @@ void FillFileList(FileListView& list, const std::string& dirWithSeparator, const
          name = mdlFileOps::FindFile(search, pattern, 0)) {
         const std::string path = dirWithSeparator + name;
         if (IsWaveAudio(name, path)) continue;
+        std::int64_t size = -1;
         platform::FileTime modified;
-        if (!platform::LastModified(path, modified)) continue;
-        rows.append(
-            FileListView::NewRow(name, mdlFileOps::GetFileLength(path), modified.seconds, texts));
+        if (!platform::SizeAndModified(path, size, modified)) continue;
+        rows.append(FileListView::NewRow(name, size, modified.seconds, texts));
     }
     list.addTopLevelItems(rows);
     list.ApplySort();

@@ -10,11 +10,15 @@
 namespace {
 
 // A row keeps the values behind its Size and Modified texts, so those columns sort by bytes and
-// time; the texts alone would put 10 Jan 2024 before 6 Dec 2023.
+// time; the texts alone would put 10 Jan 2024 before 6 Dec 2023. It keeps its name too (shared
+// with the shown text, so no copy): asking the item for it would build a QVariant per comparison.
 class FileRow : public QTreeWidgetItem {
   public:
     FileRow(const QStringList& texts, std::int64_t bytes, std::int64_t modified)
-        : QTreeWidgetItem(texts), bytes_(bytes), modified_(modified) {}
+        : QTreeWidgetItem(texts),
+          name_(texts.value(FileListView::NameColumn)),
+          bytes_(bytes),
+          modified_(modified) {}
 
     QVariant data(int column, int role) const override {
         if (role == Qt::TextAlignmentRole) return AlignmentOf(column);
@@ -44,12 +48,11 @@ class FileRow : public QTreeWidgetItem {
 
   private:
     int CompareNames(const FileRow& other) const {
-        const QString &mine = text(FileListView::NameColumn),
-                      &theirs = other.text(FileListView::NameColumn);
-        const int folded = mine.compare(theirs, Qt::CaseInsensitive);
-        return folded != 0 ? folded : mine.compare(theirs, Qt::CaseSensitive);
+        const int folded = name_.compare(other.name_, Qt::CaseInsensitive);
+        return folded != 0 ? folded : name_.compare(other.name_, Qt::CaseSensitive);
     }
 
+    QString name_;
     std::int64_t bytes_;
     std::int64_t modified_;
 };

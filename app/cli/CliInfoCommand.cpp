@@ -86,27 +86,49 @@ void PrintText(const FileInfo& info, std::FILE* out) {
     for (const std::string& line : info.issues) std::fprintf(out, "  %s\n", line.c_str());
 }
 
+// One object at a time, laid out as the whole array would be: memory stays flat however many
+// files are named.
+class JsonArrayWriter {
+  public:
+    explicit JsonArrayWriter(std::FILE* out) : out_(out) {}
+
+    void Add(const json& entry) {
+        // Names need not be UTF-8; such bytes show as U+FFFD instead of stopping the output.
+        std::string text = entry.dump(kIndent, ' ', false, json::error_handler_t::replace);
+        // Strings in the dump carry their line breaks escaped, so each break starts a line.
+        for (auto at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
+            text.insert(at + 1, kIndent, ' ');
+        }
+        std::fprintf(out_, "%s%*s", count_++ == 0 ? "[\n" : ",\n", kIndent, "");
+        std::fwrite(text.data(), 1, text.size(), out_);
+    }
+
+    void Finish() { std::fputs(count_ == 0 ? "[]\n" : "\n]\n", out_); }
+
+  private:
+    static constexpr int kIndent = 2;
+
+    std::FILE* out_;
+    std::size_t count_ = 0;
+};
+
 }  // namespace
 
 int RunInfo(const std::vector<std::string>& files, bool renameWav, bool asJson, std::FILE* out) {
     bool allRead = true;
-    json array = json::array();
+    JsonArrayWriter array(out);
     for (const std::string& file : files) {
         FileInfo info;
         info.file = file;
         Inspect(info, renameWav);
         allRead = allRead && info.read;
         if (asJson) {
-            array.push_back(AsJson(info));
+            array.Add(AsJson(info));
         } else {
             PrintText(info, out);
         }
     }
-    if (asJson) {
-        // Names need not be UTF-8; such bytes show as U+FFFD instead of stopping the output.
-        std::string text = array.dump(2, ' ', false, json::error_handler_t::replace);
-        std::fprintf(out, "%s\n", text.c_str());
-    }
+    if (asJson) array.Finish();
     return allRead ? 0 : 1;
 }
 

@@ -257,8 +257,9 @@ void SetFileDateTime(const std::string& path, const SYSTEMTIME& time) {
 }
 
 std::int64_t GetFileLength(const std::string& path) {
-    const platform::ReadOnlyFile file(path);
-    return file.error() == 0 && !file.isDirectory() ? file.size() : -1;
+    std::int64_t size = -1;
+    platform::FileTime unused;
+    return platform::SizeAndModified(path, size, unused) ? size : -1;
 }
 
 }  // namespace mdlFileOps

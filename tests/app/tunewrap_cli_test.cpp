@@ -53,6 +53,11 @@ TEST_F(TunewrapCli, InfoHoldsTheReaderValuesAndIssueLinesAndNamesUnreadableFiles
     EXPECT_EQ(all[0]["file"], "missing.mp3");
     EXPECT_TRUE(all[0].size() == 2 && !all[0]["error"].get<std::string>().empty());
     EXPECT_EQ(all[1]["bit_rate"], 128);
+    // Written one entry at a time, yet laid out as one indented array.
+    EXPECT_TRUE(run.out.starts_with("[\n  {\n    \"file\": \"missing.mp3\",\n    \"error\": ") &&
+                run.out.find("\"\n  },\n  {\n    \"file\": \"ok ") != std::string::npos &&
+                run.out.ends_with("\n  }\n]\n"))
+        << run.out;
     const auto text = Cli({"info", "ok \xE9.mp3", "notes.mp3", "bad.mp3"});
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("joint stereo (1)"), std::string::npos) << text.out;

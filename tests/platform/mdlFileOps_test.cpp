@@ -1,6 +1,7 @@
 #include "mdlFileOps.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "common/ScratchHome.h"
 
@@ -48,6 +49,8 @@ TEST_F(FileOpsTest, WalksExistsAndLength) {
     EXPECT_FALSE(FileExists(Path("m/song.mp3")) || FileExists(Path("m/*.wav")));
     EXPECT_EQ(GetFileLength(Path("m/SONG.MP3")), 3);
     EXPECT_EQ(GetFileLength(Path("m/missing")) + GetFileLength(Path("m/folder.mp3")), -2);
+    ASSERT_EQ(chmod(Path("m/SONG.MP3").c_str(), 0200), 0);  // root may open it all the same
+    EXPECT_EQ(GetFileLength(Path("m/SONG.MP3")), access(Path("m/SONG.MP3").c_str(), R_OK) ? -1 : 3);
     ASSERT_EQ(mkfifo(Path("m/pipe").c_str(), 0600), 0);
     EXPECT_EQ(GetFileLength(Path("m/pipe")), 0);  // must not wait for a writer
     std::filesystem::resize_file(Path("m/b.mp3"), 3ULL << 30);
