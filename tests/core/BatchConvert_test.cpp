@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <filesystem>
@@ -170,14 +169,8 @@ TEST_F(BatchConvertTest, ReencodeUnsuitableWrapsAFreshEncodingUnasked) {
 
     EXPECT_EQ(host.done, (std::vector<std::string>{
                              "vbr.bmu", std::string("failed: ") + kNoAudioReason, "good.bmu"}));
-    EXPECT_EQ(std::count_if(host.log.begin(), host.log.end(),
-                            [](const std::string& line) { return line.find('|') != line.npos; }),
-              1);
-    EXPECT_NE(std::find_if(host.log.begin(), host.log.end(),
-                           [](const std::string& line) {
-                               return line.starts_with("failed:Conversion Failed|noise.mp3 ");
-                           }),
-              host.log.end());
+    ASSERT_EQ(host.log.size(), 8u);  // the one question: going on after noise.mp3
+    EXPECT_TRUE(host.log[3].starts_with("failed:Conversion Failed|noise.mp3 ")) << host.log[3];
     EXPECT_NE(sink.IndexOf("file Re-encoding vbr.mp3"), -1);
     const std::string wrapped = ReadFile(Path("bmu/vbr.bmu"));
     ASSERT_TRUE(wrapped.starts_with("BMU V1.0"));
