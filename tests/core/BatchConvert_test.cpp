@@ -171,7 +171,6 @@ TEST_F(BatchConvertTest, ReencodeUnsuitableWrapsAFreshEncodingUnasked) {
                              "vbr.bmu", std::string("failed: ") + kNoAudioReason, "good.bmu"}));
     ASSERT_EQ(host.log.size(), 8u);  // the one question: going on after noise.mp3
     EXPECT_TRUE(host.log[3].starts_with("failed:Conversion Failed|noise.mp3 ")) << host.log[3];
-    EXPECT_NE(sink.IndexOf("file Re-encoding vbr.mp3"), -1);
     const std::string wrapped = ReadFile(Path("bmu/vbr.bmu"));
     ASSERT_TRUE(wrapped.starts_with("BMU V1.0"));
     WriteFile(Path("inner.mp3"), wrapped.substr(kBmuHeaderSize));
