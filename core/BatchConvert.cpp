@@ -9,6 +9,7 @@
 #include "FileIo.h"
 #include "MP3Utils.h"
 #include "PathJoin.h"
+#include "Reencode.h"
 #include "Suitability.h"
 #include "mdlFileOps.h"
 
@@ -142,7 +143,9 @@ class Batch {
             MP3Utils reader;
             if (!reader.MP3File(sourcePath)) return fail(reader.OpenError());
             const SuitabilityReport report = CheckSuitability(sourceName, reader, renameWav);
-            if (report.WarningWanted() &&
+            outcome.reencoded =
+                report.WarningWanted() && Checked(host_, OptionId::ReencodeUnsuitable);
+            if (report.WarningWanted() && !outcome.reencoded &&
                 !AnsweredYes(host_, QuestionKind::Unsuitable, WarningLines(sourceName, report),
                              "Warning", MsgIcon::Exclamation, MsgButton::Yes)) {
                 outcome.kind = FileOutcome::Kind::SkippedUnsuitable;
@@ -150,9 +153,12 @@ class Batch {
             }
         }
         if (!stopwatch_) stopwatch_.emplace();
+        const bool preserveTime = Checked(host_, OptionId::PreserveFileDateTime);
         const ConvertResult result =
-            d_.copy(sourcePath, outcome.destinationPath, sourceName,
-                    Checked(host_, OptionId::PreserveFileDateTime), sink_, *stopwatch_);
+            outcome.reencoded ? ReencodeFile(sourcePath, outcome.destinationPath, renameWav, sink_,
+                                             {kBmuHeader, kBmuHeaderSize}, preserveTime)
+                              : d_.copy(sourcePath, outcome.destinationPath, sourceName,
+                                        preserveTime, sink_, *stopwatch_);
         switch (result.status) {
             case ConvertResult::Status::Converted:
                 created_.Add(outcome.destinationPath);

@@ -25,7 +25,8 @@ class CreatedFiles {
 
 // The jobs behind "To .BMU ->" and "<- To .MP3": every selected entry of the source list, in
 // list order, with the overwrite question, (to BMU) the suitability warning, the copy and the
-// deselection; then the destination list is refilled and the window released.
+// deselection; then the destination list is refilled and the window released. With "re-encode
+// unsuitable" an MP3 the warning would be about is re-encoded into its BMU file unasked.
 // A run of several batches (the command line's directories) shares one record of what it
 // created; without one, the batch keeps its own.
 std::vector<FileOutcome> ConvertToBMU(ConversionHost& host, ProgressSink& sink);

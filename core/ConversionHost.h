@@ -6,7 +6,7 @@
 namespace tunewrap {
 
 enum class ListId { MP3 = 0, BMU = 1 };  // lvwMP3List / txtMP3Dir, lvwBMUList / txtBMUDir
-enum class OptionId { OverwriteAll, PreserveFileDateTime, WAVExtension };
+enum class OptionId { OverwriteAll, PreserveFileDateTime, WAVExtension, ReencodeUnsuitable };
 enum class MsgIcon { Question, Exclamation };
 enum class MsgButton { Yes, No };
 // What a question is about, so that a face answers it by meaning, not by its title's wording.
@@ -32,7 +32,8 @@ struct FileOutcome {
     std::string sourceName;
     std::string destinationPath;
     Kind kind = Kind::Converted;
-    std::string reason;  // Failed: why
+    std::string reason;      // Failed: why
+    bool reencoded = false;  // Converted: the MP3 was unsuitable and re-encoded, not copied
 };
 
 // What the batch jobs need of the window. Positions are 1-based, in displayed order.

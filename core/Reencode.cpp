@@ -99,9 +99,11 @@ Encoder OpenEncoder(const Expectation& expected, int channels) {
 // Takes decoded audio in whatever rate and channels the source has and writes it encoded.
 class Pipeline {
   public:
-    Pipeline(const Expectation& expected, platform::PartFile& output)
-        : expected_(expected), output_(output) {
+    // The head leaves with the first encoded bytes, so the file still grows in few writes.
+    Pipeline(const Expectation& expected, platform::PartFile& output, std::string_view head)
+        : expected_(expected), output_(output), encoded_(head.begin(), head.end()) {
         channels_ = expected.stereo ? 2 : 1;
+        encodedSize_ = head.size();
     }
 
     bool Start(std::string& error) {
@@ -279,7 +281,8 @@ bool Drain(mpg123_handle* decoder, Pipeline& pipeline, std::string& error) {
 }  // namespace
 
 ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& destinationPath,
-                           bool renameWav, ProgressSink& sink) {
+                           bool renameWav, ProgressSink& sink, std::string_view head,
+                           bool preserveFileDateTime) {
     platform::ReadOnlyFile source(sourcePath);
     if (source.error() != 0) return Failed(std::strerror(source.error()));
     if (source.isDirectory()) return Failed(std::strerror(EISDIR));
@@ -295,13 +298,14 @@ ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& des
 
     platform::PartFile part;
     if (!part.Create(destinationPath, source.permissions())) return Failed(std::strerror(errno));
-    Pipeline pipeline(ExpectedFormat(renameWav), part);
+    Pipeline pipeline(ExpectedFormat(renameWav), part, head);
     if (!pipeline.Start(error)) return Failed(error);
 
     std::string dir;
     std::string name;
     platform::SplitPath(sourcePath, dir, name);
-    sink.SetFileName(name);
+    // The caption says why a wrap takes far longer than a copy would.
+    sink.SetFileName("Re-encoding " + name);
     sink.SetTotal(source.size());
     sink.SetDone(0);
     // Re-encoding takes seconds even for a short song, so progress is worth showing at once.
@@ -327,12 +331,14 @@ ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& des
         if (error.empty()) pipeline.Finish(error);
     }
     if (error.empty() && !sink.CancelRequested() && source.Changed()) error = kSourceChangedReason;
+    const platform::FileTime sourceTime = source.modified();
     source.Close();
     sink.CloseDialog();
 
     if (!error.empty()) return Failed(error);
     if (sink.CancelRequested()) return {ConvertResult::Status::Cancelled, {}};
-    if (!part.PutInPlace(nullptr)) return Failed(std::strerror(errno));
+    if (!part.PutInPlace(preserveFileDateTime ? &sourceTime : nullptr))
+        return Failed(std::strerror(errno));
     return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "ConvertFile.h"
 #include "ProgressSink.h"
@@ -16,7 +17,10 @@ inline constexpr const char* kNoAudioReason = "No MPEG audio could be decoded";
 // share of the source's bytes decoded; a cancel is polled as for a copy. The destination appears
 // only when complete: a cancelled or failed re-encode leaves nothing and an existing destination
 // untouched. Several files may be re-encoded at once on separate threads.
+// `head` goes in front of the encoded audio (a BMU file's header); with preserveFileDateTime the
+// destination gets the source's modification time.
 ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& destinationPath,
-                           bool renameWav, ProgressSink& sink);
+                           bool renameWav, ProgressSink& sink, std::string_view head = {},
+                           bool preserveFileDateTime = false);
 
 }  // namespace tunewrap

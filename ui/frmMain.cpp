@@ -71,6 +71,8 @@ void frmMain::CreateControls() {
     lblWaveReason->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     chkOverwriteAll =
         Named(new QCheckBox(QStringLiteral("overwrite all"), this), "chkOverwriteAll");
+    chkReencodeUnsuitable = Named(new WrapCheckBox(QStringLiteral("re-encode unsuitable"), this),
+                                  "chkReencodeUnsuitable");
     cmdConvertToMP3 = NewButton(this, "cmdConvertToMP3", QStringLiteral("<- To .MP3"));
     chkPreserveFileDateTime =
         Named(new WrapCheckBox(QStringLiteral("preserve file date/time"), this),
@@ -140,10 +142,23 @@ void frmMain::ConnectHandlers() {
 }
 
 void frmMain::SetFocusOrder() {
-    const std::array<QWidget*, 14> order = {
-        txtMP3Dir, cmdPromptForMP3Dir, cmdMP3Refresh,           lvwMP3List,     cmdConvertToBMU,
-        txtBMUDir, cmdPromptForBMUDir, cmdBMURefresh,           lvwBMUList,     cmdConvertToMP3,
-        cmdInfo,   chkWAVExtension,    chkPreserveFileDateTime, chkOverwriteAll};
+    const std::array<QWidget*, 15> order = {
+        txtMP3Dir,
+        cmdPromptForMP3Dir,
+        cmdMP3Refresh,
+        lvwMP3List,
+        cmdConvertToBMU,
+        txtBMUDir,
+        cmdPromptForBMUDir,
+        cmdBMURefresh,
+        lvwBMUList,
+        cmdConvertToMP3,
+        cmdInfo,
+        chkWAVExtension,
+        chkPreserveFileDateTime,
+        chkOverwriteAll,
+        chkReencodeUnsuitable,
+    };
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     for (QLabel* label : {lblMP3, lblBMU, lblWaveReason}) label->setFocusPolicy(Qt::NoFocus);
 }
@@ -159,6 +174,7 @@ void frmMain::ApplyLayout() {
         {chkWAVExtension, {5520, 1200, 1215, 375}},
         {lblWaveReason, {5520, 1560, 1215, 1095}},
         {chkOverwriteAll, {5520, 2760, 1215, 255}},
+        {chkReencodeUnsuitable, {5520, 3120, 1215, 495}},
         {cmdConvertToMP3, {5520, 3960, 1215, 375}},
         {chkPreserveFileDateTime, {5520, 4440, 1215, 495}},
         {cmdInfo, {5520, 5040, 1215, 375}},

@@ -66,6 +66,7 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
     QCheckBox* chkWAVExtension;
     QLabel* lblWaveReason;
     QCheckBox* chkOverwriteAll;
+    WrapCheckBox* chkReencodeUnsuitable;
     QPushButton* cmdConvertToMP3;
     WrapCheckBox* chkPreserveFileDateTime;
     QPushButton* cmdInfo;
@@ -139,7 +140,7 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
     std::string SettleDestinationDirectory();
     void RestoreColumnWidths();
     void RestoreOptions();
-    std::array<std::pair<const char*, QCheckBox*>, 3> OptionSettings() const;
+    std::array<std::pair<const char*, QCheckBox*>, 4> OptionSettings() const;
     void FillDestinationList(const std::string& dirWithSeparator);
 
     std::vector<PlacedControl> layout_;

@@ -82,8 +82,7 @@ std::string frmMain::DirectoryText(ListId pane) {
 }
 
 int frmMain::OptionState(OptionId option) {
-    const QCheckBox* box = option == OptionId::OverwriteAll           ? chkOverwriteAll
-                           : option == OptionId::PreserveFileDateTime ? chkPreserveFileDateTime
-                                                                      : chkWAVExtension;
-    return box->isChecked() ? 1 : 0;
+    const std::array<const QCheckBox*, 4> boxes = {chkOverwriteAll, chkPreserveFileDateTime,
+                                                   chkWAVExtension, chkReencodeUnsuitable};
+    return boxes[static_cast<std::size_t>(option)]->isChecked() ? 1 : 0;
 }

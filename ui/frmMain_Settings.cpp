@@ -148,11 +148,12 @@ void frmMain::RestoreColumnWidths() {
     }
 }
 
-std::array<std::pair<const char*, QCheckBox*>, 3> frmMain::OptionSettings() const {
+std::array<std::pair<const char*, QCheckBox*>, 4> frmMain::OptionSettings() const {
     return {{
         {"WaveExtention", chkWAVExtension},
         {"OverwriteAll", chkOverwriteAll},
         {"PreserveFileDateTime", chkPreserveFileDateTime},
+        {"ReencodeUnsuitable", chkReencodeUnsuitable},
     }};
 }
 

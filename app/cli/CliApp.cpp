@@ -23,6 +23,7 @@ Output of to-bmu and to-mp3: one line per file on stdout as soon as it is done, 
 given, then
   ": converted to PATH"   ": skipped: exists"   ": skipped: unsuitable"
   ": failed: REASON"      ": cancelled"         ": not reached" (the run stopped before it)
+  ": re-encoded to PATH" (to-bmu --reencode: an unsuitable file, re-encoded and wrapped)
 and at the end a summary on stderr, such as "3 converted, 1 skipped, 1 failed".
 A file is refused (failed) when unwrapping one that is "not a BMU file", wrapping one that is
 "already a BMU file", or when it "would overwrite a file this run just created" (two sources
@@ -37,7 +38,8 @@ Questions: on a terminal, "File Exists" (default no), "Warning" about an unsuita
 (default yes) and "Conversion Failed", go on with the rest (default yes) are asked on
 stderr. Without a terminal each takes its default and is written to stderr with the answer
 (not with --quiet): an existing destination is skipped, an unsuitable file is converted
-(skipped with --skip-unsuitable), a failed file lets the others go on.
+(skipped with --skip-unsuitable), a failed file lets the others go on. With --reencode no
+"Warning" is asked: an unsuitable file is re-encoded; one that cannot be decoded fails.
 
 Progress: on a terminal, a large or slow copy shows a progress line on stderr. Ctrl+C,
 SIGTERM or SIGHUP cancels the copy (its partial file is removed) and ends the run.
@@ -54,6 +56,7 @@ struct Arguments {
     bool overwriteAll = false;
     bool noPreserveTime = false;
     bool skipUnsuitable = false;
+    bool reencode = false;
     bool quiet = false;
     unsigned jobs = std::max(1U, std::thread::hardware_concurrency());
 };
@@ -86,6 +89,7 @@ int Convert(const Arguments& args, bool toBMU) {
     options.renameWav = args.renameWav;
     options.overwriteAll = args.overwriteAll;
     options.preserveFileDateTime = !args.noPreserveTime;
+    options.reencodeUnsuitable = args.reencode;
     bool terminal = Terminal();
     CliQuestions questions(terminal, args.skipUnsuitable, args.quiet, stdin, stderr);
     CliProgressSink sink(terminal, stderr);
@@ -134,8 +138,14 @@ int RunCli(int argc, char** argv) {
                     "Name the new files .wav instead of .bmu and expect 96 kbit/s mono "
                     "(\"rename .wav\")");
     AddCopyOptions(*toBMU, args);
-    toBMU->add_flag("--skip-unsuitable", args.skipUnsuitable,
-                    "Answer the \"Warning\" question with no: skip unsuitable files");
+    CLI::Option* skip =
+        toBMU->add_flag("--skip-unsuitable", args.skipUnsuitable,
+                        "Answer the \"Warning\" question with no: skip unsuitable files");
+    toBMU
+        ->add_flag("--reencode", args.reencode,
+                   "Re-encode unsuitable files into their BMU files instead of asking (\"re-encode "
+                   "unsuitable\"); slower than wrapping")
+        ->excludes(skip);
     AddFiles(*toBMU, args, "MP3 files to wrap (use -- before names that start with -)");
 
     CLI::App* toMP3 =

@@ -28,7 +28,8 @@ std::string DirectoryOf(const std::string& file) {
 std::string OutcomeText(const FileOutcome& outcome) {
     switch (outcome.kind) {
         case FileOutcome::Kind::Converted:
-            return "converted to " + outcome.destinationPath;
+            return (outcome.reencoded ? "re-encoded to " : "converted to ") +
+                   outcome.destinationPath;
         case FileOutcome::Kind::SkippedExists:
             return "skipped: exists";
         case FileOutcome::Kind::SkippedUnsuitable:

@@ -53,6 +53,8 @@ int CliHost::OptionState(OptionId option) {
             return options_.preserveFileDateTime ? 1 : 0;
         case OptionId::WAVExtension:
             return options_.renameWav ? 1 : 0;
+        case OptionId::ReencodeUnsuitable:
+            return options_.reencodeUnsuitable ? 1 : 0;
     }
     return 0;
 }

@@ -13,6 +13,7 @@ struct ConvertOptions {
     bool renameWav = false;
     bool overwriteAll = false;
     bool preserveFileDateTime = true;
+    bool reencodeUnsuitable = false;
 };
 
 // One batch as the window would run it: the given files of one directory are the source

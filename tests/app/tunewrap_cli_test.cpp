@@ -111,7 +111,7 @@ TEST_F(TunewrapCli, ExistingDestinationIsKeptUnlessTheUserSaysOtherwise) {
     EXPECT_FALSE(fs::exists(Path("sub/b.bmu")));
 }
 
-TEST_F(TunewrapCli, WavNamesAndExpectationWithAndWithoutSkippingUnsuitableFiles) {
+TEST_F(TunewrapCli, WavNamesAndExpectationWithSkippingOrReencodingUnsuitableFiles) {
     WriteFile(Path("fx.mp3"), kMono96);
     WriteFile(Path("music.mp3"), kJoint128);
     WriteFile(Path("fx.bmu"), "old");  // not what is written, so not asked about
@@ -131,18 +131,26 @@ TEST_F(TunewrapCli, WavNamesAndExpectationWithAndWithoutSkippingUnsuitableFiles)
     EXPECT_EQ(skip.out, "fx.mp3: skipped: unsuitable\nmusic.mp3: converted to ./music.bmu\n");
     EXPECT_EQ(skip.err, "");  // no question that answers itself, no summary
     EXPECT_EQ(ReadFile(Path("fx.bmu")), "old");
+
+    const auto reencode =
+        Cli({"to-bmu", "--wav", "--overwrite", "--reencode", "fx.mp3", "music.mp3"});
+    EXPECT_EQ(reencode.out,
+              "fx.mp3: converted to ./fx.wav\nmusic.mp3: re-encoded to ./music.wav\n");
+    EXPECT_EQ(reencode.err, "2 converted, 0 skipped, 0 failed\n");  // no "Warning"
+    EXPECT_EQ(reencode.status, 0);
 }
 
 TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
     WriteFile(Path("a.mp3"), kJoint128);
-    for (const auto& args :
-         std::vector<std::vector<std::string>>{{},
-                                               {"to-bmu"},
-                                               {"to-bmu", "--bogus", "a.mp3"},
-                                               {"to-bmu", "-o", "no dir", "a.mp3"},
-                                               {"to-mp3", "--wav", "a.mp3"},
-                                               {"info"},
-                                               {"fix", "-j", "0", "a.mp3"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {},
+             {"to-bmu"},
+             {"to-bmu", "--bogus", "a.mp3"},
+             {"to-bmu", "-o", "no dir", "a.mp3"},
+             {"to-mp3", "--wav", "a.mp3"},
+             {"to-bmu", "--reencode", "--skip-unsuitable", "a.mp3"},
+             {"info"},
+             {"fix", "-j", "0", "a.mp3"}}) {
         const auto run = Cli(args);
         EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
         EXPECT_FALSE(run.err.empty());

@@ -1,14 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <deque>
 #include <filesystem>
 #include <tuple>
 
 #include "BatchConvert.h"
+#include "BmuFile.h"
+#include "MP3Utils.h"
+#include "Reencode.h"
+#include "Suitability.h"
 #include "common/FakeProgressSink.h"
 #include "common/ScratchHome.h"
 
 using namespace tunewrap;
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -22,7 +28,7 @@ class FakeHost : public ConversionHost {
     };
     std::vector<Entry> lists[2];
     std::string dirs[2];
-    int options[3] = {0, 1, 0};  // overwrite all, preserve date/time, rename .wav
+    int options[4] = {0, 1, 0, 0};  // overwrite all, preserve date/time, rename .wav, re-encode
     std::deque<MsgButton> answers;
     std::vector<std::string> log;
 
@@ -146,6 +152,33 @@ TEST_F(BatchConvertTest, NamesRefusalsAndCollisionsAreSettledPerEntry) {
     ConvertToBMU(host, sink);
     EXPECT_EQ(host.done.back(), "failed: already a BMU file");
     EXPECT_FALSE(std::filesystem::exists(Path("bmu/w.bmu")));
+}
+
+// With "re-encode unsuitable" no "Warning" is asked: an unsuitable MP3 is wrapped re-encoded, a
+// suitable one as it is, and one that cannot be decoded fails like any file.
+TEST_F(BatchConvertTest, ReencodeUnsuitableWrapsAFreshEncodingUnasked) {
+    const std::string good = ReadFile(TestDataPath("cbr128_joint.mp3"));
+    WriteFile(Path("mp3/vbr.mp3"), ReadFile(TestDataPath("vbr.mp3")));
+    WriteFile(Path("mp3/noise.mp3"), std::string(5000, 'x'));
+    WriteFile(Path("mp3/good.mp3"), good);
+    const auto sourceTime = std::filesystem::last_write_time(Path("mp3/vbr.mp3")) - 1h;
+    std::filesystem::last_write_time(Path("mp3/vbr.mp3"), sourceTime);
+    host.lists[0] = {{"vbr.mp3"}, {"noise.mp3"}, {"good.mp3"}};
+    host.options[3] = 1;
+    ConvertToBMU(host, sink);
+
+    EXPECT_EQ(host.done, (std::vector<std::string>{
+                             "vbr.bmu", std::string("failed: ") + kNoAudioReason, "good.bmu"}));
+    ASSERT_EQ(host.log.size(), 8u);  // the one question: going on after noise.mp3
+    EXPECT_TRUE(host.log[3].starts_with("failed:Conversion Failed|noise.mp3 ")) << host.log[3];
+    const std::string wrapped = ReadFile(Path("bmu/vbr.bmu"));
+    ASSERT_TRUE(wrapped.starts_with("BMU V1.0"));
+    WriteFile(Path("inner.mp3"), wrapped.substr(kBmuHeaderSize));
+    MP3Utils reader;
+    ASSERT_TRUE(reader.MP3File(Path("inner.mp3")));
+    EXPECT_FALSE(CheckSuitability("inner.mp3", reader, false).WarningWanted());
+    EXPECT_EQ(std::filesystem::last_write_time(Path("bmu/vbr.bmu")), sourceTime);
+    EXPECT_EQ(ReadFile(Path("bmu/good.bmu")), "BMU V1.0" + good);
 }
 
 TEST_F(BatchConvertTest, CancelInTheSecondFileKeepsTheFirstAndLeavesTheThirdSelected) {

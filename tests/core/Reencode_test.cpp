@@ -104,7 +104,7 @@ TEST_F(ReencodeTest, CancelOrFailureLeavesNothing) {
     while (song.size() < 200'000) song += clip;
     WriteFile(Path("song.mp3"), song);
     ASSERT_TRUE(Reencode(Path("song.mp3"), "out.mp3").ok());
-    EXPECT_EQ(sink.events.front(), "file song.mp3");
+    EXPECT_EQ(sink.events.front(), "file Re-encoding song.mp3");
     EXPECT_EQ(sink.events[1], "total " + std::to_string(song.size()));
     EXPECT_NE(sink.IndexOf("done " + std::to_string(song.size())), -1);
 

@@ -44,6 +44,14 @@ TEST_F(Converting, BothWaysAskWarnCopyAndRefillTheDestination) {
     EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"kept.mp3", "sfx.mp3", "song.mp3", "zap.mp3"}));
     EXPECT_EQ(window->CountSelectedItems(*window->lvwBMUList), 0);
     ExpectIdle(*window);
+    window->chkOverwriteAll->setChecked(true);
+    window->chkReencodeUnsuitable->setChecked(true);  // no "Warning": zap.mp3 is re-encoded
+    Select(*window->lvwMP3List, {"zap.mp3"});
+    window->cmdConvertToBMU->setEnabled(true);
+    window->cmdConvertToBMU->click();
+    EXPECT_EQ(questions.size(), 3u);
+    const std::string zap = ReadFile(Path("Game/music/zap.bmu"));
+    EXPECT_TRUE(zap.starts_with("BMU V1.0") && zap != "BMU V1.0" + Sample("cbr96_mono.mp3"));
 }
 
 TEST_F(Converting, ClosingWhileAQuestionIsOpenDeclinesItAndCloses) {

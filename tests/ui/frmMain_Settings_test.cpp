@@ -75,7 +75,8 @@ TEST_F(Settings, StartUpFallsBackToDefaultsAndStoresTheDateOptionAtOnceAndOnEver
         EXPECT_EQ(Stored("BMUDir"), c.storedBmuDir);
         EXPECT_EQ(Stored("PreserveFileDateTime"), "1");
         EXPECT_EQ(window->windowTitle().toStdString(), tunewrap::VersionTitle());
-        EXPECT_FALSE(window->chkWAVExtension->isChecked() || window->chkOverwriteAll->isChecked());
+        EXPECT_FALSE(window->chkWAVExtension->isChecked() || window->chkOverwriteAll->isChecked() ||
+                     window->chkReencodeUnsuitable->isChecked());
         EXPECT_TRUE(window->chkPreserveFileDateTime->isChecked());
         const int designed[] = {3510, 1050, 1830};  // twips, the list being 5295 wide
         for (int column = 0; column < 3; ++column) {
@@ -96,21 +97,23 @@ TEST_F(Settings, StoredSettingsAreRestoredWithoutWritingAndOnlyChangesAreSavedBa
                                {"MP3DateColWidth", "1830"},     {"BMUFileColWidth", "2000"},
                                {"BMUSizeColWidth", "0"},        {"BMUDateColWidth", "3000"},
                                {"WaveExtention", "1"},          {"OverwriteAll", "1"},
-                               {"PreserveFileDateTime", "0"}};
+                               {"PreserveFileDateTime", "0"},   {"ReencodeUnsuitable", "1"}};
     for (const auto& [name, value] : stored) Store(name, value);
     const std::string before = ReadFile(SettingsFile());
 
     auto window = Open();
     EXPECT_EQ(ReadFile(SettingsFile()), before);
-    EXPECT_TRUE(window->chkWAVExtension->isChecked() && window->chkOverwriteAll->isChecked());
+    EXPECT_TRUE(window->chkWAVExtension->isChecked() && window->chkOverwriteAll->isChecked() &&
+                window->chkReencodeUnsuitable->isChecked());
     EXPECT_FALSE(window->chkPreserveFileDateTime->isChecked());
     EXPECT_EQ(window->lvwBMUList->columnWidth(1), 0);
     window->txtMP3Dir->clear();  // an empty box keeps the stored folder
     window->txtBMUDir->setText("/typed/elsewhere");
     window->lvwMP3List->setColumnWidth(2, 0);
     window->chkOverwriteAll->setChecked(false);
+    window->chkReencodeUnsuitable->setChecked(false);
     window->close();
-    stored[2][1] = stored[7][1] = "0";
+    stored[2][1] = stored[7][1] = stored[9][1] = "0";
     for (const auto& [name, value] : stored) EXPECT_EQ(Stored(name), value) << name;
     EXPECT_EQ(Stored("MP3Dir"), Path("Music"));
     EXPECT_EQ(Stored("BMUDir"), "/typed/elsewhere");
