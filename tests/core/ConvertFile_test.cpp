@@ -4,12 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <climits>
 #include <cstring>
 #include <random>
 
 #include "FileIo.h"
-#include "common/ConvertResultPrinter.h"
 #include "common/FakeProgressSink.h"
 #include "common/ScratchHome.h"
 #include "linux/FileIoForTests.h"
@@ -231,23 +229,4 @@ TEST_F(ConvertFileTest, PermissionsOfNewAndReplacedFiles) {
         EXPECT_EQ(result.st_mode & 07777, static_cast<mode_t>(expected)) << std::oct << source;
     }
     umask(oldMask);
-}
-
-// A destination path as long as the system takes, with no room for a part-file suffix.
-TEST_F(ConvertFileTest, DestinationPathAtTheSystemLimit) {
-    const std::string name = "a.bmu";
-    std::string dir = Path("deep");
-    while (dir.size() + 1 + 200 + 1 + 50 + 1 + name.size() < PATH_MAX - 1)
-        dir += "/" + std::string(200, 'd');
-    dir += "/" + std::string(PATH_MAX - 1 - dir.size() - 1 - 1 - name.size(), 'e');
-    const std::string to = dir + "/" + name;
-    ASSERT_EQ(to.size(), PATH_MAX - 1u);
-    std::filesystem::create_directories(dir);
-    WriteFile(Path("a.mp3"), "tune");
-    for (const bool named : {false, true}) {
-        platform::testing::UseNamedPartFilesOnly(named);
-        EXPECT_TRUE(ConvertFileToBMU(Path("a.mp3"), to, "a.mp3", true, sink, stopwatch).ok());
-        EXPECT_EQ(ReadFile(to), "BMU V1.0tune");
-        std::filesystem::remove(to);
-    }
 }
