@@ -133,7 +133,7 @@ TEST_F(MP3UtilsFile, RealEncodingsAndUnopenablePaths) {
              {"cbr128_crc.mp3", {128, 44100, 1, true, false, true, k13}},
              {"vbr.mp3", {32, 44100, 1, true, true, false, k13}},
              {"vbr_first128.mp3", {128, 44100, 1, true, true, false, k13}},
-             // Their audio data holds false MPEG-1 Layer III headers; the first real header wins.
+             // Other MPEG audio is named by its first header.
              {"mpeg2_22k.mp3", {0, 44100, 0, false, false, false, "MPEG-2 Layer III"}},
              {"mpeg25_11k.mp3", {0, 44100, 0, false, false, false, "MPEG-2.5 Layer III"}},
          }) {
