@@ -2,8 +2,6 @@
 #include <cstdint>
 #include <vector>
 
-// Bytes to put in front of a clip: an ID3v2 tag holding a cover picture, whose bytes are as
-// random as compressed image data and hold false MPEG-1 Layer III headers.
 using Bytes = std::vector<std::uint8_t>;
 
 inline Bytes operator+(Bytes a, const Bytes& b) {

@@ -79,7 +79,6 @@ TEST(MP3UtilsScan, WhatTheSearchAndTheWalkFind) {
         // ID3v2 tags are skipped by their sizes, also two in a row: sync pairs inside don't count.
         {tag + k128 * 3, {128, 44100, 1, true, false, false, k13}},
         {withFooter + tagWithSync + k128 * 3, {128, 44100, 1, true, false, false, k13}},
-        {mono96 * 10, {96, 44100, 3, false, false, false, k13}},
         {Frame(0xFA, 0x94, 0x80, 384) * 10, {128, 48000, 2, true, false, true, k13}},
         {Bytes{0xFF, 0xFB, 0xF0, 0}, {999, 44100, 0, true, false, false, k13}},
         // A bit rate change means VBR, ends the walk, and only ten headers are looked at.
@@ -134,7 +133,7 @@ TEST_F(MP3UtilsFile, RealEncodingsAndUnopenablePaths) {
              {"cbr128_crc.mp3", {128, 44100, 1, true, false, true, k13}},
              {"vbr.mp3", {32, 44100, 1, true, true, false, k13}},
              {"vbr_first128.mp3", {128, 44100, 1, true, true, false, k13}},
-             // Their audio data holds false MPEG-1 Layer III headers; the first real header wins.
+             // Other MPEG audio is named by its first header.
              {"mpeg2_22k.mp3", {0, 44100, 0, false, false, false, "MPEG-2 Layer III"}},
              {"mpeg25_11k.mp3", {0, 44100, 0, false, false, false, "MPEG-2.5 Layer III"}},
          }) {

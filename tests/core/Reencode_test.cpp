@@ -7,6 +7,7 @@
 
 #include "MP3Utils.h"
 #include "Suitability.h"
+#include "common/ConvertResultPrinter.h"
 #include "common/CoverTag.h"
 #include "common/FakeProgressSink.h"
 #include "common/ScratchHome.h"

@@ -1,7 +1,9 @@
 // Names and paths that break naive code go through the window's list, both conversions and
 // Delete unchanged, and Delete takes exactly the file that was selected.
+#include <climits>
 #include <set>
 
+#include "linux/FileIoForTests.h"
 #include "ui/MainWindowFixture.h"
 
 namespace {
@@ -63,21 +65,29 @@ class HostileNames : public MainWindowTest {
 TEST_F(HostileNames, OddNamesConvertListRoundTripAndDeleteAlone) {
     std::string accents;
     while (accents.size() < 250) accents += "\xC3\xA9";  // é, two bytes each
-    RoundTrip(Path("Music"), Path("Game/music"), Path("Back"),
-              {"two  spaces.mp3", " leading and trailing .mp3", "quote \" and ' .mp3", "-dash.mp3",
-               "--.mp3", "Grüße – 音楽.mp3", "pipe|name.mp3", "a|b|.mp3", "star*question?.mp3",
-               "back\\slash.mp3", "percent %s %n.mp3", std::string(251, 'n') + ".mp3",
-               accents + "x.mp3"});
+    RoundTrip(
+        Path("Music"), Path("Game/music"), Path("Back"),
+        {"two  spaces.mp3", " leading and trailing .mp3", "quote \" and ' .mp3", "-dash.mp3",
+         "--.mp3", "Grüße – 音楽.mp3", "pipe|name.mp3", "a|b|.mp3", "star*question?.mp3",
+         "back\\slash.mp3", "percent %s %n.mp3", std::string(251, 'n') + ".mp3", accents + "x.mp3",
+         // Deleted before the names a wildcard or a split at '|' would also take.
+         "?.mp3", "a*.mp3", "ab.mp3", "a|b.mp3", "b.mp3"});
 }
 
-TEST_F(HostileNames, PathsNearTheSystemLimitWork) {
-    // Folders nested until a file path, with the temporary suffix of a copy, is just short of
-    // the limit.
+// Folders nested until a destination path is as long as the system takes, with no room for the
+// suffix of a part file, also where part files must have names.
+TEST_F(HostileNames, PathsAtTheSystemLimitWork) {
+    const std::string tail = "/music/song.bmu";
     std::string deep = Path("deep");
-    const std::size_t room = 4095 - std::string("/song.bmu.tunewrap-part").size() - 20;
-    while (deep.size() + 1 + 200 + 1 + 50 < room) deep += "/" + std::string(200, 'd');
-    deep += "/" + std::string(room - deep.size() - 1 - 10, 'e');
-    RoundTrip(deep + "/Music", deep + "/music", deep + "/Back", {"song.mp3"});
+    while (deep.size() + 1 + 200 + 1 + 50 + tail.size() < PATH_MAX - 1)
+        deep += "/" + std::string(200, 'd');
+    deep += "/" + std::string(PATH_MAX - 1 - tail.size() - deep.size() - 1, 'e');
+    ASSERT_EQ((deep + tail).size(), PATH_MAX - 1u);
+    for (const bool named : {false, true}) {
+        platform::testing::UseNamedPartFilesOnly(named);
+        RoundTrip(deep + "/Music", deep + "/music", deep + "/Back", {"song.mp3"});
+    }
+    platform::testing::UseNamedPartFilesOnly(false);
 }
 
 }  // namespace

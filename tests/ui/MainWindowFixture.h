@@ -42,9 +42,7 @@ class MainWindowTest : public ScratchHome {
     bool Exists(const std::string& relative) const {
         return std::filesystem::exists(Path(relative));
     }
-    static std::string Sample(const char* name) {  // an MP3 file of the test data
-        return ReadFile(std::string(TUNEWRAP_TEST_DATA_DIR "/") + name);
-    }
+    static std::string Sample(const char* name) { return ReadFile(TestDataPath(name)); }
     std::string SettingsFile() const { return Path("home/.config/Brenlo/Tunewrap.conf"); }
     static std::string Stored(const char* name, const char* key = mdlRegistry::kProgramKey) {
         std::string value;
