@@ -94,6 +94,17 @@ void frmMain::CreateControls() {
         button->setIcon(refresh);
         button->setIconSize(QSize(16, 15));
     }
+    // What a screen reader says for controls whose caption is a picture or lives beside them.
+    lblMP3->setBuddy(txtMP3Dir);
+    lblBMU->setBuddy(txtBMUDir);
+    for (QPushButton* browse : {cmdPromptForMP3Dir, cmdPromptForBMUDir}) {
+        browse->setAccessibleName(browse->toolTip());
+    }
+    for (QPushButton* button : {cmdMP3Refresh, cmdBMURefresh}) {
+        button->setAccessibleName(button->toolTip());
+    }
+    lvwMP3List->setAccessibleName(QStringLiteral("MP3 files"));
+    lvwBMUList->setAccessibleName(QStringLiteral("BMU files"));
     cmdConvertToBMU->setEnabled(false);
     cmdConvertToMP3->setEnabled(false);
 

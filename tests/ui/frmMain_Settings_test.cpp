@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -133,6 +134,30 @@ TEST_F(Settings, EveryCaptionFitsItsControlWithTheDefaultAndALargeFont) {
         }
     }
     QApplication::setFont(original);
+}
+
+// Every control a user can reach has a name a screen reader can say.
+TEST_F(Settings, EveryInteractiveControlHasAnAccessibleName) {
+    auto window = Open();
+    window->show();
+    std::vector<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(window.get())};
+    int checked = 0;
+    while (!pending.empty()) {
+        QAccessibleInterface* item = pending.back();
+        pending.pop_back();
+        for (int i = 0; i < item->childCount(); ++i) pending.push_back(item->child(i));
+        static const QAccessible::Role kInteractive[] = {
+            QAccessible::PushButton, QAccessible::CheckBox, QAccessible::EditableText,
+            QAccessible::List,       QAccessible::Table,    QAccessible::Tree};
+        if (std::find(std::begin(kInteractive), std::end(kInteractive), item->role()) ==
+                std::end(kInteractive) ||
+            !item->object() || !item->object()->isWidgetType())
+            continue;
+        ++checked;
+        EXPECT_FALSE(item->text(QAccessible::Name).trimmed().isEmpty())
+            << item->object()->objectName().toStdString();
+    }
+    EXPECT_GE(checked, 14);
 }
 
 }  // namespace
