@@ -1,6 +1,5 @@
 #include "BatchConvert.h"
 
-#include <filesystem>
 #include <optional>
 #include <vector>
 
@@ -65,8 +64,8 @@ bool AnsweredYes(ConversionHost& host, QuestionKind kind, const TextLines& text,
 
 // Writing a file over itself would replace the source with its converted bytes.
 bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code ignored;
-    return std::filesystem::equivalent(a, b, ignored);
+    const auto identity = platform::IdentityOf(a);
+    return identity && identity == platform::IdentityOf(b);
 }
 
 class Batch {
