@@ -210,6 +210,11 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
     EXPECT_EQ(clash.out, "one/x.bmu: converted to two/x.mp3\none/x.wav" + again +
                              "one/song.bmu: failed: not a BMU file\ntwo/x.BMU" + again);
     EXPECT_EQ(ReadFile(Path("two/x.mp3")), kJoint128);
+    // BMU data named .mp3 would be unwrapped over itself.
+    WriteFile(Path("one/held.mp3"), "BMU V1.0" + kJoint128);
+    EXPECT_EQ(Cli({"to-mp3", "--overwrite", "one/held.mp3"}).out,
+              "one/held.mp3: failed: Source and destination are the same file\n");
+    EXPECT_EQ(ReadFile(Path("one/held.mp3")), "BMU V1.0" + kJoint128);
 }
 
 // Lines in the order given whichever file is done first; only unsuitable files are re-encoded.
