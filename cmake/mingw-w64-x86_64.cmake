@@ -13,9 +13,6 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# GCC 12.0 (this mingw-w64) reports false overlaps inside std::string (GCC bug 105329).
-set(CMAKE_CXX_FLAGS_INIT "-Wno-restrict")
-
 # One program file and nothing else to ship: the C++ runtime and the threads library go in.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 

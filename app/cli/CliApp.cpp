@@ -121,6 +121,8 @@ int RunCli(int argc, char** argv) {
     app.set_version_flag("--version", VersionTitle() + "\n" + kLicenceLine,
                          "Print the version and the licence and exit");
     app.require_subcommand(1);
+    // Options are written the same everywhere; "/music/a.mp3" names a file on Windows as well.
+    app.allow_windows_style_options(false);
     app.footer(kFooter);
 
     Arguments args;
