@@ -13,6 +13,7 @@
 
 #include "FileIo.h"
 #include "PathJoin.h"
+#include "SystemTimeRecord.h"
 #include "Trash.h"
 
 namespace mdlFileOps {
@@ -122,24 +123,8 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
 
-bool IsLeapYear(unsigned year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-unsigned DaysInMonth(unsigned year, unsigned month) {
-    static const unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
-// The range a Windows file time can express.
-constexpr unsigned kFirstYear = 1601;
-constexpr unsigned kLastYear = 30827;
-
-bool IsValid(const SYSTEMTIME& t) {
-    return t.wYear >= kFirstYear && t.wYear <= kLastYear && t.wMonth >= 1 && t.wMonth <= 12 &&
-           t.wDay >= 1 && t.wDay <= DaysInMonth(t.wYear, t.wMonth) && t.wHour < 24 &&
-           t.wMinute < 60 && t.wSecond < 60 && t.wMilliseconds < 1000;
-}
+using record::kFirstYear;
+using record::kLastYear;
 
 SYSTEMTIME ToLocalRecord(const timespec& utc) {
     const time_t local = utc.tv_sec + CurrentUtcOffset();
@@ -249,7 +234,7 @@ SYSTEMTIME GetFileDateTime(const std::string& path) {
 }
 
 void SetFileDateTime(const std::string& path, const SYSTEMTIME& time) {
-    if (!IsValid(time)) return;
+    if (!record::IsValid(time)) return;
     timespec times[2] = {};
     times[0].tv_nsec = UTIME_OMIT;  // last access stays
     times[1] = ToUtc(time);

@@ -8,6 +8,7 @@
 
 #include "FileIo.h"
 #include "PathJoin.h"
+#include "SystemTimeRecord.h"
 #include "WinIo.h"
 
 namespace mdlFileOps {
@@ -48,8 +49,6 @@ bool NextEntry(Walk& walk) {
     return FindNextFileW(walk.find, &walk.entry) != 0;
 }
 
-// The range a record can express, as SystemTimeToFileTime checks it; day and week day follow
-// from the date.
 ::SYSTEMTIME AsWin32(const SYSTEMTIME& t) {
     return {t.wYear, t.wMonth,  t.wDayOfWeek, t.wDay,
             t.wHour, t.wMinute, t.wSecond,    t.wMilliseconds};
@@ -127,9 +126,10 @@ SYSTEMTIME GetFileDateTime(const std::string& path) {
 }
 
 void SetFileDateTime(const std::string& path, const SYSTEMTIME& time) {
-    const ::SYSTEMTIME record = AsWin32(time);
+    if (!record::IsValid(time)) return;
+    const ::SYSTEMTIME wanted = AsWin32(time);
     FILETIME local{}, utc{};
-    if (!SystemTimeToFileTime(&record, &local) || !LocalFileTimeToFileTime(&local, &utc)) return;
+    if (!SystemTimeToFileTime(&wanted, &local) || !LocalFileTimeToFileTime(&local, &utc)) return;
     const platform::win::Handle file = platform::win::OpenPath(
         path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);

@@ -48,8 +48,13 @@ TEST_F(TunewrapCli, InfoHoldsTheReaderValuesAndIssueLinesAndNamesUnreadableFiles
     const std::string tagWithSync("ID3\3\0\0\0\0\0\6\xFF\xFA\xB0\xC0\0\0", 16);
     WriteFile(Path("tagged.bmu"), "BMU V1.0" + tagWithSync + kMono96);
     EXPECT_EQ(Info({"tagged.bmu"})[0]["bit_rate"], 96);
-    WriteFile(Path("ok \xE9.mp3"), kJoint128);  // not UTF-8, yet valid JSON
-    const auto run = Cli({"info", "--json", "missing.mp3", "ok \xE9.mp3"});
+#ifdef _WIN32
+    const std::string accented = "ok \xC3\xA9.mp3";  // Windows names are always Unicode
+#else
+    const std::string accented = "ok \xE9.mp3";  // not UTF-8, yet valid JSON
+#endif
+    WriteFile(Path(accented), kJoint128);
+    const auto run = Cli({"info", "--json", "missing.mp3", accented});
     EXPECT_EQ(run.status, 1);
     const json all = json::parse(run.out, nullptr, false);
     ASSERT_EQ(all.size(), 2u) << run.out;
@@ -61,7 +66,7 @@ TEST_F(TunewrapCli, InfoHoldsTheReaderValuesAndIssueLinesAndNamesUnreadableFiles
                 run.out.find("\"\n  },\n  {\n    \"file\": \"ok ") != std::string::npos &&
                 run.out.ends_with("\n  }\n]\n"))
         << run.out;
-    const auto text = Cli({"info", "ok \xE9.mp3", "notes.mp3", "bad.mp3"});
+    const auto text = Cli({"info", accented, "notes.mp3", "bad.mp3"});
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.out.find("joint stereo (1)"), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("notes.mp3\n  audio:              none found\n  - No MPEG-1"),

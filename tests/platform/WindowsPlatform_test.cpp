@@ -152,14 +152,15 @@ TEST_F(WindowsPlatform, LongAndNonAsciiNames) {
     for (int i = 0; i < 5; ++i) relative += "/" + std::string(60, static_cast<char>('p' + i));
     const std::string dir = Path(relative);
     const std::string name = "\xC3\xBC\xC3\xB1\xC3\xAF \xE6\x9B\xB2 \xF0\x9F\x8E\xB5";
-    ASSERT_TRUE(std::filesystem::create_directories(L"\\\\?\\" + FsPath(dir).wstring()));
+    ASSERT_TRUE(
+        std::filesystem::create_directories(L"\\\\?\\" + FsPath(dir).make_preferred().wstring()));
     const std::string mp3 = ReadFile(TestDataPath("cbr128_joint.mp3"));
-    for (const std::string& stem : {dir + "/" + name, dir + "/" + std::string(250, 'x')}) {
+    for (const std::string& stem : {dir + "/" + name, dir + "/" + std::string(240, 'x')}) {
         ASSERT_GT(stem.size(), 300u);
         Put(stem + ".mp3", mp3);
         SetFileDateTime(stem + ".mp3", {2004, 2, 0, 29, 13, 14, 15, 678});
         ASSERT_TRUE(Wrap(stem + ".mp3", stem + ".bmu").ok()) << stem;
-        ASSERT_TRUE(Unwrap(stem + ".bmu", stem + ".back.mp3").ok()) << stem;
+        ASSERT_EQ(Unwrap(stem + ".bmu", stem + ".back.mp3").reason, "") << stem;
         EXPECT_EQ(Get(stem + ".bmu"), "BMU V1.0" + mp3);
         EXPECT_EQ(Get(stem + ".back.mp3"), mp3);
         EXPECT_EQ(GetFileDateTime(stem + ".back.mp3"),
