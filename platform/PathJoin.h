@@ -24,7 +24,7 @@ inline std::string JoinPath(const std::string& dir, const std::string& name) {
 inline void SplitPath(const std::string& path, std::string& dir, std::string& name) {
     const std::size_t slash = path.find_last_of(kPathSeparators);
     if (slash == std::string::npos) {
-        dir = ".";
+        dir = std::string(".");  // not operator=(const char*): GCC 12 warns falsely (bug 105329)
         name = path;
     } else {
         const bool root = slash == 0 || (kDriveRoots && path[slash - 1] == ':');

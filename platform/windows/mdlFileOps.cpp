@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "FileIo.h"
+#include "FileWalk.h"
 #include "PathJoin.h"
 #include "SystemTimeRecord.h"
 #include "WinIo.h"
@@ -16,38 +17,6 @@ namespace mdlFileOps {
 namespace {
 
 using platform::win::WidePath;
-
-bool HasWildcard(const std::string& name) {
-    return name.find_first_of("*?") != std::string::npos;
-}
-
-// The open state of one walk, owned by the caller's handle until the walk ends. The system
-// matches the mask, without regard to case, and hands out the first entry when the walk opens.
-struct Walk {
-    HANDLE find = INVALID_HANDLE_VALUE;
-    WIN32_FIND_DATAW entry{};
-    bool pending = true;  // `entry` holds one not yet handed out
-    ~Walk() {
-        if (find != INVALID_HANDLE_VALUE) FindClose(find);
-    }
-};
-
-Walk* WalkOf(SearchHandle handle) {
-    return reinterpret_cast<Walk*>(handle);
-}
-
-void CloseWalk(SearchHandle& handle) {
-    delete WalkOf(handle);
-    handle = 0;
-}
-
-bool NextEntry(Walk& walk) {
-    if (walk.pending) {
-        walk.pending = false;
-        return true;
-    }
-    return FindNextFileW(walk.find, &walk.entry) != 0;
-}
 
 ::SYSTEMTIME AsWin32(const SYSTEMTIME& t) {
     return {t.wYear, t.wMonth,  t.wDayOfWeek, t.wDay,
@@ -60,6 +29,44 @@ SYSTEMTIME FromWin32(const ::SYSTEMTIME& t) {
 }
 
 }  // namespace
+
+namespace walk {
+
+// The system matches the mask, without regard to case, and hands out the first entry when the
+// walk opens.
+struct Walk {
+    HANDLE find = INVALID_HANDLE_VALUE;
+    WIN32_FIND_DATAW entry{};
+    bool pending = true;  // `entry` holds one not yet handed out
+    ~Walk() {
+        if (find != INVALID_HANDLE_VALUE) FindClose(find);
+    }
+};
+
+Walk* Open(const std::string& mask) {
+    auto walk = std::make_unique<Walk>();
+    walk->find = FindFirstFileExW(WidePath(mask).c_str(), FindExInfoBasic, &walk->entry,
+                                  FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    return walk->find == INVALID_HANDLE_VALUE ? nullptr : walk.release();
+}
+
+bool Next(Walk& walk, std::string& name, std::int32_t& attributes) {
+    if (!walk.pending && !FindNextFileW(walk.find, &walk.entry)) return false;
+    walk.pending = false;
+    name = platform::win::Narrow(walk.entry.cFileName);
+    attributes = static_cast<std::int32_t>(walk.entry.dwFileAttributes);
+    return true;
+}
+
+void Close(Walk* walk) {
+    delete walk;
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace walk
 
 // The shell's own delete: to the Recycle Bin unless bPermanent, with nothing shown.
 void ShellDelete(platform::WindowHandle, const std::string& sFileList, const std::string&, bool,
@@ -76,41 +83,6 @@ void ShellDelete(platform::WindowHandle, const std::string& sFileList, const std
     operation.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI |
                        (bPermanent ? 0 : FOF_ALLOWUNDO) | (bIncludeFolders ? 0 : FOF_FILESONLY);
     SHFileOperationW(&operation);
-}
-
-bool FileExists(const std::string& path) {
-    std::string directory, name;
-    platform::SplitPath(path, directory, name);
-    if (!HasWildcard(name))
-        return GetFileAttributesW(WidePath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-    SearchHandle walk = 0;
-    const bool found = !FindFile(walk, path, 0).empty();
-    FindFile(walk, path, FIND_ABANDON);
-    return found;
-}
-
-std::string FindFile(SearchHandle& hSearch, const std::string& sFileMask,
-                     std::int32_t lAttributes) {
-    if (lAttributes == FIND_ABANDON) {
-        CloseWalk(hSearch);
-        return {};
-    }
-    if (hSearch == 0) {
-        auto walk = std::make_unique<Walk>();
-        walk->find = FindFirstFileExW(WidePath(sFileMask).c_str(), FindExInfoBasic, &walk->entry,
-                                      FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-        if (walk->find == INVALID_HANDLE_VALUE) return {};
-        hSearch = reinterpret_cast<SearchHandle>(walk.release());
-    }
-    Walk& walk = *WalkOf(hSearch);
-    while (NextEntry(walk)) {
-        const std::wstring name = walk.entry.cFileName;
-        if (name == L"." || name == L"..") continue;
-        const std::int32_t attributes = static_cast<std::int32_t>(walk.entry.dwFileAttributes);
-        if (lAttributes == 0 || (attributes & lAttributes) != 0) return platform::win::Narrow(name);
-    }
-    CloseWalk(hSearch);
-    return {};
 }
 
 // Local time at the offset in force now, both ways, so a time read from one file and written to
@@ -134,12 +106,6 @@ void SetFileDateTime(const std::string& path, const SYSTEMTIME& time) {
         path, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
     if (file.valid()) SetFileTime(file.get(), nullptr, nullptr, &utc);
-}
-
-std::int64_t GetFileLength(const std::string& path) {
-    std::int64_t size = -1;
-    platform::FileTime unused;
-    return platform::SizeAndModified(path, size, unused) ? size : -1;
 }
 
 }  // namespace mdlFileOps

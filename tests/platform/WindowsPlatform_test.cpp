@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "ConvertFile.h"
 #include "FileIo.h"
+#include "PathJoin.h"
 #include "common/ConvertResultPrinter.h"
 #include "common/FakeProgressSink.h"
 #include "common/ScratchHome.h"
@@ -61,6 +63,20 @@ class WindowsPlatform : public ScratchHome {
 };
 
 }  // namespace
+
+TEST(WindowsPaths, EitherSlashSeparatesAndADriveIsARoot) {
+    for (const auto& [path, dir, name] :
+         std::vector<std::array<std::string, 3>>{{"C:\\music\\a.mp3", "C:\\music", "a.mp3"},
+                                                 {"C:\\a.mp3", "C:\\", "a.mp3"},
+                                                 {"C:/a.mp3", "C:/", "a.mp3"},
+                                                 {"music/sub\\a.mp3", "music/sub", "a.mp3"},
+                                                 {"\\a.mp3", "\\", "a.mp3"},
+                                                 {"a.mp3", ".", "a.mp3"}}) {
+        std::string gotDir, gotName;
+        platform::SplitPath(path, gotDir, gotName);
+        EXPECT_EQ(gotDir + "|" + gotName, dir + "|" + name) << path;
+    }
+}
 
 // The system matches the mask, as the Windows program always did: without regard to case, for
 // exact names too, and brackets are plain characters.
