@@ -54,7 +54,10 @@ class ChildProcess {
             if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
     }
     ~ChildProcess() {
-        if (process_) TerminateProcess(process_, 1), CloseHandle(process_);
+        if (!process_) return;
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, INFINITE);  // its files are closed only then
+        CloseHandle(process_);
     }
     ChildProcess(const ChildProcess&) = delete;
     ChildProcess& operator=(const ChildProcess&) = delete;
