@@ -68,20 +68,26 @@ bool Exists(const std::string& path) {
 
 }  // namespace walk
 
-// The shell's own delete: to the Recycle Bin unless bPermanent, with nothing shown.
-void ShellDelete(platform::WindowHandle, const std::string& sFileList, const std::string&, bool,
-                 bool bPermanent, bool bIncludeFolders) {
+// The shell's own delete: to the Recycle Bin unless bPermanent; its question and progress only
+// as the caller asks.
+void ShellDelete(platform::WindowHandle hwndOwner, const std::string& sFileList,
+                 const std::string& sProgressTitle, bool bConfirm, bool bPermanent,
+                 bool bIncludeFolders) {
     // The shell takes the names separated by NULs and ended by two; without the \\?\ form.
     std::wstring names = platform::win::Wide(sFileList);
     for (wchar_t& c : names) {
         if (c == L'/') c = L'\\';
     }
     names.append(2, L'\0');
+    const std::wstring title = platform::win::Wide(sProgressTitle);
     SHFILEOPSTRUCTW operation{};
+    operation.hwnd = reinterpret_cast<HWND>(hwndOwner);
     operation.wFunc = FO_DELETE;
     operation.pFrom = names.c_str();
-    operation.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI |
-                       (bPermanent ? 0 : FOF_ALLOWUNDO) | (bIncludeFolders ? 0 : FOF_FILESONLY);
+    operation.fFlags = static_cast<FILEOP_FLAGS>(
+        (bConfirm ? 0 : FOF_NOCONFIRMATION) | (bPermanent ? 0 : FOF_ALLOWUNDO) |
+        (bIncludeFolders ? 0 : FOF_FILESONLY) | (title.empty() ? FOF_SILENT : 0));
+    operation.lpszProgressTitle = title.c_str();
     SHFileOperationW(&operation);
 }
 

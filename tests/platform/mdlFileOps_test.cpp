@@ -77,6 +77,9 @@ TEST_F(FileOpsTest, WalksExistsAndLength) {
     std::filesystem::resize_file(Path("m/b.mp3"), 3ULL << 30);
     EXPECT_EQ(GetFileLength(Path("m/b.mp3")), 3LL << 30);
 #endif
+    // Outright, a mask takes the files it matches and, without bIncludeFolders, no folder.
+    ShellDelete(0, Path("m/*.mp3"), "", false, true, false);
+    EXPECT_EQ(Walk("m/*.mp3"), Names{"folder.mp3"});
 }
 
 // Local time goes through the offset in force now, both ways: a winter and a summer record half
