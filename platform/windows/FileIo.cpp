@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <climits>
 #include <cstring>
 #include <vector>
 
@@ -38,7 +37,7 @@ int Stored(HANDLE handle) {
 }
 
 void CloseQuietly(int& stored) {
-    if (stored != -1) CloseHandle(AsHandle(stored));
+    win::Handle closed(AsHandle(stored));
     stored = -1;
 }
 
@@ -207,7 +206,7 @@ bool PartFile::PutInPlace(const FileTime* time) {
     if (!RenameOver(file, name_)) return false;
     placed_ = true;
     fd_ = -1;
-    return CloseHandle(file) != 0 || win::FailWithLastError();
+    return win::Handle(file).Close();
 }
 
 std::optional<FileIdentity> IdentityOf(const std::string& path) {
