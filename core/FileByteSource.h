@@ -1,10 +1,10 @@
 #pragma once
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <string>
 
 #include "ByteSource.h"
+#include "FileIo.h"
 
 // Reads a file through one small buffer, moving in it as the scan asks; the file is never held
 // in memory whole. The file is shared for reading and writing with other processes.
@@ -27,9 +27,8 @@ class FileByteSource final : public ByteSource {
 
   private:
     bool Fill(std::uint64_t offset);
-    bool MoveTo(std::uint64_t offset);
 
-    std::FILE* file_ = nullptr;
+    std::unique_ptr<platform::ReadOnlyFile> file_;
     std::unique_ptr<std::uint8_t[]> buffer_;
     std::uint64_t bufferStart_ = 0;
     std::size_t bufferLength_ = 0;

@@ -280,6 +280,10 @@ bool Drain(mpg123_handle* decoder, Pipeline& pipeline, std::string& error) {
 
 }  // namespace
 
+bool ReencodeAvailable() {
+    return true;
+}
+
 ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& destinationPath,
                            bool renameWav, ProgressSink& sink, std::string_view head,
                            bool preserveFileDateTime) {

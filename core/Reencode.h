@@ -10,6 +10,13 @@ namespace tunewrap {
 // Why a file that holds no MPEG audio cannot be re-encoded.
 inline constexpr const char* kNoAudioReason = "No MPEG audio could be decoded";
 
+// Why nothing is re-encoded in a build without the decoder and encoder libraries.
+inline constexpr const char* kReencodeUnavailableReason =
+    "Re-encoding is not available in this build";
+
+// False in a build without the decoder and encoder libraries: there ReencodeFile only fails.
+bool ReencodeAvailable();
+
 // Decodes an MPEG audio file (any version and layer, ID3 tags skipped) and encodes it anew as
 // the game plays it well: constant bit rate, 44.1 kHz, joint stereo at 128 kbit/s for music or
 // mono at 96 kbit/s with renameWav (sound effects, voice-over); no tags and no VBR header frame.

@@ -4,6 +4,14 @@
 namespace platform {
 
 inline constexpr char kPathSeparator = '/';
+#ifdef _WIN32
+// Windows takes either slash, and a drive ("C:") is a root of its own.
+inline constexpr const char* kPathSeparators = "/\\";
+inline constexpr bool kDriveRoots = true;
+#else
+inline constexpr const char* kPathSeparators = "/";
+inline constexpr bool kDriveRoots = false;
+#endif
 
 // One separator is always inserted, also after a trailing one: "/music/" and "a.mp3" give
 // "/music//a.mp3", which the file system reads as "/music/a.mp3". The lists and the batch jobs
@@ -14,12 +22,13 @@ inline std::string JoinPath(const std::string& dir, const std::string& name) {
 
 // The directory part and the last component of a path; the directory is "." for a bare name.
 inline void SplitPath(const std::string& path, std::string& dir, std::string& name) {
-    const std::size_t slash = path.find_last_of(kPathSeparator);
+    const std::size_t slash = path.find_last_of(kPathSeparators);
     if (slash == std::string::npos) {
-        dir = ".";
+        dir = std::string(".");  // not operator=(const char*): GCC 12 warns falsely (bug 105329)
         name = path;
     } else {
-        dir = slash == 0 ? std::string(1, kPathSeparator) : path.substr(0, slash);
+        const bool root = slash == 0 || (kDriveRoots && path[slash - 1] == ':');
+        dir = path.substr(0, root ? slash + 1 : slash);
         name = path.substr(slash + 1);
     }
 }

@@ -6,7 +6,8 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libcli11-dev nlohmann-js
           libmpg123-dev libmp3lame-dev libsoxr-dev)
 if [ "${1:-}" != --run ]; then
     packages+=(libgtest-dev clang libclang-rt-dev fonts-dejavu-core
-               dpkg-dev desktop-file-utils appstream lintian man-db librsvg2-bin)
+               dpkg-dev desktop-file-utils appstream lintian man-db librsvg2-bin
+               g++-mingw-w64-x86-64-posix wine)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -16,6 +16,8 @@ fi
 ctest --test-dir build-noui --output-on-failure -j"$(nproc)"
 # The Debian package: lint, install, validate, purge.
 scripts/package.sh
+# The command-line tool for Windows, cross-built and tested under Wine.
+scripts/windows.sh
 # A short fuzz run, then the same suite under the address and undefined-behaviour sanitizers
 # (last, so that the run closes with ctest's summary).
 scripts/fuzz.sh 30

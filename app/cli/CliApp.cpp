@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cstdio>
 #include <thread>
 
 #include "CliConvertCommand.h"
@@ -10,6 +11,7 @@
 #include "CliInterrupt.h"
 #include "CliProgressSink.h"
 #include "CliQuestions.h"
+#include "Reencode.h"
 #include "Terminal.h"
 #include "Version.h"
 
@@ -119,6 +121,8 @@ int RunCli(int argc, char** argv) {
     app.set_version_flag("--version", VersionTitle() + "\n" + kLicenceLine,
                          "Print the version and the licence and exit");
     app.require_subcommand(1);
+    // Options are written the same everywhere; "/music/a.mp3" names a file on Windows as well.
+    app.allow_windows_style_options(false);
     app.footer(kFooter);
 
     Arguments args;
@@ -141,11 +145,13 @@ int RunCli(int argc, char** argv) {
     CLI::Option* skip =
         toBMU->add_flag("--skip-unsuitable", args.skipUnsuitable,
                         "Answer the \"Warning\" question with no: skip unsuitable files");
-    toBMU
-        ->add_flag("--reencode", args.reencode,
-                   "Re-encode unsuitable files into their BMU files instead of asking (\"re-encode "
-                   "unsuitable\"); slower than wrapping")
-        ->excludes(skip);
+    if (ReencodeAvailable()) {
+        toBMU
+            ->add_flag("--reencode", args.reencode,
+                       "Re-encode unsuitable files into their BMU files instead of asking "
+                       "(\"re-encode unsuitable\"); slower than wrapping")
+            ->excludes(skip);
+    }
     AddFiles(*toBMU, args, "MP3 files to wrap (use -- before names that start with -)");
 
     CLI::App* toMP3 =
@@ -154,7 +160,9 @@ int RunCli(int argc, char** argv) {
     AddFiles(*toMP3, args, "BMU files to unwrap (use -- before names that start with -)");
 
     CLI::App* fix = app.add_subcommand(
-        "fix", "Re-encode unsuitable MP3 files into NAME.fixed.mp3 files that suit the game");
+        "fix", ReencodeAvailable()
+                   ? "Re-encode unsuitable MP3 files into NAME.fixed.mp3 files that suit the game"
+                   : "Not available in this build (it cannot re-encode)");
     fix->add_flag("--wav", args.renameWav,
                   "Make 96 kbit/s mono (sound effects, voice-over) instead of 128 kbit/s joint "
                   "stereo");
@@ -177,6 +185,10 @@ int RunCli(int argc, char** argv) {
         return app.exit(error) == 0 ? 0 : kExitUsage;
     }
 
+    if (fix->parsed() && !ReencodeAvailable()) {
+        std::fprintf(stderr, "tunewrap-cli: fix: %s\n", kReencodeUnavailableReason);
+        return kExitUsage;
+    }
     if (fix->parsed()) return WithOutputChecked(Fix(args));
     return WithOutputChecked(info->parsed() ? RunInfo(args.files, args.renameWav, args.json, stdout)
                                             : Convert(args, toBMU->parsed()));

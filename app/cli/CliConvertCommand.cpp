@@ -1,6 +1,6 @@
 #include "CliConvertCommand.h"
 
-#include <filesystem>
+#include <string_view>
 
 #include "BatchConvert.h"
 #include "CliFileLines.h"
@@ -12,17 +12,17 @@
 namespace tunewrap::cli {
 namespace {
 
-namespace fs = std::filesystem;
-
 // "music/" and "music" are one directory; a root stays a root.
 std::string WithoutTrailingSeparators(std::string dir) {
-    while (dir.size() > 1 && dir.back() == platform::kPathSeparator) dir.pop_back();
+    const std::string_view separators = platform::kPathSeparators;
+    while (dir.size() > 1 && separators.find(dir.back()) != std::string_view::npos &&
+           !(platform::kDriveRoots && dir[dir.size() - 2] == ':'))
+        dir.pop_back();
     return dir;
 }
 
 std::string DirectoryOf(const std::string& file) {
-    std::string parent = fs::path(file).parent_path().string();
-    return parent.empty() ? "." : WithoutTrailingSeparators(parent);
+    return WithoutTrailingSeparators(platform::ParentPath(file));
 }
 
 std::string OutcomeText(const FileOutcome& outcome) {
@@ -91,7 +91,9 @@ std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string>& files,
                 outputDir.empty() ? dir : WithoutTrailingSeparators(outputDir);
             batches.push_back({dir, destination, {}, {}, {}});
         }
-        batches[b].names.push_back(fs::path(file).filename().string());
+        std::string parent, name;
+        platform::SplitPath(file, parent, name);
+        batches[b].names.push_back(name);
         batches[b].given.push_back(file);
         batches[b].selected.push_back(true);
     }

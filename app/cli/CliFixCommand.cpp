@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 #include <condition_variable>
-#include <filesystem>
 #include <mutex>
 #include <optional>
 #include <set>
@@ -11,6 +10,7 @@
 
 #include "CliFileLines.h"
 #include "CliInterrupt.h"
+#include "FileIo.h"
 #include "MP3Utils.h"
 #include "PathJoin.h"
 #include "Reencode.h"
@@ -70,8 +70,7 @@ void Run(Job& job, const FixOptions& options) {
         job.outcome = Outcome::Suitable;
         return;
     }
-    std::error_code error;
-    if (!options.overwrite && std::filesystem::exists(job.destination, error)) {
+    if (!options.overwrite && platform::IdentityOf(job.destination)) {
         job.outcome = Outcome::Exists;
         return;
     }

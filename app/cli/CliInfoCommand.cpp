@@ -1,11 +1,11 @@
 #include "CliInfoCommand.h"
 
-#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "BmuFile.h"
 #include "CliQuestions.h"
 #include "MP3Utils.h"
+#include "PathJoin.h"
 #include "Suitability.h"
 #include "Terminal.h"
 
@@ -32,7 +32,8 @@ void Inspect(FileInfo& info, bool renameWav) {
         return;
     }
     // The name length test counts the name as a list shows it, without its directory.
-    std::string name = std::filesystem::path(info.file).filename().string();
+    std::string dir, name;
+    platform::SplitPath(info.file, dir, name);
     info.report = CheckSuitability(name, info.reader, renameWav);
     for (const SuitabilityIssue& issue : info.report.issues) {
         info.issues.push_back(IssueLine(issue));

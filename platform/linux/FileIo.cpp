@@ -6,14 +6,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <climits>
-#include <cstdio>
-#include <string_view>
 
 #include "FileIoForTests.h"
+#include "PartFileNames.h"
 #include "PathJoin.h"
 #include "PosixIo.h"
-#include "mdlString.h"
 
 namespace platform {
 
@@ -23,12 +20,6 @@ bool gNamedPartFilesOnly = false;
 
 // What a new file takes over of a mode: never the set-user-ID, set-group-ID and sticky bits.
 constexpr mode_t kPermissionBits = 0777;
-
-// Part-file names per destination. Each running conversion of the same destination holds one;
-// far more than anyone runs at once.
-constexpr int kPartSlots = 64;
-// What a part-file name adds to its stem at most: a dot and two digits, and the suffix.
-constexpr std::size_t kSlotRoom = 3 + std::string_view(kPartFileSuffix).size();
 
 void CloseQuietly(int& fd) {
     if (fd >= 0) close(fd);
@@ -43,24 +34,6 @@ FileTime TimeOf(const struct stat& st) {
 // privileges an ordinary user lacks, this does not.
 std::string ProcPath(int fd) {
     return "/proc/self/fd/" + std::to_string(fd);
-}
-
-// The destination's name, or for a name too long to take a slot and the suffix, its start cut at
-// a character boundary and marked with a hash of the whole name.
-std::string PartStem(const std::string& name) {
-    if (name.size() + kSlotRoom <= NAME_MAX) return name;
-    std::uint32_t hash = 2166136261u;  // FNV-1a
-    for (const char c : name) hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
-    char mark[10];
-    std::snprintf(mark, sizeof mark, "~%08x", static_cast<unsigned>(hash));
-    std::size_t keep = NAME_MAX - kSlotRoom - (sizeof mark - 1);
-    while (keep > 0 && !mdlString::StartsCharacter(name[keep])) --keep;
-    return name.substr(0, keep) + mark;
-}
-
-// Slot 0 is the plain NAME.tunewrap-part; further slots are numbered.
-std::string SlotName(const std::string& stem, int slot) {
-    return slot == 0 ? stem + kPartFileSuffix : stem + "." + std::to_string(slot) + kPartFileSuffix;
 }
 
 // Removes the part file `name` when no running conversion holds its lock, that is, when it was
@@ -88,30 +61,17 @@ bool RemoveIfLeftover(int directory, const std::string& name) {
     return freed;
 }
 
-// Gives this conversion's file the first free part-file name, removing leftovers on the way and
-// after it. `create` makes the name this file's, or fails with errno (EEXIST: the name is taken).
+// Claims a part-file name in `directory` for `create`, as the shared naming rules say.
 template <typename Create>
 bool ClaimSlot(int directory, const std::string& stem, Create create, std::string& claimed) {
-    for (int slot = 0; slot < kPartSlots; ++slot) {
-        const std::string name = SlotName(stem, slot);
-        // A freed name may be taken by another conversion at once; then the next one is tried.
-        for (int attempt = 0; attempt < 2; ++attempt) {
-            if (create(name)) {
-                claimed = name;
-                struct stat st {};
-                for (int later = slot + 1; later < kPartSlots; ++later) {
-                    const std::string next = SlotName(stem, later);
-                    if (fstatat(directory, next.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) break;
-                    RemoveIfLeftover(directory, next);
-                }
-                return true;
-            }
-            if (errno != EEXIST) return false;
-            if (!RemoveIfLeftover(directory, name)) break;
-        }
-    }
-    errno = EEXIST;
-    return false;
+    auto removeIfLeftover = [&](const std::string& name) {
+        return RemoveIfLeftover(directory, name);
+    };
+    auto exists = [&](const std::string& name) {
+        struct stat st {};
+        return fstatat(directory, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0;
+    };
+    return partnames::ClaimSlot(stem, create, removeIfLeftover, exists, claimed);
 }
 
 }  // namespace
@@ -150,6 +110,10 @@ std::int64_t ReadOnlyFile::Read(char* into, std::size_t size) {
     return ReadSome(fd_, into, size);
 }
 
+bool ReadOnlyFile::Seek(std::int64_t offset) {
+    return lseek(fd_, static_cast<off_t>(offset), SEEK_SET) >= 0;
+}
+
 void ReadOnlyFile::Close() {
     CloseQuietly(fd_);
 }
@@ -168,7 +132,7 @@ bool PartFile::Create(const std::string& destinationPath, unsigned permissions) 
     // converts although its part file's path would be longer.
     directory_ = open(directoryPath.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (directory_ < 0) return false;
-    stem_ = PartStem(name_);
+    stem_ = partnames::PartStem(name_);
 
     // The mode goes to open(), which takes off the umask (or applies the folder's default ACL)
     // just as it does for cp. So the umask, which is process-wide and can only be read by

@@ -12,7 +12,9 @@
 #include <system_error>
 
 #include "FileIo.h"
+#include "FileWalk.h"
 #include "PathJoin.h"
+#include "SystemTimeRecord.h"
 #include "Trash.h"
 
 namespace mdlFileOps {
@@ -20,10 +22,6 @@ namespace mdlFileOps {
 namespace {
 
 constexpr std::int32_t kAttributeArchive = 0x20;
-
-bool HasWildcard(const std::string& name) {
-    return name.find_first_of("*?") != std::string::npos;
-}
 
 // Only * and ? are wildcards in a mask; brackets and backslashes are ordinary characters.
 std::string EscapeForFnmatch(const std::string& name) {
@@ -35,18 +33,6 @@ std::string EscapeForFnmatch(const std::string& name) {
     return pattern;
 }
 
-// The open state of one walk, owned by the caller's handle until the walk ends.
-struct Walk {
-    DIR* directory = nullptr;  // a mask walk
-    std::string pattern;
-    std::string exactName;  // a lookup without wildcards yields at most this one name
-    std::string exactPath;
-    bool exactDone = false;
-    ~Walk() {
-        if (directory) closedir(directory);
-    }
-};
-
 std::int32_t AttributesOf(bool isDirectory) {
     return isDirectory ? FILE_ATTRIBUTE_DIRECTORY : kAttributeArchive;
 }
@@ -56,51 +42,6 @@ bool IsDirectoryAt(DIR* directory, const dirent* entry) {
     if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN) return false;
     struct stat st {};
     return fstatat(dirfd(directory), entry->d_name, &st, 0) == 0 && S_ISDIR(st.st_mode);
-}
-
-std::unique_ptr<Walk> StartWalk(const std::string& mask) {
-    auto walk = std::make_unique<Walk>();
-    std::string directory, name;
-    platform::SplitPath(mask, directory, name);
-    if (HasWildcard(name)) {
-        walk->directory = opendir(directory.c_str());
-        if (!walk->directory) return nullptr;
-        walk->pattern = EscapeForFnmatch(name);
-    } else {
-        struct stat st {};
-        if (name.empty() || lstat(mask.c_str(), &st) != 0) return nullptr;
-        walk->exactName = name;
-        walk->exactPath = mask;
-    }
-    return walk;
-}
-
-// Next entry of the walk (name and attributes); false at its end.
-bool NextEntry(Walk& walk, std::string& name, std::int32_t& attributes) {
-    if (!walk.directory) {
-        if (walk.exactDone) return false;
-        walk.exactDone = true;
-        struct stat st {};
-        name = walk.exactName;
-        attributes = AttributesOf(stat(walk.exactPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
-        return true;
-    }
-    while (const dirent* entry = readdir(walk.directory)) {
-        if (fnmatch(walk.pattern.c_str(), entry->d_name, FNM_CASEFOLD) != 0) continue;
-        name = entry->d_name;
-        attributes = AttributesOf(IsDirectoryAt(walk.directory, entry));
-        return true;
-    }
-    return false;
-}
-
-Walk* WalkOf(SearchHandle handle) {
-    return reinterpret_cast<Walk*>(handle);
-}
-
-void CloseWalk(SearchHandle& handle) {
-    delete WalkOf(handle);
-    handle = 0;
 }
 
 // Whole seconds between UTC and local time now. Both directions use this same offset, so a time
@@ -122,24 +63,8 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
 
-bool IsLeapYear(unsigned year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-unsigned DaysInMonth(unsigned year, unsigned month) {
-    static const unsigned kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
-}
-
-// The range a Windows file time can express.
-constexpr unsigned kFirstYear = 1601;
-constexpr unsigned kLastYear = 30827;
-
-bool IsValid(const SYSTEMTIME& t) {
-    return t.wYear >= kFirstYear && t.wYear <= kLastYear && t.wMonth >= 1 && t.wMonth <= 12 &&
-           t.wDay >= 1 && t.wDay <= DaysInMonth(t.wYear, t.wMonth) && t.wHour < 24 &&
-           t.wMinute < 60 && t.wSecond < 60 && t.wMilliseconds < 1000;
-}
+using record::kFirstYear;
+using record::kLastYear;
 
 SYSTEMTIME ToLocalRecord(const timespec& utc) {
     const time_t local = utc.tv_sec + CurrentUtcOffset();
@@ -179,6 +104,66 @@ void DeleteOne(const std::string& path, bool bPermanent) {
 
 }  // namespace
 
+namespace walk {
+
+// The open state of one walk, owned by the caller's handle until the walk ends.
+struct Walk {
+    DIR* directory = nullptr;  // a mask walk
+    std::string pattern;
+    std::string exactName;  // a lookup without wildcards yields at most this one name
+    std::string exactPath;
+    bool exactDone = false;
+    ~Walk() {
+        if (directory) closedir(directory);
+    }
+};
+
+Walk* Open(const std::string& mask) {
+    auto walk = std::make_unique<Walk>();
+    std::string directory, name;
+    platform::SplitPath(mask, directory, name);
+    if (HasWildcard(name)) {
+        walk->directory = opendir(directory.c_str());
+        if (!walk->directory) return nullptr;
+        walk->pattern = EscapeForFnmatch(name);
+    } else {
+        struct stat st {};
+        if (name.empty() || lstat(mask.c_str(), &st) != 0) return nullptr;
+        walk->exactName = name;
+        walk->exactPath = mask;
+    }
+    return walk.release();
+}
+
+bool Next(Walk& walk, std::string& name, std::int32_t& attributes) {
+    if (!walk.directory) {
+        if (walk.exactDone) return false;
+        walk.exactDone = true;
+        struct stat st {};
+        name = walk.exactName;
+        attributes = AttributesOf(stat(walk.exactPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode));
+        return true;
+    }
+    while (const dirent* entry = readdir(walk.directory)) {
+        if (fnmatch(walk.pattern.c_str(), entry->d_name, FNM_CASEFOLD) != 0) continue;
+        name = entry->d_name;
+        attributes = AttributesOf(IsDirectoryAt(walk.directory, entry));
+        return true;
+    }
+    return false;
+}
+
+void Close(Walk* walk) {
+    delete walk;
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return lstat(path.c_str(), &st) == 0;
+}
+
+}  // namespace walk
+
 void ShellDelete(platform::WindowHandle, const std::string& sFileList, const std::string&, bool,
                  bool bPermanent, bool bIncludeFolders) {
     std::size_t start = 0;
@@ -193,7 +178,7 @@ void ShellDelete(platform::WindowHandle, const std::string& sFileList, const std
         // "*" and "?" may be part of a file name here: a path that exists as written is that
         // entry alone, or deleting "a*.mp3" would take every name it matches along with it.
         struct stat st {};
-        if (!HasWildcard(name) || lstat(path.c_str(), &st) == 0) {
+        if (!walk::HasWildcard(name) || lstat(path.c_str(), &st) == 0) {
             DeleteOne(path, bPermanent);
             continue;
         }
@@ -206,40 +191,6 @@ void ShellDelete(platform::WindowHandle, const std::string& sFileList, const std
     }
 }
 
-bool FileExists(const std::string& path) {
-    std::string directory, name;
-    platform::SplitPath(path, directory, name);
-    if (!HasWildcard(name)) {
-        struct stat st {};
-        return lstat(path.c_str(), &st) == 0;
-    }
-    SearchHandle walk = 0;
-    const bool found = !FindFile(walk, path, 0).empty();
-    FindFile(walk, path, FIND_ABANDON);
-    return found;
-}
-
-std::string FindFile(SearchHandle& hSearch, const std::string& sFileMask,
-                     std::int32_t lAttributes) {
-    if (lAttributes == FIND_ABANDON) {
-        CloseWalk(hSearch);
-        return {};
-    }
-    if (hSearch == 0) {
-        Walk* walk = StartWalk(sFileMask).release();
-        if (!walk) return {};
-        hSearch = reinterpret_cast<SearchHandle>(walk);
-    }
-    std::string name;
-    std::int32_t attributes = 0;
-    while (NextEntry(*WalkOf(hSearch), name, attributes)) {
-        if (name == "." || name == "..") continue;
-        if (lAttributes == 0 || (attributes & lAttributes) != 0) return name;
-    }
-    CloseWalk(hSearch);
-    return {};
-}
-
 SYSTEMTIME GetFileDateTime(const std::string& path) {
     const platform::ReadOnlyFile file(path);
     if (file.error() != 0 || file.isDirectory()) return {};
@@ -249,17 +200,11 @@ SYSTEMTIME GetFileDateTime(const std::string& path) {
 }
 
 void SetFileDateTime(const std::string& path, const SYSTEMTIME& time) {
-    if (!IsValid(time)) return;
+    if (!record::IsValid(time)) return;
     timespec times[2] = {};
     times[0].tv_nsec = UTIME_OMIT;  // last access stays
     times[1] = ToUtc(time);
     utimensat(AT_FDCWD, path.c_str(), times, 0);
-}
-
-std::int64_t GetFileLength(const std::string& path) {
-    std::int64_t size = -1;
-    platform::FileTime unused;
-    return platform::SizeAndModified(path, size, unused) ? size : -1;
 }
 
 }  // namespace mdlFileOps

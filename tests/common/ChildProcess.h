@@ -1,8 +1,12 @@
 #pragma once
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
@@ -14,6 +18,94 @@
 // A program run as a child process in `dir`, with stdin read from `in` and its output in
 // dir/stdout.txt and dir/stderr.txt. It can be frozen as soon as it writes a file in a given
 // directory, so that a signal lands mid-copy whatever the machine's speed.
+#ifdef _WIN32
+// On Windows, where a program gets one command line and splits it itself: each argument
+// is quoted as CommandLineToArgvW reads it back.
+class ChildProcess {
+  public:
+    struct Result {
+        bool exited = false;
+        int status = -1;
+        std::string out, err;
+    };
+
+    ChildProcess(std::vector<std::string> argv, std::string dir, const std::string& in = "NUL")
+        : dir_(std::move(dir)) {
+        std::wstring line;
+        for (const std::string& arg : argv) line += (line.empty() ? L"" : L" ") + Quoted(Wide(arg));
+        SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+        auto open = [&](const std::string& path, DWORD access, DWORD disposition) {
+            return CreateFileW(Wide(path).c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                               &inherit, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
+        };
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESTDHANDLES;
+        startup.hStdInput = open(in, GENERIC_READ, OPEN_EXISTING);
+        startup.hStdOutput = open(dir_ + "/stdout.txt", GENERIC_WRITE, CREATE_ALWAYS);
+        startup.hStdError = open(dir_ + "/stderr.txt", GENERIC_WRITE, CREATE_ALWAYS);
+        PROCESS_INFORMATION process{};
+        if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                           Wide(dir_).c_str(), &startup, &process)) {
+            CloseHandle(process.hThread);
+            process_ = process.hProcess;
+        }
+        for (const HANDLE h : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
+            if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
+    ~ChildProcess() {
+        if (!process_) return;
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, INFINITE);  // its files are closed only then
+        CloseHandle(process_);
+    }
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    Result Wait() {
+        DWORD status = 127;  // could not be started, as a shell says
+        if (process_) {
+            WaitForSingleObject(process_, INFINITE);
+            GetExitCodeProcess(process_, &status);
+            CloseHandle(process_);
+            process_ = nullptr;
+        }
+        return {true, static_cast<int>(status), Read("stdout.txt"), Read("stderr.txt")};
+    }
+
+  private:
+    static std::wstring Wide(const std::string& utf8) {
+        std::wstring wide(utf8.size(), L'\0');
+        wide.resize(static_cast<std::size_t>(
+            MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
+                                static_cast<int>(wide.size()))));
+        return wide;
+    }
+    // Backslashes double only before a quote, and before the closing one.
+    static std::wstring Quoted(const std::wstring& arg) {
+        std::wstring quoted = L"\"";
+        std::size_t backslashes = 0;
+        for (const wchar_t c : arg) {
+            if (c == L'\\') {
+                ++backslashes;
+            } else {
+                quoted.append(c == L'"' ? 2 * backslashes + 1 : backslashes, L'\\');
+                backslashes = 0;
+            }
+            if (c != L'\\') quoted += c;
+        }
+        quoted.append(2 * backslashes, L'\\');
+        return quoted + L"\"";
+    }
+    std::string Read(const std::string& name) const {
+        std::ifstream in(std::filesystem::path(Wide(dir_ + "/" + name)), std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+
+    std::string dir_;
+    HANDLE process_ = nullptr;
+};
+#else
 class ChildProcess {
   public:
     struct Result {
@@ -56,8 +148,9 @@ class ChildProcess {
             std::size_t found = 0;
             for (const std::string& prefix : wanted) {
                 for (const auto& entry : std::filesystem::directory_iterator(fds, error)) {
-                    if (std::filesystem::read_symlink(entry.path(), error).string().starts_with(
-                            prefix)) {
+                    if (std::filesystem::read_symlink(entry.path(), error)
+                            .string()
+                            .starts_with(prefix)) {
                         ++found;
                         break;
                     }
@@ -90,3 +183,4 @@ class ChildProcess {
     pid_t pid_ = -1;
     int finished_ = 0;
 };
+#endif

@@ -1,12 +1,15 @@
 #pragma once
 #include <gtest/gtest.h>
-#include <sched.h>
 #include <stdlib.h>
+#ifndef _WIN32
+#include <sched.h>
 #include <sys/mount.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,35 +19,64 @@ inline std::string TestDataPath(const std::string& name) {
     return std::string(TUNEWRAP_TEST_DATA_DIR) + "/" + name;
 }
 
+// A file-system path of a UTF-8 path: on Windows the narrow form would be the ANSI code page's.
+inline std::filesystem::path FsPath(const std::string& path) {
+#ifdef _WIN32
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+#else
+    return path;
+#endif
+}
+
+inline void SetEnvironment(const char* name, const std::string& value) {
+#ifdef _WIN32
+    _putenv_s(name, value.c_str());
+#else
+    setenv(name, value.c_str(), 1);
+#endif
+}
+
 // A private temporary directory per test, with $HOME, $XDG_DATA_HOME and $XDG_CONFIG_HOME moved
 // into it so no test touches the real user's files, settings or trash.
 class ScratchHome : public ::testing::Test {
   protected:
     void SetUp() override {
+#ifdef _WIN32
+        std::random_device random;
+        root_ = std::filesystem::temp_directory_path() /
+                ("tunewrap-test-" + std::to_string(random()) + std::to_string(random()));
+        ASSERT_TRUE(std::filesystem::create_directory(root_));
+#else
         char pattern[] = "/tmp/tunewrap-test-XXXXXX";
         ASSERT_NE(mkdtemp(pattern), nullptr);
         root_ = pattern;
-        setenv("HOME", (root_ / "home").c_str(), 1);
-        setenv("XDG_DATA_HOME", (root_ / "home/.local/share").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (root_ / "home/.config").c_str(), 1);
+#endif
+        SetEnvironment("HOME", Path("home"));
+        SetEnvironment("XDG_DATA_HOME", Path("home/.local/share"));
+        SetEnvironment("XDG_CONFIG_HOME", Path("home/.config"));
         std::filesystem::create_directories(root_ / "home");
     }
 
     void TearDown() override {
+#ifndef _WIN32
         for (const auto& mount : mounts_) umount2(mount.c_str(), MNT_DETACH);
+#endif
         std::error_code ignored;
         std::filesystem::remove_all(root_, ignored);
     }
 
-    std::string Path(const std::string& relative) const { return (root_ / relative).string(); }
+    std::string Path(const std::string& relative) const {
+        const std::u8string path = (root_ / FsPath(relative)).u8string();
+        return {path.begin(), path.end()};
+    }
 
     void WriteFile(const std::string& path, const std::string& bytes) const {
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
+        std::filesystem::create_directories(FsPath(path).parent_path());
+        std::ofstream(FsPath(path), std::ios::binary | std::ios::trunc) << bytes;
     }
 
     static std::string ReadFile(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(FsPath(path), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
 
@@ -52,8 +84,11 @@ class ScratchHome : public ::testing::Test {
     std::set<std::string> Listing(const std::string& relative) const {
         std::set<std::string> names;
         std::error_code error;
-        for (const auto& entry : std::filesystem::directory_iterator(Path(relative), error))
-            names.insert(entry.path().filename().string());
+        for (const auto& entry :
+             std::filesystem::directory_iterator(FsPath(Path(relative)), error)) {
+            const std::u8string name = entry.path().filename().u8string();
+            names.emplace(name.begin(), name.end());
+        }
         return names;
     }
 
@@ -61,6 +96,10 @@ class ScratchHome : public ::testing::Test {
     // machine does not allow mounting. The mounts are private to this process, so they vanish
     // with it even when it dies before its tear-down.
     bool MountTmpfs(const std::string& relative, const std::string& options) {
+#ifdef _WIN32
+        (void)relative, (void)options;
+        return false;
+#else
         static const bool privateMounts =
             unshare(CLONE_NEWNS) == 0 &&
             mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
@@ -70,10 +109,16 @@ class ScratchHome : public ::testing::Test {
         if (mount("tmpfs", target.c_str(), "tmpfs", 0, options.c_str()) != 0) return false;
         mounts_.push_back(target);
         return true;
+#endif
     }
 
     static bool RemountReadOnly(const std::string& target) {
+#ifdef _WIN32
+        (void)target;
+        return false;
+#else
         return mount(nullptr, target.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
+#endif
     }
 
     std::filesystem::path root_;

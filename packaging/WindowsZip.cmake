@@ -1,0 +1,10 @@
+# The Windows package (`cpack` in the build folder): one ZIP with the program, the README and
+# the licence at its top.
+install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION .)
+set(CPACK_PACKAGE_NAME tunewrap-cli)
+set(CPACK_PACKAGE_VENDOR "The Tunewrap developers")
+set(CPACK_SYSTEM_NAME windows-x86_64)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+include(CPack)
