@@ -14,11 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// "music/" and "music" are one directory; a root stays a root.
-std::string WithoutTrailingSeparators(std::string dir) {
-    while (dir.size() > 1 && dir.back() == platform::kPathSeparator) dir.pop_back();
-    return dir;
-}
+using platform::WithoutTrailingSeparators;
 
 std::string DirectoryOf(const std::string& file) {
     std::string parent = fs::path(file).parent_path().string();
