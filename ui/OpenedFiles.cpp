@@ -103,9 +103,12 @@ WindowArguments ParseWindowArguments(const std::vector<std::string>& paths) {
         arguments.selected[pane].push_back(target.name);
     }
     for (const std::string& path : folders) {
-        const auto free = std::find(arguments.folders.begin(), arguments.folders.end(), "");
-        if (free == arguments.folders.end()) return fail(path, "both panes already have a folder");
-        *free = FolderText(path);
+        const std::string folder = FolderText(path);
+        auto& panes = arguments.folders;
+        if (std::find(panes.begin(), panes.end(), folder) != panes.end()) continue;
+        const auto free = std::find(panes.begin(), panes.end(), "");
+        if (free == panes.end()) return fail(path, "both panes already have a folder");
+        *free = folder;
     }
     return arguments;
 }

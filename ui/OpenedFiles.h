@@ -35,7 +35,7 @@ struct WindowArguments {
 };
 
 // MP3 files open their folder in the source pane and BMU files theirs in the destination pane,
-// selected, ready for the convert button; each folder goes to the next pane no file claimed,
-// source first. Files of one kind from two folders, a third folder, a missing path or a file of
-// no kind the window lists are errors. Folders come back absolute.
+// selected, ready for the convert button; each folder not listed yet goes to the next pane no
+// file claimed, source first. Files of one kind from two folders, a third folder, a missing path or
+// a file of no kind the window lists are errors. Folders come back absolute.
 WindowArguments ParseWindowArguments(const std::vector<std::string>& paths);
