@@ -71,10 +71,12 @@ TEST_F(Drops, AFolderIsListedMp3sAreWrappedBmusUnwrappedAndAnythingElseIsRefused
         {mp3Pane, {Path("Downloads"), Path("Game")}},
     };
     const std::string shown = Shown();
+    Script(*window);  // a refused drop asks nothing
     for (const auto& c : refused) {
         EXPECT_FALSE(DragAndDrop(c.pane, c.paths, c.offered)) << c.paths.front();
     }
     EXPECT_EQ(Shown(), shown);
+    EXPECT_TRUE(questions.empty());
     EXPECT_TRUE(Listing("Music").empty());
     EXPECT_EQ(Listing("Game/music"), std::set<std::string>{"song.bmu"});
 
@@ -93,10 +95,12 @@ TEST_F(Drops, AFolderIsListedMp3sAreWrappedBmusUnwrappedAndAnythingElseIsRefused
     EXPECT_EQ(ReadFile(Path("Game/music/song.bmu")), "BMU V1.0" + Sample("cbr128_joint.mp3"));
     EXPECT_EQ(Names(*window->lvwBMUList), (Strings{"song.bmu", "zap.bmu"}));
     EXPECT_TRUE(window->cmdInfo->isEnabled() && window->chkWAVExtension->isEnabled());
+    Select(*window->lvwBMUList, {"zap.bmu"});  // not the batch's: its button comes back on
     EXPECT_TRUE(
         DragAndDrop(window->findChild<QWidget*>("cmdMP3Refresh"), {bmu, Path("Downloads/fx.wav")}));
     EXPECT_EQ(ReadFile(Path("Music/x.mp3")) + ReadFile(Path("Music/fx.mp3")), "xfx");
     EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"fx.mp3", "x.mp3"}));
+    EXPECT_TRUE(window->cmdConvertToMP3->isEnabled());
     EXPECT_EQ(Listing("Downloads").size(), 6u);
 
     // A folder is listed in the pane it is dropped on, as browsing to it would.
