@@ -56,8 +56,9 @@ class ChildProcess {
             std::size_t found = 0;
             for (const std::string& prefix : wanted) {
                 for (const auto& entry : std::filesystem::directory_iterator(fds, error)) {
-                    if (std::filesystem::read_symlink(entry.path(), error).string().starts_with(
-                            prefix)) {
+                    if (std::filesystem::read_symlink(entry.path(), error)
+                            .string()
+                            .starts_with(prefix)) {
                         ++found;
                         break;
                     }
@@ -65,6 +66,24 @@ class ChildProcess {
             }
             if (found == wanted.size()) return kill(pid_, SIGSTOP) == 0;
             usleep(200);
+        }
+        pid_ = -1;
+        return false;
+    }
+
+    // Waits until the child handles `signalNumber` itself, so that the signal meets its handler
+    // rather than the default action; false if it ended first.
+    bool WaitUntilCatching(int signalNumber) {
+        const std::string status = "/proc/" + std::to_string(pid_) + "/status";
+        while (waitpid(pid_, &finished_, WNOHANG) == 0) {
+            std::ifstream in(status);
+            for (std::string line; std::getline(in, line);) {
+                if (line.starts_with("SigCgt:") &&
+                    (std::stoull(line.substr(7), nullptr, 16) >> (signalNumber - 1) & 1) != 0) {
+                    return true;
+                }
+            }
+            usleep(1000);
         }
         pid_ = -1;
         return false;
