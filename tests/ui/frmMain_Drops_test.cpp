@@ -115,44 +115,36 @@ TEST_F(Drops, AFolderIsListedMp3sAreWrappedBmusUnwrappedAndAnythingElseIsRefused
 }
 
 TEST_F(Drops, CommandLineFilesOpenTheirFolderSelectedAndFoldersFillTheFreePanes) {
-    const std::string music = Path("Music"), game = Path("Game/music"), other = Path("Downloads");
-    WriteFile(music + "/a.mp3", "");
-    WriteFile(music + "/b.MP3", "");
-    WriteFile(game + "/y.wav", "BMU V1.0");
-    const struct {
-        Strings paths;
-        std::string mp3Folder, bmuFolder;
-        Strings mp3s, bmus;
-        std::string error;
-    } cases[] = {
-        {{music + "/./"}, music, "", {}, {}, ""},
-        {{music, game + "/"}, music, game, {}, {}, ""},
-        {{game, music + "/a.mp3", music + "/b.MP3", game + "/y.wav"},
-         music,
-         game,
-         {"a.mp3", "b.MP3"},
-         {"y.wav"},
-         ""},
-        {{game, music + "/a.mp3"}, music, game, {"a.mp3"}, {}, ""},
-        {{music + "/a.mp3", music}, music, "", {"a.mp3"}, {}, ""},  // listed already
-        {{music, game, other}, "", "", {}, {}, other + ": both panes already have a folder"},
-        {{music + "/a.mp3", other + "/song.mp3"},
-         "",
-         "",
-         {},
-         {},
-         other + "/song.mp3: not in " + music + ", the folder of the files before it of its kind"},
-        {{other + "/real.wav"}, "", "", {}, {}, other + "/real.wav: neither an MP3 nor a BMU file"},
-        {{other + "/gone.mp3"}, "", "", {}, {}, other + "/gone.mp3: No such file or directory"},
+    WriteFile(Path("Music/a.mp3"), "");
+    WriteFile(Path("Music/b.MP3"), "");
+    WriteFile(Path("Game/music/y.wav"), "BMU V1.0");
+    // Each case's folders and selected files, or its error, with the scratch root left out.
+    const std::pair<Strings, std::string> cases[] = {
+        {{"Music/./"}, "Music,|,"},
+        {{"Music", "Game/music/"}, "Music,Game/music|,"},
+        {{"Game/music", "Music/a.mp3", "Music/b.MP3", "Game/music/y.wav"},
+         "Music,Game/music|a.mp3 b.MP3 ,y.wav "},
+        {{"Game/music", "Music/a.mp3"}, "Music,Game/music|a.mp3 ,"},
+        {{"Music/a.mp3", "Music"}, "Music,|a.mp3 ,"},  // listed already
+        {{"Music", "Game/music", "Downloads"}, "Downloads: both panes already have a folder"},
+        {{"Music/a.mp3", "Downloads/song.mp3"},
+         "Downloads/song.mp3: not in Music, the folder of the files before it of its kind"},
+        {{"Downloads/real.wav"}, "Downloads/real.wav: neither an MP3 nor a BMU file"},
+        {{"Downloads/gone.mp3"}, "Downloads/gone.mp3: No such file or directory"},
     };
-    for (const auto& c : cases) {
-        const WindowArguments arguments = ParseWindowArguments(c.paths);
-        EXPECT_EQ(arguments.error, c.error);
-        EXPECT_EQ(arguments.folders, (std::array<std::string, 2>{c.mp3Folder, c.bmuFolder}));
-        EXPECT_EQ(arguments.selected, (std::array<Strings, 2>{c.mp3s, c.bmus})) << c.paths[0];
+    for (const auto& [relative, expected] : cases) {
+        Strings paths;
+        for (const std::string& path : relative) paths.push_back(Path(path));
+        const WindowArguments parsed = ParseWindowArguments(paths);
+        std::string text = parsed.folders[0] + "," + parsed.folders[1] + "|";
+        for (const std::string& name : parsed.selected[0]) text += name + " ";
+        text += ",";
+        for (const std::string& name : parsed.selected[1]) text += name + " ";
+        if (!parsed.error.empty()) text = parsed.error;
+        EXPECT_EQ(QString::fromStdString(text).remove(Path("").c_str()).toStdString(), expected);
     }
-    window->OpenWith(ParseWindowArguments({other + "/x.bmu", music + "/b.MP3"}));
-    EXPECT_EQ(Shown(), music + "|" + other);
+    window->OpenWith(ParseWindowArguments({Path("Downloads/x.bmu"), Path("Music/b.MP3")}));
+    EXPECT_EQ(Shown(), Path("Music") + "|" + Path("Downloads"));
     EXPECT_EQ(Names(*window->lvwMP3List, true), Strings{"b.MP3"});
     EXPECT_EQ(Names(*window->lvwBMUList, true), Strings{"x.bmu"});
     EXPECT_TRUE(window->cmdConvertToBMU->isEnabled() && window->cmdConvertToMP3->isEnabled());
