@@ -75,15 +75,12 @@ class ChildProcess {
     // rather than the default action; false if it ended first.
     bool WaitUntilCatching(int signalNumber) {
         const std::string status = "/proc/" + std::to_string(pid_) + "/status";
-        while (waitpid(pid_, &finished_, WNOHANG) == 0) {
-            std::ifstream in(status);
-            for (std::string line; std::getline(in, line);) {
+        for (std::string line; waitpid(pid_, &finished_, WNOHANG) == 0; usleep(1000)) {
+            for (std::ifstream in(status); std::getline(in, line);) {
                 if (line.starts_with("SigCgt:") &&
-                    (std::stoull(line.substr(7), nullptr, 16) >> (signalNumber - 1) & 1) != 0) {
+                    (std::stoull(line.substr(7), nullptr, 16) >> (signalNumber - 1) & 1))
                     return true;
-                }
             }
-            usleep(1000);
         }
         pid_ = -1;
         return false;

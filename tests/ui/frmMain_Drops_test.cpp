@@ -101,17 +101,13 @@ TEST_F(Drops, AFolderIsListedMp3sAreWrappedBmusUnwrappedAndAnythingElseIsRefused
     EXPECT_EQ(ReadFile(Path("Music/x.mp3")) + ReadFile(Path("Music/fx.mp3")), "xfx");
     EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"fx.mp3", "x.mp3"}));
     EXPECT_TRUE(window->cmdConvertToMP3->isEnabled());
-    EXPECT_EQ(Listing("Downloads").size(), 6u);
 
     // A folder is listed in the pane it is dropped on, as browsing to it would.
-    Select(*window->lvwMP3List, {"x.mp3"});
-    window->cmdConvertToBMU->setEnabled(true);
     EXPECT_TRUE(DragAndDrop(window->findChild<QWidget*>("lblMP3"), {Path("Downloads") + "/"}));
     EXPECT_TRUE(DragAndDrop(window->lvwBMUList, {Path("Downloads")}));
     EXPECT_EQ(Shown(), Path("Downloads") + "|" + Path("Downloads"));
     EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"song.mp3", "zap.mp3"}));
     EXPECT_EQ(Names(*window->lvwBMUList), (Strings{"fx.wav", "x.bmu"}));
-    EXPECT_FALSE(window->cmdConvertToBMU->isEnabled());
 }
 
 TEST_F(Drops, CommandLineFilesOpenTheirFolderSelectedAndFoldersFillTheFreePanes) {
@@ -120,12 +116,10 @@ TEST_F(Drops, CommandLineFilesOpenTheirFolderSelectedAndFoldersFillTheFreePanes)
     WriteFile(Path("Game/music/y.wav"), "BMU V1.0");
     // Each case's folders and selected files, or its error, with the scratch root left out.
     const std::pair<Strings, std::string> cases[] = {
-        {{"Music/./"}, "Music,|,"},
-        {{"Music", "Game/music/"}, "Music,Game/music|,"},
+        {{"Music/./", "Game/music/"}, "Music,Game/music|,"},
         {{"Game/music", "Music/a.mp3", "Music/b.MP3", "Game/music/y.wav"},
          "Music,Game/music|a.mp3 b.MP3 ,y.wav "},
         {{"Game/music", "Music/a.mp3"}, "Music,Game/music|a.mp3 ,"},
-        {{"Music/a.mp3", "Music"}, "Music,|a.mp3 ,"},  // listed already
         {{"Music", "Game/music", "Downloads"}, "Downloads: both panes already have a folder"},
         {{"Music/a.mp3", "Downloads/song.mp3"},
          "Downloads/song.mp3: not in Music, the folder of the files before it of its kind"},
