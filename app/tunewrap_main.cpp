@@ -1,16 +1,22 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "CloseOnSignal.h"
+#include "OpenedFiles.h"
 #include "Version.h"
 #include "frmMain.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: tunewrap [--help | --version]\n"
+    "Usage: tunewrap [--help | --version] [--] [FILE | DIR]...\n"
     "Opens the Tunewrap window: MP3 files on the left, the game's BMU files on the right.\n"
+    "MP3 FILEs open their folder on the left, BMU FILEs theirs on the right, selected and\n"
+    "ready to convert; a DIR is listed on the left, a second DIR on the right.\n"
+    "Nothing is converted until you press a convert button.\n"
     "For scripts and whole folders use tunewrap-cli.\n"
     "\n"
     "Options:\n"
@@ -21,7 +27,7 @@ constexpr const char* kUsage =
 
 int main(int argc, char* argv[]) {
     // Answered before any window system is touched, so that they work without a display.
-    for (int i = 1; i < argc; ++i) {
+    for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("%s\n%s\n", tunewrap::VersionTitle().c_str(), tunewrap::kLicenceLine);
             return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
@@ -32,14 +38,26 @@ int main(int argc, char* argv[]) {
         }
     }
     QApplication app(argc, argv);  // takes Qt's own options (-platform, -style...) off argv
+    std::vector<std::string> paths;
+    bool options = true;
     for (int i = 1; i < argc; ++i) {
-        if (argv[i][0] == '-') {
+        if (options && std::strcmp(argv[i], "--") == 0) {
+            options = false;
+        } else if (options && argv[i][0] == '-') {
             std::fprintf(stderr, "tunewrap: unknown option %s\n%s", argv[i], kUsage);
             return 2;
+        } else {
+            paths.emplace_back(argv[i]);
         }
+    }
+    const WindowArguments arguments = ParseWindowArguments(paths);
+    if (!arguments.error.empty()) {
+        std::fprintf(stderr, "tunewrap: %s\n", arguments.error.c_str());
+        return 2;
     }
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brenlo.Tunewrap"));
     frmMain window;
+    window.OpenWith(arguments);
     CloseOnSignal closeOnSignal(&window);
     window.show();
     return app.exec();

@@ -82,7 +82,8 @@ class Batch {
             // The list may have been refilled meanwhile; what is gone is not guessed at.
             if (position > host_.EntryCount(d_.source)) break;
             if (!host_.EntrySelected(d_.source, position)) continue;
-            outcomes_.push_back(ConvertEntry(host_.EntryName(d_.source, position)));
+            outcomes_.push_back(ConvertEntry(host_.EntryName(d_.source, position),
+                                             host_.EntryPath(d_.source, position)));
             host_.EntryDone(d_.source, position, outcomes_.back());
             const bool goOn = outcomes_.back().kind != FileOutcome::Kind::Failed ||
                               AskToGoOnAfterFailure(outcomes_.back());
@@ -102,9 +103,7 @@ class Batch {
   private:
     // One selected entry, from the overwrite question to the copy. Both directory texts are taken
     // once, so every step of the file works on the same two paths.
-    FileOutcome ConvertEntry(const std::string& sourceName) {
-        const std::string sourcePath =
-            platform::JoinPath(host_.DirectoryText(d_.source), sourceName);
+    FileOutcome ConvertEntry(const std::string& sourceName, const std::string& sourcePath) {
         const bool renameWav = !d_.wavExtension.empty() && Checked(host_, OptionId::WAVExtension);
         const std::string destinationName =
             DestinationName(sourceName, renameWav ? d_.wavExtension : d_.extension);

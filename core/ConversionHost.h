@@ -3,6 +3,8 @@
 #include <string_view>
 #include <vector>
 
+#include "PathJoin.h"
+
 namespace tunewrap {
 
 enum class ListId { MP3 = 0, BMU = 1 };  // lvwMP3List / txtMP3Dir, lvwBMUList / txtBMUDir
@@ -44,6 +46,11 @@ class ConversionHost {
     virtual int EntryCount(ListId list) = 0;
     virtual bool EntrySelected(ListId list, int position) = 0;
     virtual std::string EntryName(ListId list, int position) = 0;
+    // Where the entry's file is: in the pane's folder, unless the host's entries come from
+    // elsewhere (files dropped from another folder).
+    virtual std::string EntryPath(ListId list, int position) {
+        return platform::JoinPath(DirectoryText(list), EntryName(list, position));
+    }
     virtual void DeselectEntry(ListId list, int position) = 0;
     virtual MsgButton AskYesNo(QuestionKind kind, const TextLines& text, const std::string& title,
                                MsgIcon icon, MsgButton defaultButton) = 0;

@@ -20,6 +20,15 @@ inline std::string JoinPath(const std::string& dir, const std::string& name) {
     return dir + kPathSeparator + name;
 }
 
+// "music/" and "music" are one directory; a root stays a root.
+inline std::string WithoutTrailingSeparators(std::string dir) {
+    const std::string separators = kPathSeparators;
+    while (dir.size() > 1 && separators.find(dir.back()) != std::string::npos &&
+           !(kDriveRoots && dir[dir.size() - 2] == ':'))
+        dir.pop_back();
+    return dir;
+}
+
 // The directory part and the last component of a path; the directory is "." for a bare name.
 inline void SplitPath(const std::string& path, std::string& dir, std::string& name) {
     const std::size_t slash = path.find_last_of(kPathSeparators);

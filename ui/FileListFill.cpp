@@ -50,3 +50,10 @@ void FillFileList(FileListView& list, const std::string& dirWithSeparator, const
     list.addTopLevelItems(rows);
     list.ApplySort();
 }
+
+bool ShownInList(tunewrap::ListId list, const std::string& name, const std::string& path) {
+    using tunewrap::HasExtension;
+    if (list == tunewrap::ListId::MP3) return HasExtension(name, tunewrap::kMp3Extension);
+    return HasExtension(name, tunewrap::kBmuExtension) ||
+           (HasExtension(name, tunewrap::kWavExtension) && !IsWaveAudio(name, path));
+}

@@ -44,6 +44,7 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     progressSink_ = std::make_unique<ProgressDialogSink>(this);
     CreateControls();
     ConnectHandlers();
+    AcceptDrops();
     SetFocusOrder();
     ApplyLayout();
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -302,17 +303,18 @@ void frmMain::lvwBMUList_MouseUp(Qt::MouseButton button, const QPoint& globalPos
 // ---- Convert buttons and closing
 
 void frmMain::cmdConvertToBMU_Click() {
-    RunBatch(&tunewrap::ConvertToBMU);
+    RunBatch(&tunewrap::ConvertToBMU, *this);
 }
 void frmMain::cmdConvertToMP3_Click() {
-    RunBatch(&tunewrap::ConvertToMP3);
+    RunBatch(&tunewrap::ConvertToMP3, *this);
 }
 
 void frmMain::RunBatch(std::vector<tunewrap::FileOutcome> (*job)(tunewrap::ConversionHost&,
-                                                                 ProgressSink&)) {
+                                                                 ProgressSink&),
+                       tunewrap::ConversionHost& host) {
     if (batchRunning_) return;
     batchRunning_ = true;
-    job(*this, *progressSink_);
+    job(host, *progressSink_);
     batchRunning_ = false;
     if (closeAfterBatch_) close();
 }

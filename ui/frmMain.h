@@ -20,6 +20,9 @@
 
 class ProgressDialogSink;
 class QMessageBox;
+class QMimeData;
+struct PaneDrop;
+struct WindowArguments;
 
 // The program's main window: the source pane (MP3 files) on the left, the destination pane
 // (BMU files) on the right, the convert buttons and options between them. The batch jobs see
@@ -36,6 +39,9 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
         const std::string& text, const std::string& title, tunewrap::MsgIcon icon,
         tunewrap::MsgButton defaultButton)>;
     void SetAskYesNoHook(AskYesNoHook hook) { askYesNoHook_ = std::move(hook); }
+
+    // Lists the command line's folders in their panes and selects its files there.
+    void OpenWith(const WindowArguments& arguments);
 
     // ConversionHost
     int EntryCount(tunewrap::ListId list) override;
@@ -127,13 +133,22 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
 
     QTreeWidgetItem* EntryItem(tunewrap::ListId list, int position) const;
     void RunBatch(std::vector<tunewrap::FileOutcome> (*job)(tunewrap::ConversionHost&,
-                                                            ProgressSink&));
+                                                            ProgressSink&),
+                  tunewrap::ConversionHost& host);
     void SortOnColumnClick(FileListView& list, std::int16_t& sortColumn, int column1Based);
     void EnableOnSelection(const FileListView& list, QPushButton* convertButton);
     void ShowPopup(std::int16_t popupList, const QPoint& globalPos);
     QPushButton* ConvertButton(tunewrap::ListId list) const;
     void DeleteSelectedFiles(tunewrap::ListId list);
     void SelectAllFiles(tunewrap::ListId list);
+    QLineEdit* DirectoryBox(tunewrap::ListId pane) const;
+    void BrowsePane(tunewrap::ListId pane, const char* title);
+    void ListFolder(tunewrap::ListId pane, const std::string& folder);
+
+    // Drops from the file manager on the panes.
+    void AcceptDrops();
+    PaneDrop ReadDrop(tunewrap::ListId pane, const QMimeData& data) const;
+    void CarryOut(tunewrap::ListId pane, const PaneDrop& drop);
 
     // Start-up and shut-down helpers.
     std::string SettleSourceDirectory();

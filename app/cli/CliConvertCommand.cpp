@@ -12,14 +12,7 @@
 namespace tunewrap::cli {
 namespace {
 
-// "music/" and "music" are one directory; a root stays a root.
-std::string WithoutTrailingSeparators(std::string dir) {
-    const std::string_view separators = platform::kPathSeparators;
-    while (dir.size() > 1 && separators.find(dir.back()) != std::string_view::npos &&
-           !(platform::kDriveRoots && dir[dir.size() - 2] == ':'))
-        dir.pop_back();
-    return dir;
-}
+using platform::WithoutTrailingSeparators;
 
 std::string DirectoryOf(const std::string& file) {
     return WithoutTrailingSeparators(platform::ParentPath(file));

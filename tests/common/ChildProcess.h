@@ -163,6 +163,21 @@ class ChildProcess {
         return false;
     }
 
+    // Waits until the child handles `signalNumber` itself, so that the signal meets its handler
+    // rather than the default action; false if it ended first.
+    bool WaitUntilCatching(int signalNumber) {
+        const std::string status = "/proc/" + std::to_string(pid_) + "/status";
+        for (std::string line; waitpid(pid_, &finished_, WNOHANG) == 0; usleep(1000)) {
+            for (std::ifstream in(status); std::getline(in, line);) {
+                if (line.starts_with("SigCgt:") &&
+                    (std::stoull(line.substr(7), nullptr, 16) >> (signalNumber - 1) & 1))
+                    return true;
+            }
+        }
+        pid_ = -1;
+        return false;
+    }
+
     void Signal(int signalNumber) const { kill(pid_, signalNumber); }
 
     Result Wait() {

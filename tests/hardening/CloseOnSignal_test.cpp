@@ -1,29 +1,32 @@
 // Being told to end (SIGTERM, Ctrl+C, a hang-up) closes the window as the user would, settings
-// saved.
-#include "CloseOnSignal.h"
-
+// saved. The program itself is run, started as a file manager's "Open with" starts it.
 #include <csignal>
 
+#include "common/ChildProcess.h"
 #include "ui/MainWindowFixture.h"
 
 namespace {
 
 using CloseOnSignalTest = MainWindowTest;
 
-TEST_F(CloseOnSignalTest, TerminationSignalsCloseTheWindowAndSaveTheSettings) {
+TEST_F(CloseOnSignalTest, TerminationSignalsCloseTheWindowWhichKeepsTheFolderItWasGiven) {
     for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
-        std::filesystem::remove_all(Path("home/.config"));
-        auto window = Open();
-        CloseOnSignal closer(window.get());
-        ASSERT_TRUE(closer.Installed());
-        window->show();
-        window->chkOverwriteAll->setChecked(true);
-        std::raise(signalNumber);
-        for (int i = 0; i < 100 && window->isVisible(); ++i)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        EXPECT_FALSE(window->isVisible()) << signalNumber;
-        EXPECT_EQ(Stored("OverwriteAll") + Stored("MP3Dir"), "1" + Home()) << signalNumber;
+        struct sigaction inherited {};
+        sigaction(signalNumber, nullptr, &inherited);
+        if (inherited.sa_handler == SIG_IGN) continue;  // under nohup, as the program is asked
+        const std::string folder = Path(std::to_string(signalNumber));
+        std::filesystem::create_directories(folder);
+        ChildProcess program({TUNEWRAP_WINDOW, "-platform", "offscreen", folder}, Path(""));
+        ASSERT_TRUE(program.WaitUntilCatching(signalNumber));
+        program.Signal(signalNumber);
+        const ChildProcess::Result result = program.Wait();
+        EXPECT_TRUE(result.exited && result.status == 0) << signalNumber << result.err;
+        EXPECT_EQ(Stored("MP3Dir"), folder);
     }
+    ChildProcess missing({TUNEWRAP_WINDOW, "-platform", "offscreen", Path("gone")}, Path(""));
+    const ChildProcess::Result result = missing.Wait();
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find(Path("gone") + ": No such file or directory"), std::string::npos);
 }
 
 }  // namespace

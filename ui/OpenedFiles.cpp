@@ -1,0 +1,114 @@
+#include "OpenedFiles.h"
+
+#include <QFile>
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+#include "FileListFill.h"
+#include "PathJoin.h"
+
+using tunewrap::ListId;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// What a path names, as the panes see it.
+struct Target {
+    bool folder = false;
+    std::optional<ListId> list;  // a file: the list that would show it, if any
+    std::string name;            // a file: its name
+    std::string unusable;        // why the path can be neither listed nor converted
+};
+
+Target Look(const std::string& path) {
+    Target target;
+    std::error_code error;
+    const fs::file_status status = fs::status(path, error);
+    if (error) {
+        target.unusable = error.message();
+    } else if (fs::is_directory(status)) {
+        target.folder = true;
+    } else if (!fs::is_regular_file(status)) {
+        target.unusable = "not a file or folder";
+    } else {
+        std::string folder;
+        platform::SplitPath(path, folder, target.name);
+        for (const ListId list : {ListId::MP3, ListId::BMU}) {
+            if (ShownInList(list, target.name, path)) target.list = list;
+        }
+    }
+    return target;
+}
+
+// The form a pane's box shows: absolute, without a trailing separator.
+std::string FolderText(const std::string& path) {
+    std::error_code error;
+    const fs::path absolute = fs::absolute(path, error);
+    return platform::WithoutTrailingSeparators(
+        (error ? fs::path(path) : absolute).lexically_normal().string());
+}
+
+ListId OtherPane(ListId pane) {
+    return pane == ListId::MP3 ? ListId::BMU : ListId::MP3;
+}
+
+}  // namespace
+
+PaneDrop ReadPaneDrop(ListId pane, const QList<QUrl>& urls) {
+    std::vector<std::string> folders;
+    std::vector<PaneDrop::File> files;
+    for (const QUrl& url : urls) {
+        if (!url.isLocalFile()) return {};
+        // The file system's bytes, also for a name that is no valid text in the user's encoding.
+        const std::string path = QFile::encodeName(url.toLocalFile()).toStdString();
+        const Target target = Look(path);
+        if (target.folder) {
+            folders.push_back(FolderText(path));
+        } else if (target.unusable.empty() && target.list == OtherPane(pane)) {
+            files.push_back({path, target.name});
+        } else {
+            return {};
+        }
+    }
+    if (folders.size() == 1 && files.empty()) return {PaneDrop::Kind::ListFolder, folders[0], {}};
+    if (folders.empty() && !files.empty()) return {PaneDrop::Kind::Convert, {}, std::move(files)};
+    return {};
+}
+
+WindowArguments ParseWindowArguments(const std::vector<std::string>& paths) {
+    WindowArguments arguments;
+    auto fail = [](const std::string& path, const std::string& why) {
+        WindowArguments failed;
+        failed.error = path + ": " + why;
+        return failed;
+    };
+    std::vector<std::string> folders;
+    for (const std::string& path : paths) {
+        const Target target = Look(path);
+        if (!target.unusable.empty()) return fail(path, target.unusable);
+        if (target.folder) {
+            folders.push_back(path);
+            continue;
+        }
+        if (!target.list) return fail(path, "neither an MP3 nor a BMU file");
+        const auto pane = static_cast<std::size_t>(*target.list);
+        const std::string folder = FolderText(platform::ParentPath(path));
+        if (!arguments.folders[pane].empty() && arguments.folders[pane] != folder) {
+            return fail(path, "not in " + arguments.folders[pane] +
+                                  ", the folder of the files before it of its kind");
+        }
+        arguments.folders[pane] = folder;
+        arguments.selected[pane].push_back(target.name);
+    }
+    for (const std::string& path : folders) {
+        const std::string folder = FolderText(path);
+        auto& panes = arguments.folders;
+        if (std::find(panes.begin(), panes.end(), folder) != panes.end()) continue;
+        const auto free = std::find(panes.begin(), panes.end(), "");
+        if (free == panes.end()) return fail(path, "both panes already have a folder");
+        *free = folder;
+    }
+    return arguments;
+}
