@@ -5,19 +5,20 @@
 
 #include "BmuFile.h"
 #include "ConvertFile.h"
+#include "FileByteSource.h"
 #include "FileIo.h"
 #include "MP3Utils.h"
 #include "PathJoin.h"
 #include "Reencode.h"
 #include "Suitability.h"
-#include "mdlFileOps.h"
 
 namespace tunewrap {
 
 namespace {
 
-using CopyFunction = ConvertResult (*)(const std::string&, const std::string&, const std::string&,
-                                       bool, ProgressSink&, SystemTimer&);
+using CopyFunction = ConvertResult (*)(platform::ReadOnlyFile&, std::string_view,
+                                       const std::string&, const std::string&, bool, ProgressSink&,
+                                       SystemTimer&);
 
 struct Refill {
     const char* mask;
@@ -41,7 +42,7 @@ const Direction kToBMU{.source = ListId::MP3,
                        .extension = kBmuExtension,
                        .wavExtension = kWavExtension,
                        .sourceIsBmu = false,
-                       .copy = &ConvertFileToBMU,
+                       .copy = &ConvertOpenFileToBMU,
                        .checksSuitability = true,
                        .refills = {{"*.bmu", false}, {"*.wav", true}}};
 const Direction kToMP3{.source = ListId::BMU,
@@ -49,7 +50,7 @@ const Direction kToMP3{.source = ListId::BMU,
                        .extension = kMp3Extension,
                        .wavExtension = {},
                        .sourceIsBmu = true,
-                       .copy = &ConvertFileToMP3,
+                       .copy = &ConvertOpenFileToMP3,
                        .checksSuitability = false,
                        .refills = {{"*.mp3", false}}};
 
@@ -60,12 +61,6 @@ bool Checked(ConversionHost& host, OptionId option) {
 bool AnsweredYes(ConversionHost& host, QuestionKind kind, const TextLines& text,
                  const std::string& title, MsgIcon icon, MsgButton defaultButton) {
     return host.AskYesNo(kind, text, title, icon, defaultButton) == MsgButton::Yes;
-}
-
-// Writing a file over itself would replace the source with its converted bytes.
-bool SameFile(const std::string& a, const std::string& b) {
-    const auto identity = platform::IdentityOf(a);
-    return identity && identity == platform::IdentityOf(b);
 }
 
 class Batch {
@@ -118,20 +113,28 @@ class Batch {
             return outcome;
         };
 
-        if (SameFile(sourcePath, outcome.destinationPath)) {
-            return fail("Source and destination are the same file");
+        // The source is opened once: its first read tells what it holds, feeds the header scan
+        // and starts the copy. The destination is looked up once, for every question about it.
+        platform::ReadOnlyFile source(sourcePath);
+        const platform::NameLookup destination = platform::LookUpName(outcome.destinationPath);
+        if (destination.identity) {
+            const auto sourceIdentity = source.error() == 0 ? std::optional(source.identity())
+                                                            : platform::IdentityOf(sourcePath);
+            // Writing a file over itself would replace the source with its converted bytes.
+            if (destination.identity == sourceIdentity) {
+                return fail("Source and destination are the same file");
+            }
+            // Like cp, which will not overwrite a file it has just created itself.
+            if (created_.Holds(*destination.identity)) {
+                return fail("would overwrite a file this run just created");
+            }
         }
-        // Like cp, which will not overwrite a file it has just created itself.
-        if (created_.Holds(outcome.destinationPath)) {
-            return fail("would overwrite a file this run just created");
-        }
-        const ContainerProbe probe = ProbeContainer(sourcePath);
-        if (!probe.read()) return fail(probe.error);
-        if ((probe.kind == Container::Bmu) != d_.sourceIsBmu) {
+        FileByteSource bytes(source);
+        if (!bytes.Error().empty()) return fail(bytes.Error());
+        if ((ClassifyContainer(bytes.Head()) == Container::Bmu) != d_.sourceIsBmu) {
             return fail(d_.sourceIsBmu ? "not a BMU file" : "already a BMU file");
         }
-        if (!Checked(host_, OptionId::OverwriteAll) &&
-            mdlFileOps::FileExists(outcome.destinationPath) &&
+        if (!Checked(host_, OptionId::OverwriteAll) && destination.taken &&
             !AnsweredYes(host_, QuestionKind::FileExists,
                          {destinationName + " already exists. Do you want to overwrite it?"},
                          "File Exists", MsgIcon::Question, MsgButton::No)) {
@@ -140,7 +143,7 @@ class Batch {
         }
         if (d_.checksSuitability) {
             MP3Utils reader;
-            if (!reader.MP3File(sourcePath)) return fail(reader.OpenError());
+            reader.Scan(bytes);
             const SuitabilityReport report = CheckSuitability(sourceName, reader, renameWav);
             outcome.reencoded =
                 report.WarningWanted() && Checked(host_, OptionId::ReencodeUnsuitable);
@@ -156,7 +159,7 @@ class Batch {
         const ConvertResult result =
             outcome.reencoded ? ReencodeFile(sourcePath, outcome.destinationPath, renameWav, sink_,
                                              {kBmuHeader, kBmuHeaderSize}, preserveTime)
-                              : d_.copy(sourcePath, outcome.destinationPath, sourceName,
+                              : d_.copy(source, bytes.Head(), outcome.destinationPath, sourceName,
                                         preserveTime, sink_, *stopwatch_);
         switch (result.status) {
             case ConvertResult::Status::Converted:
@@ -192,9 +195,8 @@ void CreatedFiles::Add(const std::string& path) {
     if (const auto identity = platform::IdentityOf(path)) identities_.insert(*identity);
 }
 
-bool CreatedFiles::Holds(const std::string& path) const {
-    const auto identity = platform::IdentityOf(path);
-    return identity && identities_.count(*identity) != 0;
+bool CreatedFiles::Holds(const platform::FileIdentity& identity) const {
+    return identities_.count(identity) != 0;
 }
 
 std::vector<FileOutcome> ConvertToBMU(ConversionHost& host, ProgressSink& sink,

@@ -1,74 +1,40 @@
 #include "FileByteSource.h"
 
 #include <cerrno>
-#include <climits>
 #include <cstring>
-#include <filesystem>
 
-FileByteSource::~FileByteSource() {
-    if (file_ != nullptr) std::fclose(file_);
-}
+#include "FileIo.h"
 
-bool FileByteSource::Open(const std::string& path) {
-    // Opening a pipe named like a song would wait for a writer and hang the caller.
-    std::error_code unknown;
-    const auto type = std::filesystem::status(path, unknown).type();
-    if (!unknown && type != std::filesystem::file_type::regular) {
-        error_ = type == std::filesystem::file_type::directory ? std::strerror(EISDIR)
-                                                               : "Not a regular file";
-        return false;
+FileByteSource::FileByteSource(platform::ReadOnlyFile& file) : file_(file) {
+    if (file.error() != 0) {
+        error_ = std::strerror(file.error());
+    } else if (file.isDirectory()) {
+        error_ = std::strerror(EISDIR);
+    } else if (!file.isRegular()) {
+        // A pipe named like a song has nothing to scan, and nothing to wait for either.
+        error_ = "Not a regular file";
+    } else {
+        head_ = std::make_unique_for_overwrite<std::uint8_t[]>(kBufferSize);
+        const std::int64_t got = file.Read(reinterpret_cast<char*>(head_.get()), kBufferSize);
+        // A read error shows here rather than as a file without headers.
+        if (got < 0) error_ = std::strerror(errno);
+        headLength_ = got < 0 ? 0 : static_cast<std::size_t>(got);
     }
-    errno = 0;
-    file_ = std::fopen(path.c_str(), "rb");
-    if (file_ == nullptr) {
-        error_ = std::strerror(errno != 0 ? errno : ENOENT);
-        return false;
-    }
-    // Our own buffer does the buffering; a second one in stdio would only copy twice.
-    std::setvbuf(file_, nullptr, _IONBF, 0);
-    buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(kBufferSize);
-    // A read error shows here rather than as a file without headers.
-    if (!Fill(0)) {
-        error_ = std::strerror(errno != 0 ? errno : EIO);
-        return false;
-    }
-    return true;
+    failed_ = !error_.empty();
 }
 
 std::span<const std::uint8_t> FileByteSource::View(std::uint64_t offset) {
-    const bool inBuffer = offset >= bufferStart_ && offset - bufferStart_ < bufferLength_;
-    if (!inBuffer && (failed_ || !Fill(offset))) return {};
-    const auto skip = static_cast<std::size_t>(offset - bufferStart_);
-    return {buffer_.get() + skip, bufferLength_ - skip};
-}
-
-bool FileByteSource::Fill(std::uint64_t offset) {
-    bufferStart_ = offset;
-    bufferLength_ = 0;
-    if (!MoveTo(offset)) {
-        failed_ = true;
-        return false;
+    if (offset < headLength_) return {head_.get() + offset, headLength_ - offset};
+    const bool inWindow = offset >= windowStart_ && offset - windowStart_ < windowLength_;
+    if (!inWindow) {
+        if (failed_) return {};
+        if (!window_) window_ = std::make_unique_for_overwrite<std::uint8_t[]>(kBufferSize);
+        windowStart_ = offset;
+        const std::int64_t got = file_.ReadAt(static_cast<std::int64_t>(offset),
+                                              reinterpret_cast<char*>(window_.get()), kBufferSize);
+        failed_ = got < 0;
+        windowLength_ = got < 0 ? 0 : static_cast<std::size_t>(got);
+        if (windowLength_ == 0) return {};
     }
-    errno = 0;
-    bufferLength_ = std::fread(buffer_.get(), 1, kBufferSize, file_);
-    filePosition_ += bufferLength_;
-    if (std::ferror(file_)) {
-        failed_ = true;
-        return false;
-    }
-    return true;
-}
-
-// fseek takes a long, which is 32 bits on some systems: move relative in steps that fit.
-bool FileByteSource::MoveTo(std::uint64_t offset) {
-    while (filePosition_ != offset) {
-        const bool forward = offset > filePosition_;
-        const std::uint64_t distance = forward ? offset - filePosition_ : filePosition_ - offset;
-        const long step = distance > static_cast<std::uint64_t>(LONG_MAX)
-                              ? LONG_MAX
-                              : static_cast<long>(distance);
-        if (std::fseek(file_, forward ? step : -step, SEEK_CUR) != 0) return false;
-        filePosition_ = forward ? filePosition_ + step : filePosition_ - step;
-    }
-    return true;
+    return {window_.get() + (offset - windowStart_), windowLength_ - (offset - windowStart_)};
 }

@@ -1,39 +1,47 @@
 #pragma once
 #include <cstdint>
-#include <cstdio>
 #include <memory>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "ByteSource.h"
 
-// Reads a file through one small buffer, moving in it as the scan asks; the file is never held
-// in memory whole. The file is shared for reading and writing with other processes.
+namespace platform {
+class ReadOnlyFile;
+}
+
+// Reads an open file through small buffers; the file is never held in memory whole. The first
+// read is kept apart from what the scan asks for later, so a copy of the file can go on from it:
+// the file's position stays right behind it, and the scan reads further bytes in place.
 class FileByteSource final : public ByteSource {
   public:
     // Holds a header and the frames checked after it; a larger buffer only reads bytes the scan
     // never looks at, which for a folder of songs is most of the time spent.
     static constexpr std::size_t kBufferSize = 16 * 1024;
 
-    FileByteSource() = default;
-    ~FileByteSource() override;
+    // Reads the first bytes of `file`, which must have been opened just before.
+    explicit FileByteSource(platform::ReadOnlyFile& file);
     FileByteSource(const FileByteSource&) = delete;
     FileByteSource& operator=(const FileByteSource&) = delete;
 
-    // False when the file cannot be opened or read (a directory, no permission); Error() says why.
-    bool Open(const std::string& path);
+    // Why the file could not be opened or read (a directory, not a regular file, no
+    // permission); empty when its first bytes were read.
     const std::string& Error() const { return error_; }
+    // The file's first bytes, as the first read found them.
+    std::string_view Head() const {
+        return {reinterpret_cast<const char*>(head_.get()), headLength_};
+    }
 
     std::span<const std::uint8_t> View(std::uint64_t offset) override;
 
   private:
-    bool Fill(std::uint64_t offset);
-    bool MoveTo(std::uint64_t offset);
-
-    std::FILE* file_ = nullptr;
-    std::unique_ptr<std::uint8_t[]> buffer_;
-    std::uint64_t bufferStart_ = 0;
-    std::size_t bufferLength_ = 0;
-    std::uint64_t filePosition_ = 0;
+    platform::ReadOnlyFile& file_;
+    std::unique_ptr<std::uint8_t[]> head_;
+    std::size_t headLength_ = 0;
+    std::unique_ptr<std::uint8_t[]> window_;  // made when the scan first looks past the head
+    std::uint64_t windowStart_ = 0;
+    std::size_t windowLength_ = 0;
     bool failed_ = false;
     std::string error_;
 };

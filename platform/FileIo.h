@@ -41,6 +41,7 @@ class ReadOnlyFile {
     std::int64_t size() const { return size_; }
     FileTime modified() const { return modified_; }
     unsigned permissions() const { return permissions_; }
+    FileIdentity identity() const { return identity_; }
 
     // True when the open file was written to or resized since it was opened, or its path now
     // names another file. A path that names nothing is no change: an open file outlives its name.
@@ -48,6 +49,9 @@ class ReadOnlyFile {
     // Up to `size` bytes from the current position: how many were read, 0 at the end, -1 with
     // errno set (EAGAIN: a pipe or device has nothing yet).
     std::int64_t Read(char* into, std::size_t size);
+    // Up to `size` bytes from `offset`, as Read counts them; the position Read goes on from stays
+    // where it was.
+    std::int64_t ReadAt(std::int64_t offset, char* into, std::size_t size);
     void Close();
 
   private:
@@ -99,6 +103,14 @@ class PartFile {
 
 // Which file a path names; empty when it names nothing.
 std::optional<FileIdentity> IdentityOf(const std::string& path);
+
+// What a path names, in one look-up where it is no symbolic link: whether its name is taken at
+// all (also by a link that leads nowhere), and the identity of the file it leads to.
+struct NameLookup {
+    bool taken = false;
+    std::optional<FileIdentity> identity;
+};
+NameLookup LookUpName(const std::string& path);
 
 // What a file list shows of `path`: its size, -1 when it cannot be opened for reading (a
 // directory among them), and its last-modified time; false when it names nothing.

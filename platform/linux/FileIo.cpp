@@ -150,6 +150,10 @@ std::int64_t ReadOnlyFile::Read(char* into, std::size_t size) {
     return ReadSome(fd_, into, size);
 }
 
+std::int64_t ReadOnlyFile::ReadAt(std::int64_t offset, char* into, std::size_t size) {
+    return RetryInterrupted([&] { return pread(fd_, into, size, offset); });
+}
+
 void ReadOnlyFile::Close() {
     CloseQuietly(fd_);
 }
@@ -244,6 +248,13 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
     struct stat st {};
     if (stat(path.c_str(), &st) != 0) return std::nullopt;
     return FileIdentity(st.st_dev, st.st_ino);
+}
+
+NameLookup LookUpName(const std::string& path) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) return {};
+    if (S_ISLNK(st.st_mode)) return {true, IdentityOf(path)};
+    return {true, FileIdentity(st.st_dev, st.st_ino)};
 }
 
 bool SizeAndModified(const std::string& path, std::int64_t& size, FileTime& time) {

@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "FileByteSource.h"
 #include "common/CoverTag.h"
 #include "common/MemoryByteSource.h"
 #include "common/ScratchHome.h"
@@ -173,7 +174,7 @@ TEST_F(MP3UtilsFile, TagsWithCoverPicturesAreSkippedWhole) {
 
 // The file goes through a buffer; what straddles its edges must read as from memory.
 TEST_F(MP3UtilsFile, BufferEdgesReadLikeMemory) {
-    constexpr std::size_t kEdge = 64 * 1024;
+    constexpr std::size_t kEdge = FileByteSource::kBufferSize;
     for (std::size_t shift = 0; shift < 6; ++shift) {
         for (std::size_t run = 1; run < 4; ++run) {
             const Bytes bytes = Bytes(kEdge - run - shift + 2, 0) + Bytes(run, 0xFF) +
