@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -28,26 +27,16 @@ namespace {
 // Wall time of one run, which starts without the previous runs' dirty pages.
 double Timed(const std::vector<std::string>& argv) {
     sync();
-    const auto start = std::chrono::steady_clock::now();
-    if (!Run(argv)) std::fprintf(stderr, "failed: %s\n", argv[0].c_str());
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return Seconds([&] {
+        if (!Run(argv)) std::fprintf(stderr, "failed: %s\n", argv[0].c_str());
+    });
 }
 
-// Both wall times of one run; the order alternates so neither side always runs on a warmer
-// machine.
-std::pair<double, double> TimedInTurn(int run, const std::vector<std::string>& ours,
-                                      const std::vector<std::string>& theirs) {
-    if (run % 2 == 0) {
-        const double first = Timed(ours);
-        return {first, Timed(theirs)};
-    }
-    const double first = Timed(theirs);
-    return {Timed(ours), first};
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
+// Both sides of one run, as whole processes.
+std::pair<double, double> RunInTurn(int run, const std::vector<std::string>& ours,
+                                    const std::vector<std::string>& theirs) {
+    return TimedInTurn(
+        run, [&] { return Timed(ours); }, [&] { return Timed(theirs); });
 }
 
 // A real MP3 file over and over, so the frame-header check reads what it reads in use.
@@ -83,7 +72,7 @@ int ManyFiles(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         Run({"rm", "-rf", ours, theirs});
         Run({"mkdir", ours});
-        const auto [tOurs, tCp] = TimedInTurn(run, convert, copy);
+        const auto [tOurs, tCp] = RunInTurn(run, convert, copy);
         ratios.push_back(tOurs / tCp);
         std::printf("run %d: convert %.3f s, cp -r %.3f s, ratio %.3f\n", run + 1, tOurs, tCp,
                     tOurs / tCp);
@@ -121,7 +110,7 @@ int main(int argc, char** argv) {
                 unlink(ours.c_str());
                 unlink(theirs.c_str());
             }
-            const auto [tOurs, tCp] = TimedInTurn(run, convert, copy);
+            const auto [tOurs, tCp] = RunInTurn(run, convert, copy);
             ratios[kind].push_back(tOurs / tCp);
             std::printf("run %d %s: convert %.3f s, cp %.3f s, ratio %.3f\n", run + 1, kinds[kind],
                         tOurs, tCp, tOurs / tCp);
