@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,4 +60,21 @@ std::pair<double, double> TimedInTurn(int run, Ours ours, Theirs theirs) {
 inline double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
+}
+
+// The bytes of a real MP3 file (the sample in tests/data), so that every scan reads what it reads
+// in use.
+inline std::string ReadSample(const char* path) {
+    std::ifstream sample(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(sample), {}};
+}
+
+// `bytes` bytes of `frames` over and over.
+inline void WriteRepeated(const std::string& path, const std::string& frames, std::int64_t bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (std::int64_t written = 0; written < bytes;
+         written += static_cast<std::int64_t>(frames.size())) {
+        out.write(frames.data(), static_cast<std::streamsize>(std::min<std::int64_t>(
+                                     bytes - written, static_cast<std::int64_t>(frames.size()))));
+    }
 }

@@ -13,8 +13,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -39,16 +37,9 @@ std::pair<double, double> RunInTurn(int run, const std::vector<std::string>& our
         run, [&] { return Timed(ours); }, [&] { return Timed(theirs); });
 }
 
-// A real MP3 file over and over, so the frame-header check reads what it reads in use.
 void WriteSample(const std::string& path, std::int64_t bytes) {
-    std::ifstream sample(BENCH_SAMPLE_MP3, std::ios::binary);
-    const std::string frames{std::istreambuf_iterator<char>(sample), {}};
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (std::int64_t written = 0; written < bytes;
-         written += static_cast<std::int64_t>(frames.size())) {
-        out.write(frames.data(), static_cast<std::streamsize>(
-                                     std::min<std::int64_t>(bytes - written, frames.size())));
-    }
+    static const std::string frames = ReadSample(BENCH_SAMPLE_MP3);
+    WriteRepeated(path, frames, bytes);
 }
 
 int ManyFiles(int argc, char** argv) {

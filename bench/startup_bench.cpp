@@ -10,7 +10,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 
 #include "WindowBench.h"
 #include "mdlRegistry.h"
@@ -33,8 +32,7 @@ int main(int argc, char** argv) {
     const long files = Arg(argc, argv, 1, 20000);
     const long runs = Arg(argc, argv, 2, 7);
     PrivateHome home;
-    std::ifstream sample(BENCH_SAMPLE_MP3, std::ios::binary);
-    const std::string frames{std::istreambuf_iterator<char>(sample), {}};
+    const std::string frames = ReadSample(BENCH_SAMPLE_MP3);
     const std::string mp3s = home.Directory("mp3"), bmus = home.Directory("bmu");
     MakeFiles(mp3s, ".mp3", frames, files);
     MakeFiles(bmus, ".bmu", "BMU V1.0" + frames, files / 10);

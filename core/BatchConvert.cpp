@@ -16,10 +16,6 @@ namespace tunewrap {
 
 namespace {
 
-using CopyFunction = ConvertResult (*)(platform::ReadOnlyFile&, std::string_view,
-                                       const std::string&, const std::string&, bool, ProgressSink&,
-                                       SystemTimer&);
-
 struct Refill {
     const char* mask;
     bool append;
@@ -32,7 +28,7 @@ struct Direction {
     std::string_view extension;
     std::string_view wavExtension;  // with "rename .wav" on; empty where the option plays no part
     bool sourceIsBmu;               // a source that is not (to MP3) or is (to BMU) is refused
-    CopyFunction copy;
+    Conversion conversion;
     bool checksSuitability;
     std::vector<Refill> refills;
 };
@@ -42,7 +38,7 @@ const Direction kToBMU{.source = ListId::MP3,
                        .extension = kBmuExtension,
                        .wavExtension = kWavExtension,
                        .sourceIsBmu = false,
-                       .copy = &ConvertOpenFileToBMU,
+                       .conversion = Conversion::ToBmu,
                        .checksSuitability = true,
                        .refills = {{"*.bmu", false}, {"*.wav", true}}};
 const Direction kToMP3{.source = ListId::BMU,
@@ -50,7 +46,7 @@ const Direction kToMP3{.source = ListId::BMU,
                        .extension = kMp3Extension,
                        .wavExtension = {},
                        .sourceIsBmu = true,
-                       .copy = &ConvertOpenFileToMP3,
+                       .conversion = Conversion::ToMp3,
                        .checksSuitability = false,
                        .refills = {{"*.mp3", false}}};
 
@@ -157,10 +153,11 @@ class Batch {
         if (!stopwatch_) stopwatch_.emplace();
         const bool preserveTime = Checked(host_, OptionId::PreserveFileDateTime);
         const ConvertResult result =
-            outcome.reencoded ? ReencodeFile(sourcePath, outcome.destinationPath, renameWav, sink_,
-                                             {kBmuHeader, kBmuHeaderSize}, preserveTime)
-                              : d_.copy(source, bytes.Head(), outcome.destinationPath, sourceName,
-                                        preserveTime, sink_, *stopwatch_);
+            outcome.reencoded
+                ? ReencodeFile(sourcePath, outcome.destinationPath, renameWav, sink_,
+                               {kBmuHeader, kBmuHeaderSize}, preserveTime)
+                : ConvertOpenFile(d_.conversion, source, bytes.Head(), outcome.destinationPath,
+                                  sourceName, preserveTime, sink_, *stopwatch_);
         switch (result.status) {
             case ConvertResult::Status::Converted:
                 created_.Add(outcome.destinationPath);

@@ -118,20 +118,12 @@ ConvertResult ConvertFileToMP3(const std::string& sourcePath, const std::string&
                    stopwatch);
 }
 
-ConvertResult ConvertOpenFileToBMU(platform::ReadOnlyFile& source, std::string_view read,
-                                   const std::string& destinationPath,
-                                   const std::string& sourceFileName, bool preserveFileDateTime,
-                                   ProgressSink& sink, SystemTimer& stopwatch) {
-    return Convert(kToBMU, source, read, destinationPath, sourceFileName, preserveFileDateTime,
-                   sink, stopwatch);
-}
-
-ConvertResult ConvertOpenFileToMP3(platform::ReadOnlyFile& source, std::string_view read,
-                                   const std::string& destinationPath,
-                                   const std::string& sourceFileName, bool preserveFileDateTime,
-                                   ProgressSink& sink, SystemTimer& stopwatch) {
-    return Convert(kToMP3, source, read, destinationPath, sourceFileName, preserveFileDateTime,
-                   sink, stopwatch);
+ConvertResult ConvertOpenFile(Conversion conversion, platform::ReadOnlyFile& source,
+                              std::string_view read, const std::string& destinationPath,
+                              const std::string& sourceFileName, bool preserveFileDateTime,
+                              ProgressSink& sink, SystemTimer& stopwatch) {
+    return Convert(conversion == Conversion::ToBmu ? kToBMU : kToMP3, source, read, destinationPath,
+                   sourceFileName, preserveFileDateTime, sink, stopwatch);
 }
 
 }  // namespace tunewrap

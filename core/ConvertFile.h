@@ -38,16 +38,14 @@ ConvertResult ConvertFileToMP3(const std::string& sourcePath, const std::string&
                                const std::string& sourceFileName, bool preserveFileDateTime,
                                ProgressSink& sink, SystemTimer& stopwatch);
 
+enum class Conversion { ToBmu, ToMp3 };
+
 // The same from a source the caller has opened and already read the first bytes of (`read`): the
 // copy writes those first and goes on from the file's position right behind them, so nothing is
 // read twice. What the source was when it was opened is what it must still be when copied.
-ConvertResult ConvertOpenFileToBMU(platform::ReadOnlyFile& source, std::string_view read,
-                                   const std::string& destinationPath,
-                                   const std::string& sourceFileName, bool preserveFileDateTime,
-                                   ProgressSink& sink, SystemTimer& stopwatch);
-ConvertResult ConvertOpenFileToMP3(platform::ReadOnlyFile& source, std::string_view read,
-                                   const std::string& destinationPath,
-                                   const std::string& sourceFileName, bool preserveFileDateTime,
-                                   ProgressSink& sink, SystemTimer& stopwatch);
+ConvertResult ConvertOpenFile(Conversion conversion, platform::ReadOnlyFile& source,
+                              std::string_view read, const std::string& destinationPath,
+                              const std::string& sourceFileName, bool preserveFileDateTime,
+                              ProgressSink& sink, SystemTimer& stopwatch);
 
 }  // namespace tunewrap
