@@ -1,5 +1,6 @@
 #include "FileByteSource.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -25,16 +26,28 @@ FileByteSource::FileByteSource(platform::ReadOnlyFile& file) : file_(file) {
 
 std::span<const std::uint8_t> FileByteSource::View(std::uint64_t offset) {
     if (offset < headLength_) return {head_.get() + offset, headLength_ - offset};
-    const bool inWindow = offset >= windowStart_ && offset - windowStart_ < windowLength_;
-    if (!inWindow) {
-        if (failed_) return {};
-        if (!window_) window_ = std::make_unique_for_overwrite<std::uint8_t[]>(kBufferSize);
-        windowStart_ = offset;
-        const std::int64_t got = file_.ReadAt(static_cast<std::int64_t>(offset),
-                                              reinterpret_cast<char*>(window_.get()), kBufferSize);
-        failed_ = got < 0;
-        windowLength_ = got < 0 ? 0 : static_cast<std::size_t>(got);
-        if (windowLength_ == 0) return {};
+    const Window& last = windows_[current_];
+    if (offset >= last.start && offset - last.start < last.length) {
+        return {last.bytes.get() + (offset - last.start), last.length - (offset - last.start)};
     }
-    return {window_.get() + (offset - windowStart_), windowLength_ - (offset - windowStart_)};
+    if (failed_) return {};
+    // A scan that walks on from one window into the next crosses a long stretch without
+    // headers: reads that grow keep its system calls few.
+    const bool walking = last.bytes && offset == last.start + last.length;
+    const std::size_t wanted = !last.bytes ? kBufferSize
+                               : walking   ? std::min(2 * last.size, kLongestRead)
+                                           : last.size;
+    // The other window is filled, so a view the caller still holds keeps its bytes.
+    current_ ^= 1;
+    Window& next = windows_[current_];
+    if (next.size < wanted) {
+        next.bytes = std::make_unique_for_overwrite<std::uint8_t[]>(wanted);
+        next.size = wanted;
+    }
+    next.start = offset;
+    const std::int64_t got = file_.ReadAt(static_cast<std::int64_t>(offset),
+                                          reinterpret_cast<char*>(next.bytes.get()), wanted);
+    failed_ = got < 0;
+    next.length = got < 0 ? 0 : static_cast<std::size_t>(got);
+    return {next.bytes.get(), next.length};
 }

@@ -19,6 +19,8 @@ class FileByteSource final : public ByteSource {
     // Holds a header and the frames checked after it; a larger buffer only reads bytes the scan
     // never looks at, which for a folder of songs is most of the time spent.
     static constexpr std::size_t kBufferSize = 16 * 1024;
+    // What a window past the head grows to while the scan walks on through it.
+    static constexpr std::size_t kLongestRead = 256 * 1024;
 
     // Reads the first bytes of `file`, which must have been opened just before.
     explicit FileByteSource(platform::ReadOnlyFile& file);
@@ -39,9 +41,15 @@ class FileByteSource final : public ByteSource {
     platform::ReadOnlyFile& file_;
     std::unique_ptr<std::uint8_t[]> head_;
     std::size_t headLength_ = 0;
-    std::unique_ptr<std::uint8_t[]> window_;  // made when the scan first looks past the head
-    std::uint64_t windowStart_ = 0;
-    std::size_t windowLength_ = 0;
+    // Past the head the scan reads into two windows by turns.
+    struct Window {
+        std::unique_ptr<std::uint8_t[]> bytes;  // made when the scan first looks this far
+        std::size_t size = 0;
+        std::uint64_t start = 0;
+        std::size_t length = 0;
+    };
+    Window windows_[2];
+    int current_ = 0;
     bool failed_ = false;
     std::string error_;
 };
