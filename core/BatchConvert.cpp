@@ -1,5 +1,7 @@
 #include "BatchConvert.h"
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <vector>
 
@@ -140,6 +142,7 @@ class Batch {
         if (d_.checksSuitability) {
             MP3Utils reader;
             reader.Scan(bytes);
+            if (!bytes.ReturnBehindHead()) return fail(std::strerror(errno));
             const SuitabilityReport report = CheckSuitability(sourceName, reader, renameWav);
             outcome.reencoded =
                 report.WarningWanted() && Checked(host_, OptionId::ReencodeUnsuitable);

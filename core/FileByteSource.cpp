@@ -20,6 +20,7 @@ FileByteSource::FileByteSource(platform::ReadOnlyFile& file) : file_(file) {
         // A read error shows here rather than as a file without headers.
         if (got < 0) error_ = std::strerror(errno);
         headLength_ = got < 0 ? 0 : static_cast<std::size_t>(got);
+        position_ = headLength_;
     }
     failed_ = !error_.empty();
 }
@@ -45,9 +46,26 @@ std::span<const std::uint8_t> FileByteSource::View(std::uint64_t offset) {
         next.size = wanted;
     }
     next.start = offset;
-    const std::int64_t got = file_.ReadAt(static_cast<std::int64_t>(offset),
-                                          reinterpret_cast<char*>(next.bytes.get()), wanted);
-    failed_ = got < 0;
-    next.length = got < 0 ? 0 : static_cast<std::size_t>(got);
+    next.length = 0;
+    if (!MoveTo(offset)) return {};
+    char* into = reinterpret_cast<char*>(next.bytes.get());
+    while (next.length < wanted) {
+        const std::int64_t got = file_.Read(into + next.length, wanted - next.length);
+        failed_ = got < 0;
+        if (got <= 0) break;
+        next.length += static_cast<std::size_t>(got);
+    }
+    position_ = offset + next.length;
     return {next.bytes.get(), next.length};
+}
+
+bool FileByteSource::MoveTo(std::uint64_t offset) {
+    if (offset == position_) return true;
+    failed_ = !file_.Seek(static_cast<std::int64_t>(offset));
+    if (!failed_) position_ = offset;
+    return !failed_;
+}
+
+bool FileByteSource::ReturnBehindHead() {
+    return MoveTo(headLength_);
 }

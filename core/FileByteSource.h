@@ -12,8 +12,8 @@ class ReadOnlyFile;
 }
 
 // Reads an open file through small buffers; the file is never held in memory whole. The first
-// read is kept apart from what the scan asks for later, so a copy of the file can go on from it:
-// the file's position stays right behind it, and the scan reads further bytes in place.
+// read is kept apart from what the scan asks for later, so that a copy of the file can start with
+// it and go on right behind it.
 class FileByteSource final : public ByteSource {
   public:
     // Holds a header and the frames checked after it; a larger buffer only reads bytes the scan
@@ -37,7 +37,13 @@ class FileByteSource final : public ByteSource {
 
     std::span<const std::uint8_t> View(std::uint64_t offset) override;
 
+    // Puts the file's position back right behind the head, where a copy goes on after it; false
+    // with errno set.
+    bool ReturnBehindHead();
+
   private:
+    bool MoveTo(std::uint64_t offset);
+
     platform::ReadOnlyFile& file_;
     std::unique_ptr<std::uint8_t[]> head_;
     std::size_t headLength_ = 0;
@@ -50,6 +56,7 @@ class FileByteSource final : public ByteSource {
     };
     Window windows_[2];
     int current_ = 0;
+    std::uint64_t position_ = 0;  // the file's
     bool failed_ = false;
     std::string error_;
 };

@@ -49,9 +49,8 @@ class ReadOnlyFile {
     // Up to `size` bytes from the current position: how many were read, 0 at the end, -1 with
     // errno set (EAGAIN: a pipe or device has nothing yet).
     std::int64_t Read(char* into, std::size_t size);
-    // Up to `size` bytes from `offset`, as Read counts them; the position Read goes on from stays
-    // where it was.
-    std::int64_t ReadAt(std::int64_t offset, char* into, std::size_t size);
+    // Moves the read position to `offset` bytes from the start; false with errno set.
+    bool Seek(std::int64_t offset);
     void Close();
 
   private:

@@ -150,8 +150,8 @@ std::int64_t ReadOnlyFile::Read(char* into, std::size_t size) {
     return ReadSome(fd_, into, size);
 }
 
-std::int64_t ReadOnlyFile::ReadAt(std::int64_t offset, char* into, std::size_t size) {
-    return RetryInterrupted([&] { return pread(fd_, into, size, offset); });
+bool ReadOnlyFile::Seek(std::int64_t offset) {
+    return lseek(fd_, static_cast<off_t>(offset), SEEK_SET) >= 0;
 }
 
 void ReadOnlyFile::Close() {
