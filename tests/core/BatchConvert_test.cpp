@@ -102,34 +102,43 @@ class BatchConvertTest : public ScratchHome {
     }
 };
 
-// A link to nothing is a name taken too; a name with wildcard characters stands for itself.
 TEST_F(BatchConvertTest, AsksBeforeEachOverwriteAndDeselectsEveryEntryReached) {
-    for (const char* name : {"a.mp3", "b.mp3"}) WriteFile(Path("mp3/") + name, "old");
-    std::filesystem::create_symlink(Path("nowhere"), Path("mp3/c.mp3"));
-    WriteFile(Path("bmu/?.bmu"), "BMU V1.0" + payload);
-    host.lists[1].push_back({"?.bmu"});
+    for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) WriteFile(Path("mp3/") + name, "old");
     host.answers = {MsgButton::Yes, MsgButton::No, MsgButton::Yes};
     ConvertToMP3(host, sink);
     EXPECT_EQ(host.log[1],
               "exists:File Exists|a.mp3 already exists. Do you want to overwrite it?|?N");
-    EXPECT_EQ(std::count_if(host.log.begin(), host.log.end(),
-                            [](const std::string& line) { return line.starts_with("exists:"); }),
-              3);
     EXPECT_EQ(ReadFile(Path("mp3/a.mp3")), payload);
     EXPECT_EQ(ReadFile(Path("mp3/b.mp3")), "old");
     EXPECT_EQ(ReadFile(Path("mp3/c.mp3")), payload);
-    EXPECT_EQ(ReadFile(Path("mp3/?.mp3")), payload);
-    EXPECT_EQ(Selection(), (std::vector<bool>{false, false, false, false}));
+    EXPECT_EQ(Selection(), (std::vector<bool>{false, false, false}));
 
     host.options[0] = 1;  // overwrite all: no more questions
     for (auto& e : host.lists[1]) e.selected = true;
     host.log.clear();
     ConvertToMP3(host, sink);
     EXPECT_EQ(host.log,
-              (std::vector<std::string>{"BeginBusy", "Done", "Done", "Done", "Done",
+              (std::vector<std::string>{"BeginBusy", "Done", "Done", "Done",
                                         "Refill 0 " + Path("mp3") + "/*.mp3", "EndBusy"}));
     EXPECT_EQ(ReadFile(Path("mp3/b.mp3")), payload);
 }
+
+#ifndef _WIN32  // Windows names hold no '?', and its links need privileges
+// The question is about the exact name: a link to nothing is a name taken, and a name with
+// wildcard characters stands for itself, not for the files it would match as a mask.
+TEST_F(BatchConvertTest, TheOverwriteQuestionIsAboutTheExactName) {
+    std::filesystem::create_symlink(Path("nowhere"), Path("mp3/a.mp3"));
+    WriteFile(Path("mp3/b.mp3"), "old");
+    WriteFile(Path("bmu/?.bmu"), "BMU V1.0" + payload);
+    host.lists[1] = {{"a.bmu"}, {"?.bmu"}};
+    ConvertToMP3(host, sink);  // "No" to every question
+    EXPECT_EQ(std::count_if(host.log.begin(), host.log.end(),
+                            [](const std::string& line) { return line.starts_with("exists:"); }),
+              1);
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("mp3/a.mp3")));
+    EXPECT_EQ(ReadFile(Path("mp3/?.mp3")), payload);
+}
+#endif
 
 // Only a real extension gives way; a source of the wrong kind, and a second source of a name the
 // batch has just written (whatever "overwrite all" says), fail. Each is reported before the
