@@ -1,23 +1,31 @@
 #pragma once
+// What every benchmark shares: running a program as a whole process, timing, alternating turns.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <algorithm>
+#include <chrono>
+#include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
+#include <utility>
 #include <vector>
 
 extern char** environ;
 
-// Spawns argv with its standard output discarded; true when it exited with 0. `maxRssKiB`, when
-// given, gets the child's peak resident memory.
-inline bool Run(std::vector<std::string> argv, long* maxRssKiB = nullptr) {
+// Spawns argv with its standard output going to `output`; true when it exited with 0.
+// `maxRssKiB`, when given, gets the child's peak resident memory.
+inline bool Run(std::vector<std::string> argv, long* maxRssKiB = nullptr,
+                const char* output = "/dev/null") {
     std::vector<char*> args;
     for (std::string& arg : argv) args.push_back(arg.data());
     args.push_back(nullptr);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, output, O_WRONLY | O_CREAT | O_TRUNC, 0644);
     pid_t pid = 0;
     const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
@@ -27,4 +35,46 @@ inline bool Run(std::vector<std::string> argv, long* maxRssKiB = nullptr) {
     wait4(pid, &status, 0, &usage);
     if (maxRssKiB != nullptr) *maxRssKiB = usage.ru_maxrss;
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Wall time of `work` in seconds.
+template <typename Work>
+double Seconds(Work work) {
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Our side's and their side's wall times in one run (each callable times itself and returns
+// seconds); the order alternates from run to run so neither side always runs on a warmer machine.
+template <typename Ours, typename Theirs>
+std::pair<double, double> TimedInTurn(int run, Ours ours, Theirs theirs) {
+    if (run % 2 == 0) {
+        const double first = ours();
+        return {first, theirs()};
+    }
+    const double first = theirs();
+    return {ours(), first};
+}
+
+inline double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// The bytes of a real MP3 file (the sample in tests/data), so that every scan reads what it reads
+// in use.
+inline std::string ReadSample(const char* path) {
+    std::ifstream sample(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(sample), {}};
+}
+
+// `bytes` bytes of `frames` over and over.
+inline void WriteRepeated(const std::string& path, const std::string& frames, std::int64_t bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (std::int64_t written = 0; written < bytes;
+         written += static_cast<std::int64_t>(frames.size())) {
+        out.write(frames.data(), static_cast<std::streamsize>(std::min<std::int64_t>(
+                                     bytes - written, static_cast<std::int64_t>(frames.size()))));
+    }
 }

@@ -10,12 +10,9 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -28,38 +25,21 @@ namespace {
 // Wall time of one run, which starts without the previous runs' dirty pages.
 double Timed(const std::vector<std::string>& argv) {
     sync();
-    const auto start = std::chrono::steady_clock::now();
-    if (!Run(argv)) std::fprintf(stderr, "failed: %s\n", argv[0].c_str());
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return Seconds([&] {
+        if (!Run(argv)) std::fprintf(stderr, "failed: %s\n", argv[0].c_str());
+    });
 }
 
-// Both wall times of one run; the order alternates so neither side always runs on a warmer
-// machine.
-std::pair<double, double> TimedInTurn(int run, const std::vector<std::string>& ours,
-                                      const std::vector<std::string>& theirs) {
-    if (run % 2 == 0) {
-        const double first = Timed(ours);
-        return {first, Timed(theirs)};
-    }
-    const double first = Timed(theirs);
-    return {Timed(ours), first};
+// Both sides of one run, as whole processes.
+std::pair<double, double> RunInTurn(int run, const std::vector<std::string>& ours,
+                                    const std::vector<std::string>& theirs) {
+    return TimedInTurn(
+        run, [&] { return Timed(ours); }, [&] { return Timed(theirs); });
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// A real MP3 file over and over, so the frame-header check reads what it reads in use.
 void WriteSample(const std::string& path, std::int64_t bytes) {
-    std::ifstream sample(BENCH_SAMPLE_MP3, std::ios::binary);
-    const std::string frames{std::istreambuf_iterator<char>(sample), {}};
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (std::int64_t written = 0; written < bytes;
-         written += static_cast<std::int64_t>(frames.size())) {
-        out.write(frames.data(), static_cast<std::streamsize>(
-                                     std::min<std::int64_t>(bytes - written, frames.size())));
-    }
+    static const std::string frames = ReadSample(BENCH_SAMPLE_MP3);
+    WriteRepeated(path, frames, bytes);
 }
 
 int ManyFiles(int argc, char** argv) {
@@ -83,7 +63,7 @@ int ManyFiles(int argc, char** argv) {
     for (int run = 0; run < runs; ++run) {
         Run({"rm", "-rf", ours, theirs});
         Run({"mkdir", ours});
-        const auto [tOurs, tCp] = TimedInTurn(run, convert, copy);
+        const auto [tOurs, tCp] = RunInTurn(run, convert, copy);
         ratios.push_back(tOurs / tCp);
         std::printf("run %d: convert %.3f s, cp -r %.3f s, ratio %.3f\n", run + 1, tOurs, tCp,
                     tOurs / tCp);
@@ -121,7 +101,7 @@ int main(int argc, char** argv) {
                 unlink(ours.c_str());
                 unlink(theirs.c_str());
             }
-            const auto [tOurs, tCp] = TimedInTurn(run, convert, copy);
+            const auto [tOurs, tCp] = RunInTurn(run, convert, copy);
             ratios[kind].push_back(tOurs / tCp);
             std::printf("run %d %s: convert %.3f s, cp %.3f s, ratio %.3f\n", run + 1, kinds[kind],
                         tOurs, tCp, tOurs / tCp);

@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -37,13 +36,11 @@ bool Available(const std::string& program, const char* option) {
 double Timed(const std::vector<std::string>& argv, int runs) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
-        const auto start = std::chrono::steady_clock::now();
-        if (!Run(argv)) return -1;
-        times.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        bool ran = true;
+        times.push_back(Seconds([&] { ran = Run(argv); }));
+        if (!ran) return -1;
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return Median(times);
 }
 
 // Something like music for a VBR encoder: a chord that moves, a little noise, quiet passages.

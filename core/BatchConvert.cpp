@@ -1,23 +1,22 @@
 #include "BatchConvert.h"
 
+#include <cerrno>
+#include <cstring>
 #include <optional>
 #include <vector>
 
 #include "BmuFile.h"
 #include "ConvertFile.h"
+#include "FileByteSource.h"
 #include "FileIo.h"
 #include "MP3Utils.h"
 #include "PathJoin.h"
 #include "Reencode.h"
 #include "Suitability.h"
-#include "mdlFileOps.h"
 
 namespace tunewrap {
 
 namespace {
-
-using CopyFunction = ConvertResult (*)(const std::string&, const std::string&, const std::string&,
-                                       bool, ProgressSink&, SystemTimer&);
 
 struct Refill {
     const char* mask;
@@ -31,7 +30,7 @@ struct Direction {
     std::string_view extension;
     std::string_view wavExtension;  // with "rename .wav" on; empty where the option plays no part
     bool sourceIsBmu;               // a source that is not (to MP3) or is (to BMU) is refused
-    CopyFunction copy;
+    Conversion conversion;
     bool checksSuitability;
     std::vector<Refill> refills;
 };
@@ -41,7 +40,7 @@ const Direction kToBMU{.source = ListId::MP3,
                        .extension = kBmuExtension,
                        .wavExtension = kWavExtension,
                        .sourceIsBmu = false,
-                       .copy = &ConvertFileToBMU,
+                       .conversion = Conversion::ToBmu,
                        .checksSuitability = true,
                        .refills = {{"*.bmu", false}, {"*.wav", true}}};
 const Direction kToMP3{.source = ListId::BMU,
@@ -49,7 +48,7 @@ const Direction kToMP3{.source = ListId::BMU,
                        .extension = kMp3Extension,
                        .wavExtension = {},
                        .sourceIsBmu = true,
-                       .copy = &ConvertFileToMP3,
+                       .conversion = Conversion::ToMp3,
                        .checksSuitability = false,
                        .refills = {{"*.mp3", false}}};
 
@@ -60,12 +59,6 @@ bool Checked(ConversionHost& host, OptionId option) {
 bool AnsweredYes(ConversionHost& host, QuestionKind kind, const TextLines& text,
                  const std::string& title, MsgIcon icon, MsgButton defaultButton) {
     return host.AskYesNo(kind, text, title, icon, defaultButton) == MsgButton::Yes;
-}
-
-// Writing a file over itself would replace the source with its converted bytes.
-bool SameFile(const std::string& a, const std::string& b) {
-    const auto identity = platform::IdentityOf(a);
-    return identity && identity == platform::IdentityOf(b);
 }
 
 class Batch {
@@ -117,20 +110,28 @@ class Batch {
             return outcome;
         };
 
-        if (SameFile(sourcePath, outcome.destinationPath)) {
-            return fail("Source and destination are the same file");
+        // The source is opened once: its first read tells what it holds, feeds the header scan
+        // and starts the copy. The destination is looked up once, for every question about it.
+        platform::ReadOnlyFile source(sourcePath);
+        const platform::NameLookup destination = platform::LookUpName(outcome.destinationPath);
+        if (destination.identity) {
+            const auto sourceIdentity = source.error() == 0 ? std::optional(source.identity())
+                                                            : platform::IdentityOf(sourcePath);
+            // Writing a file over itself would replace the source with its converted bytes.
+            if (destination.identity == sourceIdentity) {
+                return fail("Source and destination are the same file");
+            }
+            // Like cp, which will not overwrite a file it has just created itself.
+            if (created_.Holds(*destination.identity)) {
+                return fail("would overwrite a file this run just created");
+            }
         }
-        // Like cp, which will not overwrite a file it has just created itself.
-        if (created_.Holds(outcome.destinationPath)) {
-            return fail("would overwrite a file this run just created");
-        }
-        const ContainerProbe probe = ProbeContainer(sourcePath);
-        if (!probe.read()) return fail(probe.error);
-        if ((probe.kind == Container::Bmu) != d_.sourceIsBmu) {
+        FileByteSource bytes(source);
+        if (!bytes.Error().empty()) return fail(bytes.Error());
+        if ((ClassifyContainer(bytes.Head()) == Container::Bmu) != d_.sourceIsBmu) {
             return fail(d_.sourceIsBmu ? "not a BMU file" : "already a BMU file");
         }
-        if (!Checked(host_, OptionId::OverwriteAll) &&
-            mdlFileOps::FileExists(outcome.destinationPath) &&
+        if (!Checked(host_, OptionId::OverwriteAll) && destination.taken &&
             !AnsweredYes(host_, QuestionKind::FileExists,
                          {destinationName + " already exists. Do you want to overwrite it?"},
                          "File Exists", MsgIcon::Question, MsgButton::No)) {
@@ -139,7 +140,8 @@ class Batch {
         }
         if (d_.checksSuitability) {
             MP3Utils reader;
-            if (!reader.MP3File(sourcePath)) return fail(reader.OpenError());
+            reader.Scan(bytes);
+            if (!bytes.ReturnBehindHead()) return fail(std::strerror(errno));
             const SuitabilityReport report = CheckSuitability(sourceName, reader, renameWav);
             outcome.reencoded =
                 report.WarningWanted() && Checked(host_, OptionId::ReencodeUnsuitable);
@@ -153,10 +155,11 @@ class Batch {
         if (!stopwatch_) stopwatch_.emplace();
         const bool preserveTime = Checked(host_, OptionId::PreserveFileDateTime);
         const ConvertResult result =
-            outcome.reencoded ? ReencodeFile(sourcePath, outcome.destinationPath, renameWav, sink_,
-                                             {kBmuHeader, kBmuHeaderSize}, preserveTime)
-                              : d_.copy(sourcePath, outcome.destinationPath, sourceName,
-                                        preserveTime, sink_, *stopwatch_);
+            outcome.reencoded
+                ? ReencodeFile(sourcePath, outcome.destinationPath, renameWav, sink_,
+                               {kBmuHeader, kBmuHeaderSize}, preserveTime)
+                : ConvertOpenFile(d_.conversion, source, bytes.Head(), outcome.destinationPath,
+                                  sourceName, preserveTime, sink_, *stopwatch_);
         switch (result.status) {
             case ConvertResult::Status::Converted:
                 created_.Add(outcome.destinationPath);
@@ -191,9 +194,8 @@ void CreatedFiles::Add(const std::string& path) {
     if (const auto identity = platform::IdentityOf(path)) identities_.insert(*identity);
 }
 
-bool CreatedFiles::Holds(const std::string& path) const {
-    const auto identity = platform::IdentityOf(path);
-    return identity && identities_.count(*identity) != 0;
+bool CreatedFiles::Holds(const platform::FileIdentity& identity) const {
+    return identities_.count(identity) != 0;
 }
 
 std::vector<FileOutcome> ConvertToBMU(ConversionHost& host, ProgressSink& sink,

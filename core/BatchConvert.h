@@ -1,11 +1,10 @@
 #pragma once
-#include <cstdint>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ConversionHost.h"
+#include "FileIo.h"
 #include "ProgressSink.h"
 
 namespace tunewrap {
@@ -17,10 +16,10 @@ namespace tunewrap {
 class CreatedFiles {
   public:
     void Add(const std::string& path);
-    bool Holds(const std::string& path) const;
+    bool Holds(const platform::FileIdentity& identity) const;
 
   private:
-    std::set<std::pair<std::uint64_t, std::uint64_t>> identities_;  // device, inode
+    std::set<platform::FileIdentity> identities_;
 };
 
 // The jobs behind "To .BMU ->" and "<- To .MP3": every selected entry of the source list, in

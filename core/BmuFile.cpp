@@ -56,11 +56,10 @@ ContainerProbe ProbeContainer(const std::string& path) {
 }
 
 ContainerProbe ScanAudio(const std::string& path, MP3Utils& reader) {
-    FileByteSource file;
-    if (!file.Open(path)) return {Container::Other, file.Error()};
-    const std::span<const std::uint8_t> head = file.View(0);
-    const Container kind =
-        ClassifyContainer({reinterpret_cast<const char*>(head.data()), head.size()});
+    platform::ReadOnlyFile opened(path);
+    FileByteSource file(opened);
+    if (!file.Error().empty()) return {Container::Other, file.Error()};
+    const Container kind = ClassifyContainer(file.Head());
     if (kind == Container::Bmu) {
         BehindBmuHeader mp3(file);
         reader.Scan(mp3);

@@ -28,10 +28,13 @@ std::unique_ptr<char[]> TakeBuffer() {
 
 }  // namespace
 
-ByteCopier::ByteCopier(platform::ReadOnlyFile& from, platform::PartFile& to, std::string_view head)
+ByteCopier::ByteCopier(platform::ReadOnlyFile& from, platform::PartFile& to,
+                       std::string_view header, std::string_view read)
     : from_(from), to_(to), buffer_(TakeBuffer()) {
-    std::copy(head.begin(), head.end(), buffer_.get());
-    filled_ = static_cast<std::int64_t>(head.size());
+    char* end = std::copy(header.begin(), header.end(), buffer_.get());
+    end = std::copy(read.begin(), read.end(), end);
+    filled_ = end - buffer_.get();
+    ahead_ = std::ssize(read);
 }
 
 ByteCopier::~ByteCopier() {
@@ -39,7 +42,9 @@ ByteCopier::~ByteCopier() {
 }
 
 bool ByteCopier::Add(std::int64_t bytes, std::string& error) {
-    pending_ += bytes;
+    const std::int64_t taken = std::min(ahead_, bytes);
+    ahead_ -= taken;
+    pending_ += bytes - taken;
     while (filled_ + pending_ >= kChunkBytes) {
         const std::int64_t room = kChunkBytes - filled_;
         if (!Read(room, error)) return false;
@@ -53,8 +58,10 @@ bool ByteCopier::Add(std::int64_t bytes, std::string& error) {
 bool ByteCopier::Flush(std::string& error) {
     if (!Read(pending_, error)) return false;
     pending_ = 0;
-    const std::size_t size = static_cast<std::size_t>(filled_);
+    // Bytes read ahead of a source that has shrunk since it was opened were never asked for.
+    const std::size_t size = static_cast<std::size_t>(filled_ - ahead_);
     filled_ = 0;
+    ahead_ = 0;
     return WriteAll(to_, buffer_.get(), size, error);
 }
 

@@ -20,8 +20,11 @@ class ByteCopier {
     // Large enough to keep system calls rare, small enough to stay in the processor's cache.
     static constexpr std::int64_t kChunkBytes = 256 << 10;
 
-    // `head` is shorter than a chunk.
-    ByteCopier(platform::ReadOnlyFile& from, platform::PartFile& to, std::string_view head);
+    // `header` goes out first; `read` holds the source's bytes up to its position, already read,
+    // which the first bytes added take instead of reading them. Together they are shorter than a
+    // chunk.
+    ByteCopier(platform::ReadOnlyFile& from, platform::PartFile& to, std::string_view header,
+               std::string_view read);
     ~ByteCopier();
     ByteCopier(const ByteCopier&) = delete;
     ByteCopier& operator=(const ByteCopier&) = delete;
@@ -30,7 +33,8 @@ class ByteCopier {
     // not written.
     bool Add(std::int64_t bytes, std::string& error);
     bool Flush(std::string& error);
-    // Reads and drops the source's next `bytes`; only before anything is added.
+    // Reads and drops the source's next `bytes`; only before anything is added, with nothing
+    // read given.
     bool Skip(std::int64_t bytes, std::string& error);
 
   private:
@@ -41,6 +45,7 @@ class ByteCopier {
     std::unique_ptr<char[]> buffer_;
     std::int64_t filled_ = 0;   // bytes in the buffer, not yet written
     std::int64_t pending_ = 0;  // bytes queued but not yet read
+    std::int64_t ahead_ = 0;    // bytes read (the last in the buffer) but not yet queued
 };
 
 }  // namespace tunewrap

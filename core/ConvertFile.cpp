@@ -27,13 +27,13 @@ ConvertResult FailedWithErrno() {
     return Failed(std::strerror(errno));
 }
 
-ConvertResult Convert(const Direction& direction, const std::string& sourcePath,
-                      const std::string& destinationPath, const std::string& sourceFileName,
-                      bool preserveFileDateTime, ProgressSink& sink, SystemTimer& stopwatch) {
+ConvertResult Convert(const Direction& direction, platform::ReadOnlyFile& source,
+                      std::string_view read, const std::string& destinationPath,
+                      const std::string& sourceFileName, bool preserveFileDateTime,
+                      ProgressSink& sink, SystemTimer& stopwatch) {
     bool large = false;
     bool shown = false;
 
-    platform::ReadOnlyFile source(sourcePath);
     if (source.error() != 0) return Failed(std::strerror(source.error()));
     if (source.isDirectory()) return Failed(std::strerror(EISDIR));
     if (!source.isRegular()) return Failed("Not a regular file");
@@ -41,11 +41,13 @@ ConvertResult Convert(const Direction& direction, const std::string& sourcePath,
     platform::PartFile part;
     if (!part.Create(destinationPath, source.permissions())) return FailedWithErrno();
 
+    const std::int64_t dropped = std::min(source.size(), direction.dropsBytes);
+    const std::int64_t droppedFromRead = std::min<std::int64_t>(dropped, std::ssize(read));
+    read.remove_prefix(static_cast<std::size_t>(droppedFromRead));
     // The header leaves with the first chunk of copied bytes, which keeps every write aligned.
-    ByteCopier copier(source, part, direction.header);
+    ByteCopier copier(source, part, direction.header, read);
     std::string failure;
-    if (!copier.Skip(std::min(source.size(), direction.dropsBytes), failure))
-        return Failed(failure);
+    if (!copier.Skip(dropped - droppedFromRead, failure)) return Failed(failure);
 
     // A source shorter than the header unwraps to an empty file.
     const std::int64_t payload = std::max<std::int64_t>(0, source.size() - direction.dropsBytes);
@@ -103,15 +105,25 @@ ConvertResult Convert(const Direction& direction, const std::string& sourcePath,
 ConvertResult ConvertFileToBMU(const std::string& sourcePath, const std::string& destinationPath,
                                const std::string& sourceFileName, bool preserveFileDateTime,
                                ProgressSink& sink, SystemTimer& stopwatch) {
-    return Convert(kToBMU, sourcePath, destinationPath, sourceFileName, preserveFileDateTime, sink,
+    platform::ReadOnlyFile source(sourcePath);
+    return Convert(kToBMU, source, {}, destinationPath, sourceFileName, preserveFileDateTime, sink,
                    stopwatch);
 }
 
 ConvertResult ConvertFileToMP3(const std::string& sourcePath, const std::string& destinationPath,
                                const std::string& sourceFileName, bool preserveFileDateTime,
                                ProgressSink& sink, SystemTimer& stopwatch) {
-    return Convert(kToMP3, sourcePath, destinationPath, sourceFileName, preserveFileDateTime, sink,
+    platform::ReadOnlyFile source(sourcePath);
+    return Convert(kToMP3, source, {}, destinationPath, sourceFileName, preserveFileDateTime, sink,
                    stopwatch);
+}
+
+ConvertResult ConvertOpenFile(Conversion conversion, platform::ReadOnlyFile& source,
+                              std::string_view read, const std::string& destinationPath,
+                              const std::string& sourceFileName, bool preserveFileDateTime,
+                              ProgressSink& sink, SystemTimer& stopwatch) {
+    return Convert(conversion == Conversion::ToBmu ? kToBMU : kToMP3, source, read, destinationPath,
+                   sourceFileName, preserveFileDateTime, sink, stopwatch);
 }
 
 }  // namespace tunewrap

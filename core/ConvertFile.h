@@ -1,8 +1,13 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "ProgressSink.h"
 #include "SystemTimer.h"
+
+namespace platform {
+class ReadOnlyFile;
+}
 
 namespace tunewrap {
 
@@ -32,5 +37,15 @@ ConvertResult ConvertFileToBMU(const std::string& sourcePath, const std::string&
 ConvertResult ConvertFileToMP3(const std::string& sourcePath, const std::string& destinationPath,
                                const std::string& sourceFileName, bool preserveFileDateTime,
                                ProgressSink& sink, SystemTimer& stopwatch);
+
+enum class Conversion { ToBmu, ToMp3 };
+
+// The same from a source the caller has opened and already read the first bytes of (`read`): the
+// copy writes those first and goes on from the file's position right behind them, so nothing is
+// read twice. What the source was when it was opened is what it must still be when copied.
+ConvertResult ConvertOpenFile(Conversion conversion, platform::ReadOnlyFile& source,
+                              std::string_view read, const std::string& destinationPath,
+                              const std::string& sourceFileName, bool preserveFileDateTime,
+                              ProgressSink& sink, SystemTimer& stopwatch);
 
 }  // namespace tunewrap

@@ -1,56 +1,71 @@
 #include "FileByteSource.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
-FileByteSource::~FileByteSource() = default;
+#include "FileIo.h"
 
-bool FileByteSource::Open(const std::string& path) {
-    // The file is opened without waiting, so a pipe named like a song cannot hang the caller.
-    file_ = std::make_unique<platform::ReadOnlyFile>(path);
-    if (file_->error() != 0) {
-        error_ = std::strerror(file_->error());
-        return false;
+FileByteSource::FileByteSource(platform::ReadOnlyFile& file) : file_(file) {
+    if (file.error() != 0) {
+        error_ = std::strerror(file.error());
+    } else if (file.isDirectory()) {
+        error_ = std::strerror(EISDIR);
+    } else if (!file.isRegular()) {
+        // A pipe named like a song has nothing to scan, and nothing to wait for either.
+        error_ = "Not a regular file";
+    } else {
+        head_ = std::make_unique_for_overwrite<std::uint8_t[]>(kBufferSize);
+        const std::int64_t got = file.Read(reinterpret_cast<char*>(head_.get()), kBufferSize);
+        // A read error shows here rather than as a file without headers.
+        if (got < 0) error_ = std::strerror(errno);
+        headLength_ = got < 0 ? 0 : static_cast<std::size_t>(got);
+        position_ = headLength_;
     }
-    if (!file_->isRegular()) {
-        error_ = file_->isDirectory() ? std::strerror(EISDIR) : "Not a regular file";
-        return false;
-    }
-    buffer_ = std::make_unique_for_overwrite<std::uint8_t[]>(kBufferSize);
-    // A read error shows here rather than as a file without headers.
-    if (!Fill(0)) {
-        error_ = std::strerror(errno != 0 ? errno : EIO);
-        return false;
-    }
-    return true;
+    failed_ = !error_.empty();
 }
 
 std::span<const std::uint8_t> FileByteSource::View(std::uint64_t offset) {
-    const bool inBuffer = offset >= bufferStart_ && offset - bufferStart_ < bufferLength_;
-    if (!inBuffer && (failed_ || !Fill(offset))) return {};
-    const auto skip = static_cast<std::size_t>(offset - bufferStart_);
-    return {buffer_.get() + skip, bufferLength_ - skip};
+    if (offset < headLength_) return {head_.get() + offset, headLength_ - offset};
+    const Window& last = windows_[current_];
+    if (offset >= last.start && offset - last.start < last.length) {
+        return {last.bytes.get() + (offset - last.start), last.length - (offset - last.start)};
+    }
+    if (failed_) return {};
+    // A scan that walks on from one window into the next crosses a long stretch without
+    // headers: reads that grow keep its system calls few.
+    const bool walking = last.bytes && offset == last.start + last.length;
+    const std::size_t wanted = !last.bytes ? kBufferSize
+                               : walking   ? std::min(2 * last.size, kLongestRead)
+                                           : last.size;
+    // The other window is filled, so a view the caller still holds keeps its bytes.
+    current_ ^= 1;
+    Window& next = windows_[current_];
+    if (next.size < wanted) {
+        next.bytes = std::make_unique_for_overwrite<std::uint8_t[]>(wanted);
+        next.size = wanted;
+    }
+    next.start = offset;
+    next.length = 0;
+    if (!MoveTo(offset)) return {};
+    char* into = reinterpret_cast<char*>(next.bytes.get());
+    while (next.length < wanted) {
+        const std::int64_t got = file_.Read(into + next.length, wanted - next.length);
+        failed_ = got < 0;
+        if (got <= 0) break;
+        next.length += static_cast<std::size_t>(got);
+    }
+    position_ = offset + next.length;
+    return {next.bytes.get(), next.length};
 }
 
-bool FileByteSource::Fill(std::uint64_t offset) {
-    bufferStart_ = offset;
-    bufferLength_ = 0;
-    errno = 0;
-    if (offset != filePosition_ && !file_->Seek(static_cast<std::int64_t>(offset))) {
-        failed_ = true;
-        return false;
-    }
-    filePosition_ = offset;
-    char* into = reinterpret_cast<char*>(buffer_.get());
-    while (bufferLength_ < kBufferSize) {
-        const std::int64_t got = file_->Read(into + bufferLength_, kBufferSize - bufferLength_);
-        if (got < 0) {
-            failed_ = true;
-            return false;
-        }
-        if (got == 0) break;
-        bufferLength_ += static_cast<std::size_t>(got);
-    }
-    filePosition_ += bufferLength_;
-    return true;
+bool FileByteSource::MoveTo(std::uint64_t offset) {
+    if (offset == position_) return true;
+    failed_ = !file_.Seek(static_cast<std::int64_t>(offset));
+    if (!failed_) position_ = offset;
+    return !failed_;
+}
+
+bool FileByteSource::ReturnBehindHead() {
+    return MoveTo(headLength_);
 }

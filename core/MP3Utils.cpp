@@ -6,6 +6,7 @@
 
 #include "ByteSource.h"
 #include "FileByteSource.h"
+#include "FileIo.h"
 #include "mdlString.h"
 
 namespace {
@@ -277,9 +278,10 @@ const std::string& MP3Utils::OpenError() const {
 }
 
 bool MP3Utils::MP3File(const std::string& sMP3FileName) {
-    FileByteSource source;
-    const bool opened = source.Open(sMP3FileName);
-    sOpenError_ = opened ? std::string() : source.Error();
+    platform::ReadOnlyFile file(sMP3FileName);
+    FileByteSource source(file);
+    const bool opened = source.Error().empty();
+    sOpenError_ = source.Error();
     if (opened) Scan(source);
     sMP3FileName_ = sMP3FileName;
     return opened;

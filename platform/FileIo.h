@@ -41,6 +41,7 @@ class ReadOnlyFile {
     std::int64_t size() const { return size_; }
     FileTime modified() const { return modified_; }
     unsigned permissions() const { return permissions_; }
+    FileIdentity identity() const { return identity_; }
 
     // True when the open file was written to or resized since it was opened, or its path now
     // names another file. A path that names nothing is no change: an open file outlives its name.
@@ -101,6 +102,14 @@ class PartFile {
 
 // Which file a path names; empty when it names nothing.
 std::optional<FileIdentity> IdentityOf(const std::string& path);
+
+// What a path names, in one look-up where it is no symbolic link: whether its name is taken at
+// all (also by a link that leads nowhere), and the identity of the file it leads to.
+struct NameLookup {
+    bool taken = false;
+    std::optional<FileIdentity> identity;
+};
+NameLookup LookUpName(const std::string& path);
 
 // What a file list shows of `path`: its size, -1 when it cannot be opened for reading (a
 // directory among them), and its last-modified time; false when it names nothing.

@@ -210,6 +210,13 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
     return FileIdentity(st.st_dev, st.st_ino);
 }
 
+NameLookup LookUpName(const std::string& path) {
+    struct stat st {};
+    if (lstat(path.c_str(), &st) != 0) return {};
+    if (S_ISLNK(st.st_mode)) return {true, IdentityOf(path)};
+    return {true, FileIdentity(st.st_dev, st.st_ino)};
+}
+
 bool SizeAndModified(const std::string& path, std::int64_t& size, FileTime& time) {
     struct stat st {};
     if (stat(path.c_str(), &st) != 0) return false;

@@ -216,6 +216,12 @@ std::optional<FileIdentity> IdentityOf(const std::string& path) {
     return IdentityIn(info);
 }
 
+NameLookup LookUpName(const std::string& path) {
+    // The attributes are those of a link itself, so a link that leads nowhere still takes its name.
+    if (GetFileAttributesW(win::WidePath(path).c_str()) == INVALID_FILE_ATTRIBUTES) return {};
+    return {true, IdentityOf(path)};
+}
+
 bool SizeAndModified(const std::string& path, std::int64_t& size, FileTime& time) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExW(win::WidePath(path).c_str(), GetFileExInfoStandard, &data))

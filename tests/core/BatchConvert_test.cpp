@@ -7,9 +7,11 @@
 
 #include "BatchConvert.h"
 #include "BmuFile.h"
+#include "ConvertFile.h"
 #include "MP3Utils.h"
 #include "Reencode.h"
 #include "Suitability.h"
+#include "common/CoverTag.h"
 #include "common/FakeProgressSink.h"
 #include "common/ScratchHome.h"
 
@@ -45,8 +47,10 @@ class FakeHost : public ConversionHost {
                       (byDefault == MsgButton::Yes ? "Y" : "N"));
         const MsgButton answer = answers.empty() ? byDefault : answers.front();
         if (!answers.empty()) answers.pop_front();
+        if (onAsk) onAsk();
         return answer;
     }
+    std::function<void()> onAsk;  // what happens while a question waits
     void BeginBusy() override { log.push_back("BeginBusy"); }
     void EndBusy() override { log.push_back("EndBusy"); }
     void RefillList(ListId l, const std::string& dir, const std::string& mask,
@@ -119,6 +123,23 @@ TEST_F(BatchConvertTest, AsksBeforeEachOverwriteAndDeselectsEveryEntryReached) {
     EXPECT_EQ(ReadFile(Path("mp3/b.mp3")), payload);
 }
 
+#ifndef _WIN32  // Windows names hold no '?', and its links need privileges
+// The question is about the exact name: a link to nothing is a name taken, and a name with
+// wildcard characters stands for itself, not for the files it would match as a mask.
+TEST_F(BatchConvertTest, TheOverwriteQuestionIsAboutTheExactName) {
+    std::filesystem::create_symlink(Path("nowhere"), Path("mp3/a.mp3"));
+    WriteFile(Path("mp3/b.mp3"), "old");
+    WriteFile(Path("bmu/?.bmu"), "BMU V1.0" + payload);
+    host.lists[1] = {{"a.bmu"}, {"?.bmu"}};
+    ConvertToMP3(host, sink);  // "No" to every question
+    EXPECT_EQ(std::count_if(host.log.begin(), host.log.end(),
+                            [](const std::string& line) { return line.starts_with("exists:"); }),
+              1);
+    EXPECT_TRUE(std::filesystem::is_symlink(Path("mp3/a.mp3")));
+    EXPECT_EQ(ReadFile(Path("mp3/?.mp3")), payload);
+}
+#endif
+
 // Only a real extension gives way; a source of the wrong kind, and a second source of a name the
 // batch has just written (whatever "overwrite all" says), fail. Each is reported before the
 // question about going on.
@@ -180,6 +201,40 @@ TEST_F(BatchConvertTest, ReencodeUnsuitableWrapsAFreshEncodingUnasked) {
     EXPECT_FALSE(CheckSuitability("inner.mp3", reader, false).WarningWanted());
     EXPECT_EQ(std::filesystem::last_write_time(Path("bmu/vbr.bmu")), sourceTime);
     EXPECT_EQ(ReadFile(Path("bmu/good.bmu")), "BMU V1.0" + good);
+}
+
+// A source is read once: the first read tells its kind, feeds the header scan (which reads on
+// past a cover picture) and starts the copy. A source changed while a question waits would mix
+// old and new bytes, and fails.
+TEST_F(BatchConvertTest, WrapsAndUnwrapsEverySizeByteForByteFromOneRead) {
+    const Bytes tag = Id3Tag(3, Picture({0x89, 'P', 'N', 'G'}, 80'000));
+    std::vector<std::string> payloads{std::string(tag.begin(), tag.end()) +
+                                      ReadFile(TestDataPath("cbr128_joint.mp3"))};
+    for (const std::size_t size : {0u, 7u, 16383u, 16384u, 16385u, 300 * 4096u + 77}) {
+        payloads.emplace_back(size, '\0');
+        for (std::size_t i = 0; i < size; ++i) payloads.back()[i] = char(i * 131 + i / 4099);
+    }
+    host.options[0] = 1;
+    for (const ListId way : {ListId::MP3, ListId::BMU}) {
+        host.lists[int(way)].clear();
+        for (std::size_t i = 0; i < payloads.size(); ++i) {
+            const std::string name =
+                "p" + std::to_string(i) + (way == ListId::MP3 ? ".mp3" : ".bmu");
+            if (way == ListId::MP3) WriteFile(Path("mp3/" + name), payloads[i]);
+            host.lists[int(way)].push_back({name});
+        }
+        way == ListId::MP3 ? ConvertToBMU(host, sink) : ConvertToMP3(host, sink);
+        for (std::size_t i = 0; i < payloads.size(); ++i) {
+            const std::string stem = "/p" + std::to_string(i);
+            EXPECT_TRUE(ReadFile(Path("bmu") + stem + ".bmu") == "BMU V1.0" + payloads[i]) << i;
+            EXPECT_TRUE(ReadFile(Path("mp3") + stem + ".mp3") == payloads[i]) << i;
+        }
+    }
+    host.lists[0] = {{"p3.mp3"}};  // unsuitable: asked about
+    host.onAsk = [&] { std::ofstream(Path("mp3/p3.mp3"), std::ios::app) << "more"; };
+    ConvertToBMU(host, sink);
+    EXPECT_EQ(host.done.back(), std::string("failed: ") + kSourceChangedReason);
+    EXPECT_EQ(ReadFile(Path("bmu/p3.bmu")), "BMU V1.0" + payloads[3]);
 }
 
 TEST_F(BatchConvertTest, CancelInTheSecondFileKeepsTheFirstAndLeavesTheThirdSelected) {
