@@ -1,11 +1,11 @@
 #pragma once
 #include <QApplication>
-#include <QFile>
 #include <QHeaderView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
+#include "OffscreenScreen.h"
 #include "ShowProperties.h"
 #include "common/ScratchHome.h"
 #include "frmAbout.h"
@@ -25,19 +25,9 @@ class MainWindowTest : public ScratchHome {
             static QTemporaryDir home;
             for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
                 qputenv(name, (home.path() + '/' + name).toUtf8());
-            // A desktop's screen rather than the offscreen platform's 800 x 600, unless a test
-            // asks for another (WIDTHxHEIGHT in TUNEWRAP_TEST_SCREEN).
-            if (qgetenv("QT_QPA_PLATFORM") == "offscreen") {
-                const QList<QByteArray> size =
-                    qEnvironmentVariable("TUNEWRAP_TEST_SCREEN", "1920x1080").toUtf8().split('x');
-                QFile config(home.filePath("screen.json"));
-                if (size.size() == 2 && config.open(QIODevice::WriteOnly)) {
-                    config.write("{\"screens\":[{\"name\":\"test\",\"x\":0,\"y\":0,\"width\":" +
-                                 size[0] + ",\"height\":" + size[1] + ",\"logicalDpi\":96}]}");
-                    qputenv("QT_QPA_PLATFORM",
-                            "offscreen:configfile=" + config.fileName().toUtf8());
-                }
-            }
+            // A desktop's screen, unless a test asks for another.
+            UseOffscreenScreen(home.path(),
+                               qEnvironmentVariable("TUNEWRAP_TEST_SCREEN", "1920x1080").toUtf8());
             static int argc = 1;
             static char arg0[] = "tunewrap-tests";
             static char* argv[] = {arg0, nullptr};
