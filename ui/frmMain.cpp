@@ -99,12 +99,11 @@ void frmMain::CreateControls() {
     for (QPushButton* browse : {cmdPromptForMP3Dir, cmdPromptForBMUDir}) {
         browse->setToolTip(QStringLiteral("Browse for directory"));
     }
-    const QIcon refresh = RefreshIcon(palette().color(QPalette::ButtonText));
     for (QPushButton* button : {cmdMP3Refresh, cmdBMURefresh}) {
         button->setToolTip(QStringLiteral("Refresh directory"));
-        button->setIcon(refresh);
         button->setIconSize(QSize(16, 15));
     }
+    PaintRefreshIcons();
     // What a screen reader says for controls whose caption is a picture or lives beside them.
     lblMP3->setBuddy(txtMP3Dir);
     lblBMU->setBuddy(txtBMUDir);
@@ -222,6 +221,17 @@ void frmMain::PlaceControls() {
 void frmMain::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     PlaceControls();
+}
+
+void frmMain::PaintRefreshIcons() {
+    const QIcon refresh = RefreshIcon(palette().color(QPalette::ButtonText));
+    for (QPushButton* button : {cmdMP3Refresh, cmdBMURefresh}) button->setIcon(refresh);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The arrows are drawn in the buttons' text colour, which a switch of theme changes.
+    if (event->type() == QEvent::PaletteChange) PaintRefreshIcons();
 }
 
 FileListView& frmMain::List(ListId list) const {

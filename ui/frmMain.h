@@ -126,6 +126,8 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
     void ApplyLayout();
     void PlaceControls();  // for the window's present size
     void resizeEvent(QResizeEvent* event) override;
+    void PaintRefreshIcons();
+    void changeEvent(QEvent* event) override;
 
     QTreeWidgetItem* EntryItem(tunewrap::ListId list, int position) const;
     void RunBatch(std::vector<tunewrap::FileOutcome> (*job)(tunewrap::ConversionHost&,

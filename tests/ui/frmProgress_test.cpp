@@ -13,6 +13,7 @@
 #include "MainWindowFixture.h"
 #include "ProgressDialogSink.h"
 #include "frmAbout.h"
+#include "frmMain.h"
 
 namespace {
 
@@ -121,8 +122,9 @@ TEST_F(ProgressDialog, CancelDuringTheCopyEndsItAndEachOpeningStartsAfresh) {
     EXPECT_TRUE(open.isNull());
 }
 
-// On a dark and a light palette, switched while the windows are open, the About links and the
-// bar's digits (on the face and, white, in the box) keep a readable contrast.
+// On a dark and a light palette, switched while the windows are open, the About links, the
+// bar's digits (on the face and, white, in the box) and the refresh arrows keep a readable
+// contrast.
 TEST_F(ProgressDialog, LinksAndBarDigitsStayReadableOnLightAndDarkPalettes) {
     auto readable = [](const QImage& image, const QRect& area, const QColor& background) {
         double best = 1;
@@ -133,6 +135,8 @@ TEST_F(ProgressDialog, LinksAndBarDigitsStayReadableOnLightAndDarkPalettes) {
     };
     frmAbout about(&owner);
     about.show();
+    frmMain window;
+    QWidget* refresh = window.findChild<QWidget*>("cmdMP3Refresh");
     values.done = values.total / 2;  // "50%" straddles the box's edge
     const QPalette light = QApplication::palette();
     for (const QPalette& palette : {DarkPalette(), light}) {
@@ -143,6 +147,9 @@ TEST_F(ProgressDialog, LinksAndBarDigitsStayReadableOnLightAndDarkPalettes) {
             const QRect link = about.findChild<QLabel*>(name)->geometry();
             EXPECT_TRUE(readable(shown, link, palette.color(QPalette::Window))) << name;
         }
+        EXPECT_TRUE(readable(refresh->grab().toImage(),
+                             QRect(refresh->rect().center(), QSize(1, 1)).adjusted(-6, -6, 6, 6),
+                             palette.color(QPalette::Button)));
         Tick(dialog);
         const QImage bar = dialog->BarImage();
         const QRect box(0, 0, bar.width() / 2, bar.height());  // the face starts a pixel on
