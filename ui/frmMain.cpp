@@ -230,8 +230,9 @@ void frmMain::PaintRefreshIcons() {
 
 void frmMain::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    // The arrows are drawn in the buttons' text colour, which a switch of theme changes.
-    if (event->type() == QEvent::PaletteChange) PaintRefreshIcons();
+    // The arrows are drawn in the buttons' text colour, which a switch of theme changes (once
+    // the controls are laid out, that is, exist).
+    if (event->type() == QEvent::PaletteChange && !layout_.empty()) PaintRefreshIcons();
 }
 
 FileListView& frmMain::List(ListId list) const {
