@@ -1,5 +1,5 @@
 // Saves a picture of the main window with files in both lists, and optionally one with the
-// list menu open: screenshot_main_window OUT.png [MENU.png]
+// list menu open: screenshot_main_window [--dark] [--screen=WxH] [--maximised] OUT.png [MENU.png]
 // Runs in a private home so the user's settings stay untouched.
 #include <QApplication>
 #include <QDateTime>
@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidgetItem>
 
+#include "ScreenshotOptions.h"
 #include "frmMainTestAccess.h"
 #include "mdlRegistry.h"
 
@@ -35,9 +36,10 @@ int main(int argc, char* argv[]) {
     qputenv("HOME", home.path.toUtf8());
     qputenv("XDG_CONFIG_HOME", (scratch.path() + "/.config").toUtf8());
     qputenv("XDG_DATA_HOME", (scratch.path() + "/.local/share").toUtf8());
+    const ScreenshotOptions options = ReadScreenshotOptions(argc, argv);
     QApplication app(argc, argv);
-    const QString out =
-        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main-window.png");
+    ApplyLook(options);
+    const QString out = options.files.value(0, QStringLiteral("main-window.png"));
 
     const QString mp3Dir = home.path + "/Music";
     const QString bmuDir = home.path + "/NWN/music";
@@ -71,10 +73,10 @@ int main(int argc, char* argv[]) {
     window.lvwMP3List->topLevelItem(2)->setSelected(true);
     window.lvwMP3List->topLevelItem(4)->setSelected(true);
     window.cmdConvertToBMU->setEnabled(true);
-    window.show();
+    options.maximised ? window.showMaximized() : window.show();
     QApplication::processEvents();
     if (!window.grab().save(out)) return 1;
-    if (argc <= 2) return 0;
+    if (options.files.size() < 2) return 0;
 
     // With a second file name: the same window with the list menu open over the selection. The
     // menu is a window of its own, so it is drawn onto the picture where it stands.
@@ -85,5 +87,5 @@ int main(int argc, char* argv[]) {
     QPainter(&shot).drawPixmap(window.mapFromGlobal(window.mnuPopup->pos()),
                                window.mnuPopup->grab());
     window.mnuPopup->close();
-    return shot.save(QString::fromLocal8Bit(argv[2])) ? 0 : 1;
+    return shot.save(options.files[1]) ? 0 : 1;
 }

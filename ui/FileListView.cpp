@@ -22,6 +22,10 @@ class FileRow : public QTreeWidgetItem {
 
     QVariant data(int column, int role) const override {
         if (role == Qt::TextAlignmentRole) return AlignmentOf(column);
+        // The padding that right-aligns sizes is for the eye; a screen reader says the number.
+        if (role == Qt::AccessibleTextRole && column == FileListView::SizeColumn) {
+            return text(column).trimmed();
+        }
         return QTreeWidgetItem::data(column, role);
     }
 

@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QStyle>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
 
 #include "WrapCheckBox.h"
 
@@ -121,8 +123,60 @@ LayoutScale FittingScale(const std::vector<PlacedControl>& controls, const QFont
     return scale;
 }
 
-void Place(const std::vector<PlacedControl>& controls, const LayoutScale& scale) {
+namespace {
+
+// How many halves of the extra width an edge following each share moves by.
+constexpr std::array<int, 3> kShareHalves = {0, 1, 2};
+
+int Halves(WidthShare share) {
+    return kShareHalves[static_cast<std::size_t>(share)];
+}
+
+}  // namespace
+
+void Place(const std::vector<PlacedControl>& controls, const LayoutScale& scale, QSize extra) {
+    const int first = extra.width() / 2;
+    const std::array<int, 3> moves = {0, first, extra.width()};
     for (const PlacedControl& placed : controls) {
-        placed.widget->setGeometry(scale.ToPixels(placed.twips));
+        const Anchors& anchors = placed.anchors;
+        placed.widget->setGeometry(scale.ToPixels(placed.twips)
+                                       .adjusted(moves[static_cast<std::size_t>(anchors.left)],
+                                                 anchors.top ? extra.height() : 0,
+                                                 moves[static_cast<std::size_t>(anchors.right)],
+                                                 anchors.bottom ? extra.height() : 0));
     }
+}
+
+QSize SmallestExtra(const std::vector<PlacedControl>& controls, const LayoutScale& scale,
+                    TwipsRect smallestStretched, int spacingTwips) {
+    QSize extra(std::numeric_limits<int>::min(), std::numeric_limits<int>::min());
+    const int spacing = scale.ToPixelsY(spacingTwips);
+    for (const PlacedControl& placed : controls) {
+        const QRect pixels = scale.ToPixels(placed.twips);
+        const Anchors& anchors = placed.anchors;
+        const QSize need = CaptionNeed(placed.widget, pixels.width());
+        if (const int halves = Halves(anchors.right) - Halves(anchors.left); halves > 0) {
+            const int room =
+                pixels.width() - std::max(need.width(), scale.ToPixelsX(smallestStretched.width));
+            extra.setWidth(std::max(extra.width(), -std::max(room, 0) * 2 / halves));
+        }
+        if (!anchors.top && anchors.bottom) {
+            const int room = pixels.height() -
+                             std::max(need.height(), scale.ToPixelsY(smallestStretched.height));
+            extra.setHeight(std::max(extra.height(), -std::max(room, 0)));
+        }
+        if (!anchors.top || !anchors.bottom) continue;
+        for (const PlacedControl& above : controls) {
+            const QRect fixed = scale.ToPixels(above.twips);
+            const bool sideBySide = fixed.right() < pixels.left() || fixed.left() > pixels.right();
+            if (above.anchors.top || sideBySide || fixed.bottom() >= pixels.top()) continue;
+            const int room = pixels.top() - (fixed.bottom() + 1) - spacing;
+            extra.setHeight(std::max(extra.height(), -std::max(room, 0)));
+        }
+    }
+    // A window with nothing to give in a direction cannot shrink in it.
+    const auto limit = [](int most) {
+        return most == std::numeric_limits<int>::min() ? 0 : std::min(most, 0);
+    };
+    return {limit(extra.width()), limit(extra.height())};
 }

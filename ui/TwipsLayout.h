@@ -2,6 +2,7 @@
 #include <QFont>
 #include <QRect>
 #include <QSize>
+#include <cstdint>
 #include <vector>
 
 class QWidget;
@@ -17,9 +18,22 @@ struct TwipsRect {
     int height = 0;
 };
 
+// How a control follows the room a resizable window has beyond its design (less, when it is
+// smaller). The extra width is split in two shares, the first half for the left pane and the rest
+// for the right one; each vertical edge moves by none, the first or both shares. Each horizontal
+// edge moves down by the extra height or stays.
+enum class WidthShare : std::uint8_t { None, First, Both };
+struct Anchors {
+    WidthShare left = WidthShare::None;
+    WidthShare right = WidthShare::None;
+    bool top = false;
+    bool bottom = false;
+};
+
 struct PlacedControl {
     QWidget* widget = nullptr;
     TwipsRect twips;
+    Anchors anchors{};
 };
 
 struct LayoutScale {
@@ -42,4 +56,11 @@ QSize CaptionNeed(const QWidget* control, int width);
 
 // Scale from the font like dialog units, raised until every control's caption fits.
 LayoutScale FittingScale(const std::vector<PlacedControl>& controls, const QFont& font);
-void Place(const std::vector<PlacedControl>& controls, const LayoutScale& scale);
+// Puts each control at its design place, moved and stretched by `extra` as its anchors say.
+void Place(const std::vector<PlacedControl>& controls, const LayoutScale& scale, QSize extra = {});
+
+// The most a window may shrink below its design (both components at most 0): controls that
+// stretch keep their caption and `smallestStretched` twips, and controls that move up keep
+// `spacingTwips` from the fixed ones above them.
+QSize SmallestExtra(const std::vector<PlacedControl>& controls, const LayoutScale& scale,
+                    TwipsRect smallestStretched, int spacingTwips);

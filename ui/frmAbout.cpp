@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "AboutLinks.h"
+#include "AccessibleLabels.h"
 #include "TwipsLayout.h"
 #include "Version.h"
 
@@ -19,19 +20,6 @@ namespace {
 frmAbout::LinkOpener& TestOpener() {
     static frmAbout::LinkOpener opener;
     return opener;
-}
-
-// Link style: pure blue, underlined, pointing hand; the label is no larger than its text so
-// that only the text reacts to the mouse.
-void MakeLink(QLabel* label) {
-    QFont font = label->font();
-    font.setUnderline(true);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 255));
-    label->setPalette(palette);
-    label->setCursor(Qt::PointingHandCursor);
-    label->setFixedSize(label->sizeHint());
 }
 
 }  // namespace
@@ -76,11 +64,12 @@ frmAbout::frmAbout(QWidget* owner)
         row.caption->setObjectName(QLatin1String(row.valueName) + QLatin1String("Label"));
         row.caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
         layout.push_back({row.caption, {120, row.top, 1095, 255}});
-        row.value = new QLabel(row.valueText, this);
+        row.value = row.link ? new LinkLabel(row.valueText, this) : new QLabel(row.valueText, this);
         row.value->setObjectName(QLatin1String(row.valueName));
         row.value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (row.link) {
-            MakeLink(row.value);
+            // No larger than its text (and focus frame), so only the text reacts to the mouse.
+            row.value->setFixedSize(row.value->sizeHint());
             row.value->installEventFilter(this);
             links.emplace_back(row.value, row.top);
         } else {
@@ -93,12 +82,27 @@ frmAbout::frmAbout(QWidget* owner)
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    // The keyboard opens a link as a left click does.
+    const std::pair<QLabel*, void (frmAbout::*)(int, int, int, int)> keyed[] = {
+        {lblEmail, &frmAbout::lblEmail_MouseUp},
+        {lblHomePage, &frmAbout::lblHomePage_MouseUp},
+        {lblAddingBMUs, &frmAbout::lblAddingBMUs_MouseUp}};
+    QWidget* previous = cmdOK;
+    for (const auto& [link, handler] : keyed) {
+        connect(static_cast<LinkLabel*>(link), &LinkLabel::Activated, this,
+                [this, handler] { (this->*handler)(Qt::LeftButton, 0, 0, 0); });
+        setTabOrder(previous, link);
+        previous = link;
+    }
     layout.push_back({cmdOK, {2040, 2160, 1095, 375}});
 
     Form_Load();  // the title's text counts in the fitting below
     const LayoutScale scale = FittingScale(layout, font());
     Place(layout, scale);
-    for (const auto& [link, top] : links) link->move(scale.ToPixelsX(1320), scale.ToPixelsY(top));
+    for (const auto& [link, top] : links) {
+        link->move(scale.ToPixelsX(1320) - LinkLabel::kFocusMargin,
+                   scale.ToPixelsY(top) - LinkLabel::kFocusMargin);
+    }
     setFixedSize(scale.ToPixelsX(5175), scale.ToPixelsY(2655));
 }
 

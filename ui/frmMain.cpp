@@ -5,7 +5,6 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QMessageBox>
-#include <QScreen>
 
 #include "FileListFill.h"
 #include "ProgressDialogSink.h"
@@ -18,6 +17,21 @@ namespace {
 // Client area of the window's design, in twips.
 constexpr int kClientWidthTwips = 12255;
 constexpr int kClientHeightTwips = 5535;
+
+// How the window's parts follow a resize: the directory boxes and lists of the two panes share
+// the extra width, the lists take the extra height, and the middle column keeps its size between
+// the panes, its lower buttons level with the lists' bottom.
+constexpr Anchors kLeftPane{WidthShare::None, WidthShare::First};
+constexpr Anchors kLeftList{WidthShare::None, WidthShare::First, false, true};
+constexpr Anchors kAfterLeftPane{WidthShare::First, WidthShare::First};
+constexpr Anchors kMiddleLow{WidthShare::First, WidthShare::First, true, true};
+constexpr Anchors kRightPane{WidthShare::First, WidthShare::Both};
+constexpr Anchors kRightList{WidthShare::First, WidthShare::Both, false, true};
+constexpr Anchors kAfterRightPane{WidthShare::Both, WidthShare::Both};
+// Below its design the window keeps boxes and lists of this size (some 20 characters, 4 rows)
+// and the design's spacing between the middle column's groups.
+constexpr TwipsRect kSmallestStretched{0, 0, 1800, 1500};
+constexpr int kSpacingTwips = 120;
 
 QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -47,9 +61,6 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     AcceptDrops();
     SetFocusOrder();
     ApplyLayout();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
     Form_Load();
 }
 
@@ -89,12 +100,11 @@ void frmMain::CreateControls() {
     for (QPushButton* browse : {cmdPromptForMP3Dir, cmdPromptForBMUDir}) {
         browse->setToolTip(QStringLiteral("Browse for directory"));
     }
-    const QIcon refresh = RefreshIcon(palette().color(QPalette::ButtonText));
     for (QPushButton* button : {cmdMP3Refresh, cmdBMURefresh}) {
         button->setToolTip(QStringLiteral("Refresh directory"));
-        button->setIcon(refresh);
         button->setIconSize(QSize(16, 15));
     }
+    PaintRefreshIcons();
     // What a screen reader says for controls whose caption is a picture or lives beside them.
     lblMP3->setBuddy(txtMP3Dir);
     lblBMU->setBuddy(txtBMUDir);
@@ -177,28 +187,53 @@ void frmMain::SetFocusOrder() {
 
 void frmMain::ApplyLayout() {
     layout_ = {
-        {lblMP3, {120, 120, 5175, 255}},
-        {txtMP3Dir, {120, 480, 4455, 285}},
-        {cmdPromptForMP3Dir, {4680, 480, 255, 315}},
-        {cmdMP3Refresh, {5040, 480, 375, 315}},
-        {lvwMP3List, {120, 840, 5295, 4575}},
-        {cmdConvertToBMU, {5520, 840, 1215, 375}},
-        {chkWAVExtension, {5520, 1200, 1215, 375}},
-        {lblWaveReason, {5520, 1560, 1215, 1095}},
-        {chkOverwriteAll, {5520, 2760, 1215, 255}},
-        {chkReencodeUnsuitable, {5520, 3120, 1215, 495}},
-        {cmdConvertToMP3, {5520, 3960, 1215, 375}},
-        {chkPreserveFileDateTime, {5520, 4440, 1215, 495}},
-        {cmdInfo, {5520, 5040, 1215, 375}},
-        {lblBMU, {6840, 120, 5175, 255}},
-        {txtBMUDir, {6840, 480, 4455, 285}},
-        {cmdPromptForBMUDir, {11400, 480, 255, 315}},
-        {cmdBMURefresh, {11760, 480, 375, 315}},
-        {lvwBMUList, {6840, 840, 5295, 4575}},
+        {lblMP3, {120, 120, 5175, 255}, kLeftPane},
+        {txtMP3Dir, {120, 480, 4455, 285}, kLeftPane},
+        {cmdPromptForMP3Dir, {4680, 480, 255, 315}, kAfterLeftPane},
+        {cmdMP3Refresh, {5040, 480, 375, 315}, kAfterLeftPane},
+        {lvwMP3List, {120, 840, 5295, 4575}, kLeftList},
+        {cmdConvertToBMU, {5520, 840, 1215, 375}, kAfterLeftPane},
+        {chkWAVExtension, {5520, 1200, 1215, 375}, kAfterLeftPane},
+        {lblWaveReason, {5520, 1560, 1215, 1095}, kAfterLeftPane},
+        {chkOverwriteAll, {5520, 2760, 1215, 255}, kAfterLeftPane},
+        {chkReencodeUnsuitable, {5520, 3120, 1215, 495}, kAfterLeftPane},
+        {cmdConvertToMP3, {5520, 3960, 1215, 375}, kMiddleLow},
+        {chkPreserveFileDateTime, {5520, 4440, 1215, 495}, kMiddleLow},
+        {cmdInfo, {5520, 5040, 1215, 375}, kMiddleLow},
+        {lblBMU, {6840, 120, 5175, 255}, kRightPane},
+        {txtBMUDir, {6840, 480, 4455, 285}, kRightPane},
+        {cmdPromptForBMUDir, {11400, 480, 255, 315}, kAfterRightPane},
+        {cmdBMURefresh, {11760, 480, 375, 315}, kAfterRightPane},
+        {lvwBMUList, {6840, 840, 5295, 4575}, kRightList},
     };
     scale_ = FittingScale(layout_, font());
-    Place(layout_, scale_);
-    setFixedSize(scale_.ToPixelsX(kClientWidthTwips), scale_.ToPixelsY(kClientHeightTwips));
+    designedSize_ =
+        QSize(scale_.ToPixelsX(kClientWidthTwips), scale_.ToPixelsY(kClientHeightTwips));
+    setMinimumSize(designedSize_ +
+                   SmallestExtra(layout_, scale_, kSmallestStretched, kSpacingTwips));
+    resize(designedSize_);
+    PlaceControls();
+}
+
+void frmMain::PlaceControls() {
+    Place(layout_, scale_, size() - designedSize_);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    PlaceControls();
+}
+
+void frmMain::PaintRefreshIcons() {
+    const QIcon refresh = RefreshIcon(palette().color(QPalette::ButtonText));
+    for (QPushButton* button : {cmdMP3Refresh, cmdBMURefresh}) button->setIcon(refresh);
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The arrows are drawn in the buttons' text colour, which a switch of theme changes (once
+    // the controls are laid out, that is, exist).
+    if (event->type() == QEvent::PaletteChange && !layout_.empty()) PaintRefreshIcons();
 }
 
 FileListView& frmMain::List(ListId list) const {

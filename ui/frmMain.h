@@ -130,6 +130,10 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
     void ConnectHandlers();
     void SetFocusOrder();
     void ApplyLayout();
+    void PlaceControls();  // for the window's present size
+    void resizeEvent(QResizeEvent* event) override;
+    void PaintRefreshIcons();
+    void changeEvent(QEvent* event) override;
 
     QTreeWidgetItem* EntryItem(tunewrap::ListId list, int position) const;
     void RunBatch(std::vector<tunewrap::FileOutcome> (*job)(tunewrap::ConversionHost&,
@@ -157,9 +161,12 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
     void RestoreOptions();
     std::array<std::pair<const char*, QCheckBox*>, 4> OptionSettings() const;
     void FillDestinationList(const std::string& dirWithSeparator);
+    void RestoreWindowGeometry();
+    void SaveWindowGeometry();
 
     std::vector<PlacedControl> layout_;
     LayoutScale scale_;
+    QSize designedSize_;
     AskYesNoHook askYesNoHook_;
     std::unique_ptr<ProgressDialogSink> progressSink_;
     QMessageBox* openQuestion_ = nullptr;

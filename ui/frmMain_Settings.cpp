@@ -1,13 +1,17 @@
 // Start-up and shut-down: what the window remembers between runs.
 #include <QDir>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
 #include <charconv>
 #include <cmath>
 
 #include "FileIo.h"
 #include "PathJoin.h"
 #include "Version.h"
+#include "WindowGeometry.h"
 #include "frmMain.h"
 #include "mdlRegistry.h"
 #include "mdlString.h"
@@ -104,6 +108,7 @@ void frmMain::Form_Load() {
     intBMUSortColumn = 1;
     FillFileList(*lvwMP3List, SettleSourceDirectory(), "*.mp3", false);
     FillDestinationList(SettleDestinationDirectory());
+    RestoreWindowGeometry();  // before the columns, which may fit the lists' width
     RestoreColumnWidths();
     RestoreOptions();
     setWindowTitle(QString::fromStdString(tunewrap::VersionTitle()));
@@ -128,6 +133,29 @@ std::string frmMain::SettleDestinationDirectory() {
     // The music folder itself may be missing; its list is then simply empty.
     return Show(*txtBMUDir, platform::IsListableDirectory(game) ? WithSeparator(game) + "music"
                                                                 : ListableOrHome(game, "BMUDir"));
+}
+
+void frmMain::RestoreWindowGeometry() {
+    const std::optional<WindowGeometry> stored = ParseWindowGeometry(ReadSetting("WindowGeometry"));
+    QList<QRect> screens;
+    if (const QScreen* primary = QGuiApplication::primaryScreen()) {
+        screens.append(primary->availableGeometry());
+    }
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen != QGuiApplication::primaryScreen()) screens.append(screen->availableGeometry());
+    }
+    // The window manager's frame is unknown until the window is shown; the style's title bar
+    // is a fair guess at it.
+    const int border = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth);
+    const QMargins frame(border, border + style()->pixelMetric(QStyle::PM_TitleBarHeight), border,
+                         border);
+    setGeometry(StartingPlace(stored, designedSize_, minimumSize(), screens, frame));
+    PlaceControls();  // a hidden window hears of its new size only when it is shown
+    if (stored && stored->maximised) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void frmMain::SaveWindowGeometry() {
+    WriteSetting("WindowGeometry", WindowGeometryText({normalGeometry(), isMaximized()}));
 }
 
 void frmMain::RestoreColumnWidths() {
@@ -189,4 +217,5 @@ void frmMain::Form_Unload() {
     for (const auto& [valueName, box] : OptionSettings()) {
         WriteSetting(valueName, mdlString::TrimmedStr(std::int32_t{box->isChecked() ? 1 : 0}));
     }
+    SaveWindowGeometry();
 }

@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "AccessibleLabels.h"
+#include "Contrast.h"
 #include "TwipsLayout.h"
 
 namespace {
@@ -17,7 +19,22 @@ namespace {
 constexpr int kClientWidth = 3495;
 constexpr int kClientHeight = 975;
 
-const QColor kBarForeground(0, 0, 255);
+// The bar's text and box colour: blue, as designed, on a light face; on a dark face its
+// complement, yellow, under which not-xor still fills dark blue with white digits.
+const QColor kBarForegrounds[] = {QColor(0, 0, 255), QColor(255, 255, 0)};
+
+QColor NotXor(const QColor& pen, const QColor& pixel) {
+    return QColor(~(pen.rgb() ^ pixel.rgb()) & RGB_MASK);
+}
+
+// The foreground whose digits read best both on the face and, white, inside the box.
+QColor BarForeground(const QColor& face) {
+    auto worst = [&face](const QColor& pen) {
+        return std::min(ContrastRatio(pen, face), ContrastRatio(Qt::white, NotXor(pen, face)));
+    };
+    return *std::max_element(std::begin(kBarForegrounds), std::end(kBarForegrounds),
+                             [&](const QColor& a, const QColor& b) { return worst(a) < worst(b); });
+}
 
 }  // namespace
 
@@ -25,7 +42,7 @@ frmProgress::frmProgress(ProgressValues& values, QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       values_(values),
       lblFileName(new QLabel(QStringLiteral("File Name"), this)),
-      picProgress(new QLabel(this)),
+      picProgress(new ProgressPicture(this)),
       cmdCancel(new QPushButton(QStringLiteral("Cancel"), this)),
       tmrTimer(new QTimer(this)) {
     setWindowTitle(QStringLiteral("Converting..."));
@@ -103,22 +120,25 @@ void frmProgress::UpdateProgress(std::int64_t done) {
     done = scaled ? std::clamp<std::int64_t>(done, 0, barTotal_) : 0;
     // Multiplying first keeps exact halves exact (2.5 % rounds to 2, 7.5 % to 8).
     const double percent = scaled ? static_cast<double>(done) * 100.0 / barTotal_ : 0.0;
-    const QString text = QString::number(static_cast<long long>(std::nearbyint(percent))) + '%';
+    const int rounded = static_cast<int>(std::nearbyint(percent));
+    const QString text = QString::number(rounded) + '%';
     const int filled =
         scaled ? static_cast<int>(std::lround(static_cast<double>(done) * width / barTotal_)) : 0;
 
+    const QColor face = palette().color(QPalette::Button);
+    const QColor foreground = BarForeground(face);
     QPainter painter(&barImage_);
-    painter.fillRect(0, 0, width, height, palette().color(QPalette::Button));
+    painter.fillRect(0, 0, width, height, face);
     painter.setFont(barFont_);
-    painter.setPen(kBarForeground);
+    painter.setPen(foreground);
     const QFontMetrics metrics(barFont_);
     const int x = (width - metrics.horizontalAdvance(text)) / 2;
     const int y = (height - metrics.height()) / 2;
     painter.drawText(x, y + metrics.ascent(), text);
-    // Not-xor turns the button face dark blue and the blue digits white inside the box.
+    // Not-xor turns the button face dark blue and the digits white inside the box.
     painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-    painter.fillRect(0, 0, filled, height, kBarForeground);
+    painter.fillRect(0, 0, filled, height, foreground);
     painter.end();
     picProgress->setPixmap(QPixmap::fromImage(barImage_));
-    picProgress->setAccessibleName(text);  // what a screen reader says for the picture
+    picProgress->SetPercent(rounded);
 }

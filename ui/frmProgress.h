@@ -6,6 +6,7 @@
 
 #include "ProgressValues.h"
 
+class ProgressPicture;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -40,7 +41,7 @@ class frmProgress : public QDialog {
 
     ProgressValues& values_;
     QLabel* lblFileName;
-    QLabel* picProgress;
+    ProgressPicture* picProgress;
     QPushButton* cmdCancel;
     QTimer* tmrTimer;
 

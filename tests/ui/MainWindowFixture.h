@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "OffscreenScreen.h"
 #include "ShowProperties.h"
 #include "common/ScratchHome.h"
 #include "frmAbout.h"
@@ -24,6 +25,9 @@ class MainWindowTest : public ScratchHome {
             static QTemporaryDir home;
             for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
                 qputenv(name, (home.path() + '/' + name).toUtf8());
+            // A desktop's screen, unless a test asks for another.
+            UseOffscreenScreen(home.path(),
+                               qEnvironmentVariable("TUNEWRAP_TEST_SCREEN", "1920x1080").toUtf8());
             static int argc = 1;
             static char arg0[] = "tunewrap-tests";
             static char* argv[] = {arg0, nullptr};

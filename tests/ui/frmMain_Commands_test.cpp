@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QLabel>
 #include <QTest>
 
@@ -184,7 +185,8 @@ TEST_F(Commands, BrowseListsTheChoiceAndDisablesOnlyThatPanesButton) {
     EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"a.mp3", "b.mp3"}));
 }
 
-TEST_F(Commands, AboutOpensModallyShowsTheVersionAndOpensLinksOnTheLeftButtonOnly) {
+// Links open on a left click, and on Enter or Space once Tab has reached them.
+TEST_F(Commands, AboutOpensModallyShowsTheVersionAndOpensLinksOnTheLeftButtonEnterOrSpace) {
     std::vector<QUrl> opened;
     frmAbout::SetLinkOpenerForTesting([&](const QUrl& url) { opened.push_back(url); });
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
@@ -197,6 +199,14 @@ TEST_F(Commands, AboutOpensModallyShowsTheVersionAndOpensLinksOnTheLeftButtonOnl
                 EXPECT_TRUE(about->rect().contains(link->geometry()));
                 for (auto button : {Qt::RightButton, Qt::MiddleButton, Qt::LeftButton})
                     QTest::mouseClick(link, button);
+                EXPECT_EQ(QAccessible::queryAccessibleInterface(link)->role(), QAccessible::Link);
+            }
+            for (const auto& [name, opens] : {std::pair{"lblEmail", Qt::Key_Return},
+                                              {"lblHomePage", Qt::Key_Space},
+                                              {"lblAddingBMUs", Qt::Key_Enter}}) {
+                QTest::keyClick(about->focusWidget(), Qt::Key_Tab);
+                EXPECT_EQ(about->focusWidget(), about->findChild<QLabel*>(name));
+                QTest::keyClick(about->focusWidget(), opens);
             }
             QTest::keyClick(about, key);
             EXPECT_FALSE(about->isVisible()) << key;
@@ -204,7 +214,8 @@ TEST_F(Commands, AboutOpensModallyShowsTheVersionAndOpensLinksOnTheLeftButtonOnl
         });
         window->cmdInfo->click();
     }
-    ASSERT_EQ(opened.size(), 6u);
+    ASSERT_EQ(opened.size(), 12u);
+    for (std::size_t i = 3; i < opened.size(); ++i) EXPECT_EQ(opened[i], opened[i % 3]);
     EXPECT_EQ(opened[0].toString(), QString("mailto:") + aboutlinks::kEmail + "?subject=Tunewrap");
     EXPECT_EQ(opened[1].toLocalFile(), FindShippedDocument(aboutlinks::kHomePage));
     EXPECT_EQ(opened[2].toLocalFile(), FindShippedDocument(aboutlinks::kAddingBMUs));

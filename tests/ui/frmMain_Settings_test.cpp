@@ -2,11 +2,14 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleOptionButton>
 
 #include "MainWindowFixture.h"
 #include "Version.h"
+#include "WindowGeometry.h"
 #include "WrapCheckBox.h"
+#include "common/ChildProcess.h"
 
 namespace {
 
@@ -43,6 +46,21 @@ bool CaptionFits(const QWidget* control) {
         return fits(label->text(), label->rect(), label->wordWrap());
     }
     return true;
+}
+
+// Every control inside the window, none over another (but for the pixel or two by which some
+// overlap in the design), every caption whole.
+void ExpectTidy(const frmMainTestAccess& window) {
+    const auto& layout = window.Layout();
+    for (auto placed = layout.begin(); placed != layout.end(); ++placed) {
+        const QRect at = placed->widget->geometry().adjusted(0, 1, 0, -1);
+        const std::string name = placed->widget->objectName().toStdString();
+        EXPECT_TRUE(CaptionFits(placed->widget)) << name;
+        EXPECT_TRUE(window.rect().contains(placed->widget->geometry())) << name;
+        for (auto other = placed + 1; other != layout.end(); ++other)
+            EXPECT_FALSE(at.intersects(other->widget->geometry().adjusted(0, 1, 0, -1)))
+                << name << " " << other->widget->objectName().toStdString();
+    }
 }
 
 // Unusable stored values give the defaults; a missing folder gives the home folder, stored at
@@ -126,20 +144,21 @@ TEST_F(Settings, EveryCaptionFitsItsControlWithTheDefaultAndALargeFont) {
         QFont font = original;
         if (points > 0) font.setPointSize(points);
         QApplication::setFont(font);
-        auto window = Open();
-        for (const PlacedControl& placed : window->Layout()) {
-            EXPECT_TRUE(CaptionFits(placed.widget))
-                << placed.widget->objectName().toStdString() << " at " << points << " pt";
-            EXPECT_TRUE(window->rect().contains(placed.widget->geometry()));
-        }
+        SCOPED_TRACE(points);
+        ExpectTidy(*Open());
     }
     QApplication::setFont(original);
 }
 
 // Every control a user can reach has a name a screen reader can say.
 TEST_F(Settings, EveryInteractiveControlHasAnAccessibleName) {
+    WriteFile(Path("home/five bytes.mp3"), "12345");
     auto window = Open();
     window->show();
+    // A size is read as the number, without the spaces that right-align it on screen.
+    QAccessibleTableInterface* cells =
+        QAccessible::queryAccessibleInterface(window->lvwMP3List)->tableInterface();
+    EXPECT_EQ(cells->cellAt(0, FileListView::SizeColumn)->text(QAccessible::Name), "5");
     std::vector<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(window.get())};
     int checked = 0;
     while (!pending.empty()) {
@@ -161,3 +180,101 @@ TEST_F(Settings, EveryInteractiveControlHasAnAccessibleName) {
 }
 
 }  // namespace
+
+// A stored place is taken only where it lies on a screen; a size no screen can hold is dropped;
+// a text that is not a geometry counts as none.
+TEST(WindowGeometry, StoredPlaceIsTakenWhereItFitsAndTheDesignIsShrunkToTheScreen) {
+    const QList<QRect> screens = {QRect(0, 0, 1280, 770), QRect(1280, 0, 1920, 1050)};
+    const QSize designed(950, 430), minimum(600, 415);
+    const QMargins frame(4, 30, 4, 4);
+    const struct {
+        const char* text;
+        QList<QRect> screens;
+        QRect expected;
+    } cases[] = {
+        {"100,80,1000,500,0", screens, QRect(100, 80, 1000, 500)},
+        {" 1500 , 100 ,1600,900,1", screens, QRect(1500, 100, 1600, 900)},  // second screen
+        {"-2000,80,1000,500,0", screens, QRect(140, 148, 1000, 500)},       // gone: centred
+        {"0,0,2500,500,0", screens, QRect(165, 183, 950, 430)},             // fits no screen
+        {"0,0,1000,500", screens, QRect(165, 183, 950, 430)},
+        {"0,0,0,500,0", screens, QRect(165, 183, 950, 430)},
+        {"0,0,1000,500,2", screens, QRect(165, 183, 950, 430)},
+        {"", {QRect(0, 0, 853, 533)}, QRect(4, 65, 845, 430)},  // 1280 x 800 at 150 %
+        {"", {QRect(0, 0, 500, 300)}, QRect(-50, -45, 600, 415)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(StartingPlace(ParseWindowGeometry(c.text), designed, minimum, c.screens, frame),
+                  c.expected)
+            << c.text;
+    }
+}
+
+// The panes share the extra width and the lists take the extra height; the middle column keeps
+// its size between them, its lower buttons level with the lists. The place is stored on closing
+// and taken again, maximised or not.
+TEST_F(Settings, WindowResizesAroundItsMiddleColumnAndReopensWhereItWasClosed) {
+    auto window = Open();
+    window->show();
+    const QSize designed = window->size();
+    QWidget* refresh = window->findChild<QWidget*>("cmdBMURefresh");
+    std::map<QWidget*, QRect> at;
+    for (const PlacedControl& placed : window->Layout())
+        at[placed.widget] = placed.widget->geometry();
+    EXPECT_EQ(at[window->lvwMP3List].size(), at[window->lvwBMUList].size());
+    ASSERT_LT(window->minimumWidth(), designed.width());
+    for (const QSize extra : {QSize(301, 200), window->minimumSize() - designed}) {
+        window->resize(designed + extra);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(window->size(), designed + extra);
+        const int dx = extra.width(), left = dx / 2, dy = extra.height();
+        const std::pair<QWidget*, QRect> expected[] = {
+            {window->lvwMP3List, at[window->lvwMP3List].adjusted(0, 0, left, dy)},
+            {window->lvwBMUList, at[window->lvwBMUList].adjusted(left, 0, dx, dy)},
+            {window->txtBMUDir, at[window->txtBMUDir].adjusted(left, 0, dx, 0)},
+            {window->cmdConvertToBMU, at[window->cmdConvertToBMU].translated(left, 0)},
+            {window->cmdInfo, at[window->cmdInfo].translated(left, dy)},
+            {refresh, at[refresh].translated(dx, 0)}};
+        for (const auto& [control, rect] : expected)
+            EXPECT_EQ(control->geometry(), rect) << control->objectName().toStdString();
+        ExpectTidy(*window);
+    }
+    window->move(40, 30);
+    QCoreApplication::processEvents();
+    const QRect normal = window->geometry();
+    window->showMaximized();
+    QCoreApplication::processEvents();
+    window->close();
+    EXPECT_EQ(Stored("WindowGeometry"), WindowGeometryText({normal, true}));
+    for (const bool maximised : {true, false}) {
+        Store("WindowGeometry", WindowGeometryText({normal, maximised}));
+        window = Open();
+        window->show();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window->isMaximized(), maximised);
+        EXPECT_EQ(window->normalGeometry(), normal);
+    }
+}
+
+// At 150 % a 1280 x 800 screen is 853 x 533 pixels to the program; the window must fit it. The
+// scale is fixed when the application starts, so the check runs in a child of this test.
+TEST_F(Settings, WindowFitsA1280By800ScreenAt150Percent) {
+    if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR")) {
+        auto window = Open();
+        window->show();
+        QCoreApplication::processEvents();
+        EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(
+            window->frameGeometry()));
+        ExpectTidy(*window);
+        return;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("QT_SCALE_FACTOR", "1.5");
+    qputenv("TUNEWRAP_TEST_SCREEN", "1280x800");
+    const auto run =
+        ChildProcess({std::filesystem::read_symlink("/proc/self/exe").string(),
+                      "--gtest_filter=Settings.WindowFitsA1280By800ScreenAt150Percent"},
+                     Path(""))
+            .Wait();
+    for (const char* name : {"QT_SCALE_FACTOR", "TUNEWRAP_TEST_SCREEN"}) qunsetenv(name);
+    EXPECT_TRUE(run.exited && run.status == 0) << run.out << run.err;
+}

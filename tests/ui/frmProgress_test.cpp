@@ -1,14 +1,19 @@
 #include "frmProgress.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
 
+#include "Contrast.h"
 #include "ConvertFile.h"
+#include "DarkPalette.h"
 #include "MainWindowFixture.h"
 #include "ProgressDialogSink.h"
+#include "frmAbout.h"
+#include "frmMain.h"
 
 namespace {
 
@@ -47,7 +52,11 @@ TEST_F(ProgressDialog, FixedToolWindowWithCaptionsThatFitAndABarOfHalfEvenPercen
         SCOPED_TRACE(text.toStdString());
         values.done = done;
         Tick(dialog);
-        EXPECT_EQ(dialog->findChild<QLabel*>("picProgress")->accessibleName(), text);
+        QAccessibleInterface* reader =
+            QAccessible::queryAccessibleInterface(dialog->findChild<QLabel*>("picProgress"));
+        EXPECT_EQ(reader->role(), QAccessible::ProgressBar);
+        EXPECT_EQ(reader->text(QAccessible::Value), text);
+        EXPECT_EQ(reader->valueInterface()->currentValue().toString() + '%', text);
         const QImage bar = dialog->BarImage();
         const int edge = qRound(double(done) * bar.width() / values.total);
         EXPECT_EQ(bar.pixel(std::max(edge - 1, 0), 0), edge > 0 ? kDark : kFace);
@@ -111,6 +120,43 @@ TEST_F(ProgressDialog, CancelDuringTheCopyEndsItAndEachOpeningStartsAfresh) {
     QPointer<frmProgress> open = sink->Dialog();
     sink.reset();  // the dialog reads the sink's values: it must go with it
     EXPECT_TRUE(open.isNull());
+}
+
+// On a dark and a light palette, switched while the windows are open, the About links, the
+// bar's digits (on the face and, white, in the box) and the refresh arrows keep a readable
+// contrast.
+TEST_F(ProgressDialog, LinksAndBarDigitsStayReadableOnLightAndDarkPalettes) {
+    auto readable = [](const QImage& image, const QRect& area, const QColor& background) {
+        double best = 1;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                best = std::max(best, ContrastRatio(image.pixelColor(x, y), background));
+        return best >= kReadableContrast;
+    };
+    frmAbout about(&owner);
+    about.show();
+    frmMain window;
+    QWidget* refresh = window.findChild<QWidget*>("cmdMP3Refresh");
+    values.done = values.total / 2;  // "50%" straddles the box's edge
+    const QPalette light = QApplication::palette();
+    for (const QPalette& palette : {DarkPalette(), light}) {
+        QApplication::setPalette(palette);
+        QCoreApplication::processEvents();
+        const QImage shown = about.grab().toImage();
+        for (const char* name : {"lblEmail", "lblHomePage", "lblAddingBMUs"}) {
+            const QRect link = about.findChild<QLabel*>(name)->geometry();
+            EXPECT_TRUE(readable(shown, link, palette.color(QPalette::Window))) << name;
+        }
+        EXPECT_TRUE(readable(refresh->grab().toImage(),
+                             QRect(refresh->rect().center(), QSize(1, 1)).adjusted(-6, -6, 6, 6),
+                             palette.color(QPalette::Button)));
+        Tick(dialog);
+        const QImage bar = dialog->BarImage();
+        const QRect box(0, 0, bar.width() / 2, bar.height());  // the face starts a pixel on
+        EXPECT_TRUE(readable(bar, box, bar.pixelColor(0, 0)));
+        EXPECT_TRUE(readable(bar, box.translated(box.width() + 1, 0).intersected(bar.rect()),
+                             bar.pixelColor(bar.rect().topRight())));
+    }
 }
 
 }  // namespace
