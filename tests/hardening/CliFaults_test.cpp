@@ -4,13 +4,13 @@
 
 #include <csignal>
 
-#include "FileIo.h"
 #include "common/ChildProcess.h"
 #include "common/ScratchHome.h"
 
 namespace {
 
 using Names = std::set<std::string>;
+const std::string kPartSuffix = ".tunewrap-part";
 
 class CliFaults : public ScratchHome {
   protected:
@@ -57,9 +57,11 @@ TEST_F(CliFaults, KilledMidCopyLeavesAtMostOnePartFileThatTheNextRunRemoves) {
             if (probe >= 0) close(probe);
             for (const std::string& part : left) {
                 EXPECT_EQ(part.rfind(stem.substr(0, 100), 0), 0u) << part;
-                EXPECT_TRUE(part.ends_with(platform::kPartFileSuffix)) << part;
+                EXPECT_TRUE(part.ends_with(kPartSuffix)) << part;
             }
-            if (existing) EXPECT_EQ(ReadFile(Path("out/" + bmu)), "old bytes");
+            if (existing) {
+                EXPECT_EQ(ReadFile(Path("out/" + bmu)), "old bytes");
+            }
 
             // The same file again, now small: any part file is gone.
             std::filesystem::resize_file(Path(mp3), 4096 + 1);
