@@ -59,7 +59,9 @@ TEST_F(CliFaults, KilledMidCopyLeavesAtMostOnePartFileThatTheNextRunRemoves) {
                 EXPECT_EQ(part.rfind(stem.substr(0, 100), 0), 0u) << part;
                 EXPECT_TRUE(part.ends_with(kPartSuffix)) << part;
             }
-            if (existing) EXPECT_EQ(ReadFile(Path("out/" + bmu)), "old bytes");
+            if (existing) {
+                EXPECT_EQ(ReadFile(Path("out/" + bmu)), "old bytes");
+            }
 
             // The same file again, now small: any part file is gone.
             std::filesystem::resize_file(Path(mp3), 4096 + 1);
