@@ -1,6 +1,6 @@
 #pragma once
 #ifdef _WIN32
-#include <windows.h>
+#include "windows/WinIo.h"
 #else
 #include <fcntl.h>
 #include <signal.h>
@@ -74,13 +74,7 @@ class ChildProcess {
     }
 
   private:
-    static std::wstring Wide(const std::string& utf8) {
-        std::wstring wide(utf8.size(), L'\0');
-        wide.resize(static_cast<std::size_t>(
-            MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), wide.data(),
-                                static_cast<int>(wide.size()))));
-        return wide;
-    }
+    static std::wstring Wide(const std::string& utf8) { return platform::win::Wide(utf8); }
     // Backslashes double only before a quote, and before the closing one.
     static std::wstring Quoted(const std::wstring& arg) {
         std::wstring quoted = L"\"";

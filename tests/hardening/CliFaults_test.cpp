@@ -10,7 +10,7 @@
 namespace {
 
 using Names = std::set<std::string>;
-const std::string kPartSuffix = ".tunewrap-part";
+const std::string kPartSuffix = ".tunewrap-part";  // the documented name, not the constant
 
 class CliFaults : public ScratchHome {
   protected:

@@ -3,15 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "LocaleNumeric.h"
+#include "common/FakeProgressSink.h"
 
 namespace {
 
-std::uint32_t gTick = 0xFFFFF000u;  // the first measurements run across the tick's wrap
-std::uint32_t Tick() {
-    return gTick;
-}
-
 TEST(SystemTimer, StoredTimesAndTheirTexts) {
+    gFakeTickMs = 0xFFFFF000u;  // the first measurements run across the tick's wrap
     platform::SetDecimalSeparatorSourceForTesting([] { return std::string(","); });
     const std::pair<std::int32_t, const char*> table[] = {
         {0, "<1 ms"},           {5000, "5,0 s"},      {999, "999 ms"},
@@ -20,17 +17,17 @@ TEST(SystemTimer, StoredTimesAndTheirTexts) {
         {61500, "1:02 m"},      {3599999, "60:00 m"}, {3600000, "1:00:00 h"},
         {3661000, "1:01:01 h"}, {-5000, ":00:-05 h"}, {-3661000, "-1:-01:-01 h"},
     };
-    SystemTimer timer(&Tick);
+    SystemTimer timer(&FakeTick);
     for (const auto& [ms, text] : table) {
         timer.StartTimer();
-        gTick += static_cast<std::uint32_t>(ms);
+        gFakeTickMs += static_cast<std::uint32_t>(ms);
         timer.StopTimer();
         EXPECT_EQ(timer.sFormattedElapsedTime(), text);
         EXPECT_EQ(timer.sElapsedTime(), std::to_string(ms));
     }
     platform::SetDecimalSeparatorSourceForTesting(nullptr);
     timer.StartTimer();
-    gTick += 5000;
+    gFakeTickMs += 5000;
     EXPECT_EQ(timer.ElapsedTime(), 5000);  // live while running; the texts keep the stored time
     EXPECT_EQ(timer.sFormattedElapsedTime(), "-1:-01:-01 h");
 }

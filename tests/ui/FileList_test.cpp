@@ -9,15 +9,14 @@
 
 namespace {
 
-TEST(FileListText, SizesAreGroupedInTheLocaleAndPaddedToElevenCharacters) {
+// Sizes are grouped as the locale groups them and padded to eleven characters; times use the
+// offset in force at that date, and midnight shows no time.
+TEST(FileListText, SizesFollowTheLocaleAndTimesTheOffsetInForce) {
     const FileListText english(QLocale(QLocale::English, QLocale::UnitedStates));
     const FileListText german(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(english.SizeText(987654321).toStdString(), "987,654,321");
     EXPECT_EQ(german.SizeText(1234).toStdString(), "      1.234");
     EXPECT_EQ(german.SizeText(5000000000).toStdString(), "5.000.000.000");
-}
-
-TEST(FileListText, TimesUseTheOffsetInForceAtThatDateAndMidnightShowsNoTime) {
     const QByteArray oldTz = qgetenv("TZ");
     qputenv("TZ", "Europe/Berlin");
     tzset();

@@ -12,8 +12,6 @@
 #include "DarkPalette.h"
 #include "MainWindowFixture.h"
 #include "ProgressDialogSink.h"
-#include "frmAbout.h"
-#include "frmMain.h"
 
 namespace {
 
