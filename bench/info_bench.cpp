@@ -12,6 +12,7 @@
 #include "Spawn.h"
 
 int main(int argc, char** argv) {
+    if (int status = 0; ServePeakOf(argc, argv, status)) return status;
     const long files = argc > 1 ? std::atol(argv[1]) : 2000;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 7;
     const std::string dir = (argc > 3 ? argv[3] : "/tmp") + std::string("/info_bench");
@@ -33,13 +34,13 @@ int main(int argc, char** argv) {
     std::vector<double> ratios;
     for (int run = 0; peerRuns && run < runs; ++run) {
         const auto [ours, theirs] = TimedInTurn(
-            run, [&] { return Seconds([&] { Run(info, &peakKiB); }); },
+            run, [&] { return Seconds([&] { Run(info); }); },
             [&] { return Seconds([&] { Run(peer); }); });
         ratios.push_back(ours / theirs);
-        std::printf("run %d: info --json %.3f s (%.1f MiB), mediainfo %.3f s, ratio %.3f\n",
-                    run + 1, ours, peakKiB / 1024.0, theirs, ours / theirs);
+        std::printf("run %d: info --json %.3f s, mediainfo %.3f s, ratio %.3f\n", run + 1, ours,
+                    theirs, ours / theirs);
     }
-    if (!peerRuns) Run(info, &peakKiB);
+    RunForPeak(info, peakKiB, dir + ".peak");
     std::printf("%ld files: info --json peak memory %.1f MiB", files, peakKiB / 1024.0);
     if (peerRuns)
         std::printf(", median ratio (info / mediainfo) of %d runs %.3f", runs, Median(ratios));

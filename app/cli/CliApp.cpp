@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cstdio>
+#include <memory>
+#include <string_view>
 #include <thread>
 
 #include "CliConvertCommand.h"
@@ -51,7 +53,7 @@ suitable), 1 any file skipped or failed, or stdout could not be written, 2 usage
 (unknown option, no files, missing -o directory), 130 cancelled with Ctrl+C, 143 by SIGTERM, 129 by SIGHUP.)";
 
 struct Arguments {
-    std::vector<std::string> files;
+    std::vector<std::string_view> files;
     std::string outputDir;
     bool renameWav = false;
     bool json = false;
@@ -63,8 +65,12 @@ struct Arguments {
     unsigned jobs = std::max(1U, std::thread::hardware_concurrency());
 };
 
-void AddFiles(CLI::App& command, Arguments& args, const char* what) {
-    command.add_option("FILE", args.files, what)->required();
+CLI::Option* AddFiles(CLI::App& command, const char* what) {
+    return command.add_option("FILE")
+        ->description(what)
+        ->type_name("TEXT")
+        ->expected(CLI::detail::expected_max_vector_size)
+        ->required();
 }
 
 void AddCopyOptions(CLI::App& command, Arguments& args) {
@@ -79,6 +85,78 @@ void AddCopyOptions(CLI::App& command, Arguments& args) {
                      "Give new files the current time instead of the source's modification time");
     command.add_flag("-q,--quiet", args.quiet,
                      "Write neither the questions that take their default nor the summary");
+}
+
+struct Command {
+    CLI::App* app;
+    CLI::Option* files;
+};
+
+// 1 when the option argument `token` of `command` leaves its value to the next argument
+// ("-o DIR", "-qo DIR", "--output DIR"), else 0.
+int ValuesAfter(const CLI::App& command, std::string_view token) {
+    auto takesValue = [&](const std::string& name) {
+        const CLI::Option* option = command.get_option_no_throw(name);
+        return option != nullptr && option->get_items_expected_max() > 0;
+    };
+    if (token.starts_with("--")) {
+        return token.find('=') == std::string_view::npos && takesValue(std::string(token)) ? 1 : 0;
+    }
+    // Short options run together: the first that takes a value takes the rest of the argument.
+    for (std::size_t i = 1; i < token.size(); ++i) {
+        const std::string name{'-', token[i]};
+        if (command.get_option_no_throw(name) == nullptr) return 0;
+        if (takesValue(name)) return i + 1 == token.size() ? 1 : 0;
+    }
+    return 0;
+}
+
+// The file names, taken from argv as views, and what the parser is given instead: every other
+// argument and the first name only. Thousands of names copied into the parser, and again into
+// its results, would be most of what a command holds in memory; argv lasts as long as the
+// process. False where the arguments go back to the main command ("++"): those are left whole
+// to the parser.
+bool SplitOffFiles(int argc, char** argv, const std::vector<Command>& commands,
+                   std::vector<const char*>& forParser, std::vector<std::string_view>& files) {
+    const CLI::App* command = nullptr;
+    bool onlyFiles = false;
+    int valuesPending = 0;
+    forParser.assign(argv, argv + std::min(argc, 1));
+    files.reserve(static_cast<std::size_t>(argc));
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view token = argv[i];
+        bool file = false;
+        if (token == "++") return false;
+        if (valuesPending > 0) {
+            --valuesPending;
+        } else if (command == nullptr) {
+            for (const Command& candidate : commands) {
+                if (candidate.app->check_name(std::string(token))) command = candidate.app;
+            }
+        } else if (onlyFiles) {
+            file = true;
+        } else if (token == "--") {
+            onlyFiles = true;
+        } else if (token.size() > 1 && token[0] == '-') {
+            valuesPending = ValuesAfter(*command, token);
+        } else {
+            file = true;
+        }
+        if (file) files.push_back(token);
+        if (!file || files.size() == 1) forParser.push_back(argv[i]);
+    }
+    return true;
+}
+
+// The parser agrees with the split when the one name it was given is the first file.
+bool SameFirstFile(const std::vector<Command>& commands,
+                   const std::vector<std::string_view>& files) {
+    for (const Command& command : commands) {
+        if (!command.app->parsed()) continue;
+        const std::vector<std::string>& parsed = command.files->results();
+        return files.empty() ? parsed.empty() : parsed.size() == 1 && parsed[0] == files[0];
+    }
+    return false;
 }
 
 bool Terminal() {
@@ -110,88 +188,128 @@ int Fix(const Arguments& args) {
     return RunFix(options, args.files, stdout, args.quiet ? nullptr : stderr);
 }
 
+// The whole command line as the parser knows it. A parser keeps what it has seen, so a second
+// parse needs a new one.
+struct Parser {
+    CLI::App app{"Wraps MP3 files into the game's BMU music files and unwraps them.",
+                 "tunewrap-cli"};
+    Arguments args;
+    CLI::App* info = nullptr;
+    CLI::App* toBMU = nullptr;
+    CLI::App* toMP3 = nullptr;
+    CLI::App* fix = nullptr;
+    std::vector<Command> commands;
+
+    Parser() {
+        // One help shows every command with its options; "COMMAND --help" shows one command.
+        app.set_help_flag();
+        app.set_help_all_flag("-h,--help", "Print this help and exit");
+        app.set_version_flag("--version", VersionTitle() + "\n" + kLicenceLine,
+                             "Print the version and the licence and exit");
+        app.require_subcommand(1);
+        // Options are written the same everywhere; "/music/a.mp3" names a file on Windows as well.
+        app.allow_windows_style_options(false);
+        app.footer(kFooter);
+
+        info = app.add_subcommand(
+            "info", "Show each MP3 file's frame header values and whether it suits the game");
+        info->add_flag("--wav", args.renameWav,
+                       "Check against 96 kbit/s mono (sound effects, voice-over) instead of "
+                       "128 kbit/s stereo");
+        info->add_flag("--json", args.json,
+                       "Print one JSON array of objects with the keys file, bit_rate, "
+                       "sampling_frequency, channel_mode, stereo, crc, vbr, suitable, issues "
+                       "(file and error for a file that cannot be read)");
+        CLI::Option* infoFiles = AddFiles(*info, "MP3 files to inspect");
+
+        toBMU = app.add_subcommand("to-bmu", "Wrap MP3 files into BMU files");
+        toBMU->add_flag("--wav", args.renameWav,
+                        "Name the new files .wav instead of .bmu and expect 96 kbit/s mono "
+                        "(\"rename .wav\")");
+        AddCopyOptions(*toBMU, args);
+        CLI::Option* skip =
+            toBMU->add_flag("--skip-unsuitable", args.skipUnsuitable,
+                            "Answer the \"Warning\" question with no: skip unsuitable files");
+        if (ReencodeAvailable()) {
+            toBMU
+                ->add_flag("--reencode", args.reencode,
+                           "Re-encode unsuitable files into their BMU files instead of asking "
+                           "(\"re-encode unsuitable\"); slower than wrapping")
+                ->excludes(skip);
+        }
+        CLI::Option* toBMUFiles =
+            AddFiles(*toBMU, "MP3 files to wrap (use -- before names that start with -)");
+
+        toMP3 = app.add_subcommand("to-mp3", "Unwrap BMU (.bmu or .wav) files into MP3 files");
+        AddCopyOptions(*toMP3, args);
+        CLI::Option* toMP3Files =
+            AddFiles(*toMP3, "BMU files to unwrap (use -- before names that start with -)");
+
+        fix = app.add_subcommand(
+            "fix",
+            ReencodeAvailable()
+                ? "Re-encode unsuitable MP3 files into NAME.fixed.mp3 files that suit the game"
+                : "Not available in this build (it cannot re-encode)");
+        fix->add_flag("--wav", args.renameWav,
+                      "Make 96 kbit/s mono (sound effects, voice-over) instead of 128 kbit/s joint "
+                      "stereo");
+        fix->add_option(
+               "-o,--output", args.outputDir,
+               "Write the new files to this existing directory (default: next to each file)")
+            ->check(CLI::ExistingDirectory)
+            ->type_name("DIR");
+        fix->add_flag("--overwrite", args.overwriteAll, "Replace existing NAME.fixed.mp3 files");
+        fix->add_option("-j,--jobs", args.jobs,
+                        "Files re-encoded at once (default: the number of cores)")
+            ->check(CLI::PositiveNumber)
+            ->type_name("N");
+        fix->add_flag("-q,--quiet", args.quiet, "Write no summary");
+        CLI::Option* fixFiles =
+            AddFiles(*fix, "MP3 files to re-encode (use -- before names that start with -)");
+        commands = {{info, infoFiles}, {toBMU, toBMUFiles}, {toMP3, toMP3Files}, {fix, fixFiles}};
+    }
+};
+
 }  // namespace
 
 int RunCli(int argc, char** argv) {
-    CLI::App app{"Wraps MP3 files into the game's BMU music files and unwraps them.",
-                 "tunewrap-cli"};
-    // One help shows every command with its options; "COMMAND --help" shows one command.
-    app.set_help_flag();
-    app.set_help_all_flag("-h,--help", "Print this help and exit");
-    app.set_version_flag("--version", VersionTitle() + "\n" + kLicenceLine,
-                         "Print the version and the licence and exit");
-    app.require_subcommand(1);
-    // Options are written the same everywhere; "/music/a.mp3" names a file on Windows as well.
-    app.allow_windows_style_options(false);
-    app.footer(kFooter);
-
-    Arguments args;
-    CLI::App* info = app.add_subcommand(
-        "info", "Show each MP3 file's frame header values and whether it suits the game");
-    info->add_flag("--wav", args.renameWav,
-                   "Check against 96 kbit/s mono (sound effects, voice-over) instead of "
-                   "128 kbit/s stereo");
-    info->add_flag("--json", args.json,
-                   "Print one JSON array of objects with the keys file, bit_rate, "
-                   "sampling_frequency, channel_mode, stereo, crc, vbr, suitable, issues "
-                   "(file and error for a file that cannot be read)");
-    AddFiles(*info, args, "MP3 files to inspect");
-
-    CLI::App* toBMU = app.add_subcommand("to-bmu", "Wrap MP3 files into BMU files");
-    toBMU->add_flag("--wav", args.renameWav,
-                    "Name the new files .wav instead of .bmu and expect 96 kbit/s mono "
-                    "(\"rename .wav\")");
-    AddCopyOptions(*toBMU, args);
-    CLI::Option* skip =
-        toBMU->add_flag("--skip-unsuitable", args.skipUnsuitable,
-                        "Answer the \"Warning\" question with no: skip unsuitable files");
-    if (ReencodeAvailable()) {
-        toBMU
-            ->add_flag("--reencode", args.reencode,
-                       "Re-encode unsuitable files into their BMU files instead of asking "
-                       "(\"re-encode unsuitable\"); slower than wrapping")
-            ->excludes(skip);
+    auto parser = std::make_unique<Parser>();
+    std::vector<const char*> forParser;
+    std::vector<std::string_view> files;
+    bool split = SplitOffFiles(argc, argv, parser->commands, forParser, files);
+    if (split) {
+        try {
+            parser->app.parse(static_cast<int>(forParser.size()), forParser.data());
+            split = SameFirstFile(parser->commands, files);
+        } catch (const CLI::ParseError&) {
+            // The whole command line again, so the message names every argument as given.
+            split = false;
+        }
     }
-    AddFiles(*toBMU, args, "MP3 files to wrap (use -- before names that start with -)");
-
-    CLI::App* toMP3 =
-        app.add_subcommand("to-mp3", "Unwrap BMU (.bmu or .wav) files into MP3 files");
-    AddCopyOptions(*toMP3, args);
-    AddFiles(*toMP3, args, "BMU files to unwrap (use -- before names that start with -)");
-
-    CLI::App* fix = app.add_subcommand(
-        "fix", ReencodeAvailable()
-                   ? "Re-encode unsuitable MP3 files into NAME.fixed.mp3 files that suit the game"
-                   : "Not available in this build (it cannot re-encode)");
-    fix->add_flag("--wav", args.renameWav,
-                  "Make 96 kbit/s mono (sound effects, voice-over) instead of 128 kbit/s joint "
-                  "stereo");
-    fix->add_option("-o,--output", args.outputDir,
-                    "Write the new files to this existing directory (default: next to each file)")
-        ->check(CLI::ExistingDirectory)
-        ->type_name("DIR");
-    fix->add_flag("--overwrite", args.overwriteAll, "Replace existing NAME.fixed.mp3 files");
-    fix->add_option("-j,--jobs", args.jobs,
-                    "Files re-encoded at once (default: the number of cores)")
-        ->check(CLI::PositiveNumber)
-        ->type_name("N");
-    fix->add_flag("-q,--quiet", args.quiet, "Write no summary");
-    AddFiles(*fix, args, "MP3 files to re-encode (use -- before names that start with -)");
-
-    try {
-        app.parse(argc, argv);
-    } catch (const CLI::ParseError& error) {
-        // --help and --version arrive here too, with status 0.
-        return app.exit(error) == 0 ? 0 : kExitUsage;
+    if (!split) {
+        parser = std::make_unique<Parser>();
+        try {
+            parser->app.parse(argc, argv);
+        } catch (const CLI::ParseError& error) {
+            // --help and --version arrive here too, with status 0.
+            return parser->app.exit(error) == 0 ? 0 : kExitUsage;
+        }
+        files.clear();
+        for (const Command& command : parser->commands) {
+            for (const std::string& file : command.files->results()) files.push_back(file);
+        }
     }
-
+    Arguments& args = parser->args;
+    args.files = std::move(files);
+    const CLI::App* fix = parser->fix;
     if (fix->parsed() && !ReencodeAvailable()) {
         std::fprintf(stderr, "tunewrap-cli: fix: %s\n", kReencodeUnavailableReason);
         return kExitUsage;
     }
     if (fix->parsed()) return WithOutputChecked(Fix(args));
-    return WithOutputChecked(info->parsed() ? RunInfo(args.files, args.renameWav, args.json, stdout)
-                                            : Convert(args, toBMU->parsed()));
+    return WithOutputChecked(parser->info->parsed()
+                                 ? RunInfo(args.files, args.renameWav, args.json, stdout)
+                                 : Convert(args, parser->toBMU->parsed()));
 }
 
 }  // namespace tunewrap::cli

@@ -72,10 +72,11 @@ class Tally {
 
 // The batches the files make: one per source directory, in the order the directories first
 // appear, each with its files in the order given.
-std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string>& files,
+std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string_view>& files,
                                          const std::string& outputDir) {
     std::vector<BatchFiles> batches;
-    for (const std::string& file : files) {
+    for (const std::string_view given : files) {
+        const std::string file(given);
         std::string dir = DirectoryOf(file);
         std::size_t b = 0;
         while (b < batches.size() && batches[b].sourceDir != dir) ++b;
@@ -96,8 +97,8 @@ std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string>& files,
 }  // namespace
 
 int RunConvert(const ConvertOptions& options, const std::string& outputDir,
-               const std::vector<std::string>& files, CliQuestions& questions, ProgressSink& sink,
-               std::FILE* out, std::FILE* summary) {
+               const std::vector<std::string_view>& files, CliQuestions& questions,
+               ProgressSink& sink, std::FILE* out, std::FILE* summary) {
     FileLines lines(out);
     Tally tally;
     // Shared by all batches: a file written for one directory's source is just as new to the

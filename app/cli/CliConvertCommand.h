@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "CliHost.h"
@@ -17,7 +18,7 @@ namespace tunewrap::cli {
 // "next to each source". Returns the exit status: 0 when every file was converted, 1
 // otherwise, 128 + the signal's number after Ctrl+C, SIGTERM or SIGHUP.
 int RunConvert(const ConvertOptions& options, const std::string& outputDir,
-               const std::vector<std::string>& files, CliQuestions& questions, ProgressSink& sink,
-               std::FILE* out, std::FILE* summary);
+               const std::vector<std::string_view>& files, CliQuestions& questions,
+               ProgressSink& sink, std::FILE* out, std::FILE* summary);
 
 }  // namespace tunewrap::cli

@@ -102,13 +102,13 @@ std::string OutcomeText(const Job& job) {
 
 }  // namespace
 
-int RunFix(const FixOptions& options, const std::vector<std::string>& files, std::FILE* out,
+int RunFix(const FixOptions& options, const std::vector<std::string_view>& files, std::FILE* out,
            std::FILE* summary) {
     std::vector<Job> jobs(files.size());
     std::set<std::string> destinations;
     for (std::size_t i = 0; i < files.size(); ++i) {
         jobs[i].source = files[i];
-        jobs[i].destination = FixedPath(files[i], options.outputDir);
+        jobs[i].destination = FixedPath(jobs[i].source, options.outputDir);
         // Two sources with one destination name: the first one given gets it.
         if (!destinations.insert(jobs[i].destination).second)
             jobs[i].clash = "would overwrite a file this run just created";

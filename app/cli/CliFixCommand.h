@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tunewrap::cli {
@@ -19,7 +20,7 @@ struct FixOptions {
 // and, unless `summary` is null, the counts to `summary` at the end. Returns the exit status: 0
 // when every file was fixed or already suitable, 1 otherwise, 128 + the signal's number after
 // Ctrl+C, SIGTERM or SIGHUP.
-int RunFix(const FixOptions& options, const std::vector<std::string>& files, std::FILE* out,
+int RunFix(const FixOptions& options, const std::vector<std::string_view>& files, std::FILE* out,
            std::FILE* summary);
 
 }  // namespace tunewrap::cli

@@ -115,10 +115,11 @@ class JsonArrayWriter {
 
 }  // namespace
 
-int RunInfo(const std::vector<std::string>& files, bool renameWav, bool asJson, std::FILE* out) {
+int RunInfo(const std::vector<std::string_view>& files, bool renameWav, bool asJson,
+            std::FILE* out) {
     bool allRead = true;
     JsonArrayWriter array(out);
-    for (const std::string& file : files) {
+    for (const std::string_view file : files) {
         FileInfo info;
         info.file = file;
         Inspect(info, renameWav);

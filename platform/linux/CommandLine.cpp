@@ -2,8 +2,8 @@
 
 namespace platform {
 
-std::vector<std::string> StartCommandLine(int argc, char** argv) {
-    return {argv, argv + argc};
+char** StartCommandLine(int& /*argc*/, char** argv) {
+    return argv;
 }
 
 }  // namespace platform

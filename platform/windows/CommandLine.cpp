@@ -7,6 +7,8 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "WinIo.h"
 
@@ -23,7 +25,7 @@ void RestoreConsoleCodePage() {
 
 }  // namespace
 
-std::vector<std::string> StartCommandLine(int argc, char** argv) {
+char** StartCommandLine(int& argc, char** argv) {
     // Output is the same bytes as elsewhere: "\n" line ends, UTF-8 names. A console is told to
     // show UTF-8 while the program runs.
     _setmode(_fileno(stdout), _O_BINARY);
@@ -35,11 +37,16 @@ std::vector<std::string> StartCommandLine(int argc, char** argv) {
     // argv is in the ANSI code page, which cannot hold every name; the wide command line can.
     int count = 0;
     wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    if (wide == nullptr) return {argv, argv + argc};
-    std::vector<std::string> arguments;
+    if (wide == nullptr) return argv;
+    // Kept to the end of the process, as argv would be.
+    static std::vector<std::string> arguments;
+    static std::vector<char*> pointers;
     for (int i = 0; i < count; ++i) arguments.push_back(win::Narrow(wide[i]));
     LocalFree(wide);
-    return arguments;
+    for (std::string& argument : arguments) pointers.push_back(argument.data());
+    pointers.push_back(nullptr);
+    argc = count;
+    return pointers.data();
 }
 
 }  // namespace platform

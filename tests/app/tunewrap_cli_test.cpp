@@ -154,7 +154,7 @@ TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
     for (const auto& args : std::vector<std::vector<std::string>>{
              {},
              {"to-bmu"},
-             {"to-bmu", "--bogus", "a.mp3"},
+             {"to-bmu", "a.mp3", "--bogus", "a.mp3"},
              {"to-bmu", "-o", "no dir", "a.mp3"},
              {"to-mp3", "--wav", "a.mp3"},
              {"to-bmu", "--reencode", "--skip-unsuitable", "a.mp3"},
@@ -167,6 +167,23 @@ TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
     EXPECT_FALSE(fs::exists(Path("a.bmu")) || fs::exists(Path("a.fixed.mp3")));
     EXPECT_EQ(Cli({"--version"}).out,
               tunewrap::VersionTitle() + "\n" + tunewrap::kLicenceLine + "\n");
+}
+
+// Names stand anywhere among the options, and after "--" as well, but never as an option's value.
+TEST_F(TunewrapCli, NamesAreTakenAroundOptionsAndTheirValues) {
+    for (const char* name : {"a.mp3", "b.mp3", "-c.mp3"}) WriteFile(Path(name), kJoint128);
+    fs::create_directories(Path("out"));
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"to-bmu", "-qo", "out", "a.mp3", "--overwrite", "b.mp3", "--", "-c.mp3"},
+             {"to-bmu", "a.mp3", "--output=out", "b.mp3", "--overwrite", "--", "-c.mp3"},
+             {"to-bmu", "--overwrite", "a.mp3", "b.mp3", "-o", "out", "--", "-c.mp3"}}) {
+        EXPECT_EQ(Cli(args).out,
+                  "a.mp3: converted to out/a.bmu\nb.mp3: converted to out/b.bmu\n"
+                  "-c.mp3: converted to out/-c.bmu\n")
+            << testing::PrintToString(args);
+    }
+    // "++" hands what follows back to the main command, which takes no names.
+    EXPECT_EQ(Cli({"info", "a.mp3", "++", "b.mp3"}).status, 2);
 }
 
 TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
