@@ -12,11 +12,14 @@ namespace {
 // A row keeps the values behind its Size and Modified texts, so those columns sort by bytes and
 // time; the texts alone would put 10 Jan 2024 before 6 Dec 2023. It keeps its name too (shared
 // with the shown text, so no copy): asking the item for it would build a QVariant per comparison.
+// The name is also kept case-folded once, because folding inside every comparison was a third of
+// the start-up time of a large folder; a name without capitals shares the shown text.
 class FileRow : public QTreeWidgetItem {
   public:
     FileRow(const QStringList& texts, std::int64_t bytes, std::int64_t modified)
         : QTreeWidgetItem(texts),
           name_(texts.value(FileListView::NameColumn)),
+          folded_(name_.toCaseFolded()),
           bytes_(bytes),
           modified_(modified) {}
 
@@ -52,11 +55,12 @@ class FileRow : public QTreeWidgetItem {
 
   private:
     int CompareNames(const FileRow& other) const {
-        const int folded = name_.compare(other.name_, Qt::CaseInsensitive);
+        const int folded = folded_.compare(other.folded_, Qt::CaseSensitive);
         return folded != 0 ? folded : name_.compare(other.name_, Qt::CaseSensitive);
     }
 
     QString name_;
+    QString folded_;
     std::int64_t bytes_;
     std::int64_t modified_;
 };
