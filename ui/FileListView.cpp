@@ -12,8 +12,8 @@ namespace {
 // A row keeps the values behind its Size and Modified texts, so those columns sort by bytes and
 // time; the texts alone would put 10 Jan 2024 before 6 Dec 2023. It keeps its name too (shared
 // with the shown text, so no copy): asking the item for it would build a QVariant per comparison.
-// The name is also kept case-folded once, because folding inside every comparison was a third of
-// the start-up time of a large folder; a name without capitals shares the shown text.
+// The name is also kept case-folded once: folding inside every comparison was a third of the
+// instructions a large folder's start-up ran. A name without capitals shares the shown text.
 class FileRow : public QTreeWidgetItem {
   public:
     FileRow(const QStringList& texts, std::int64_t bytes, std::int64_t modified)
