@@ -50,10 +50,6 @@ std::string FolderText(const std::string& path) {
         (error ? fs::path(path) : absolute).lexically_normal().string());
 }
 
-ListId OtherPane(ListId pane) {
-    return pane == ListId::MP3 ? ListId::BMU : ListId::MP3;
-}
-
 }  // namespace
 
 PaneDrop ReadPaneDrop(ListId pane, const QList<QUrl>& urls) {

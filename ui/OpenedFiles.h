@@ -27,6 +27,11 @@ struct PaneDrop {
 // with files, a file of the pane's own kind or of no kind the window converts, a missing file.
 PaneDrop ReadPaneDrop(tunewrap::ListId pane, const QList<QUrl>& urls);
 
+// Files dropped on one pane come from the other pane's kind.
+inline tunewrap::ListId OtherPane(tunewrap::ListId pane) {
+    return pane == tunewrap::ListId::MP3 ? tunewrap::ListId::BMU : tunewrap::ListId::MP3;
+}
+
 // The command line's files and folders, pane by pane (indexed by ListId).
 struct WindowArguments {
     std::array<std::string, 2> folders;                // empty: the pane keeps its folder

@@ -138,8 +138,7 @@ void frmMain::CarryOut(ListId pane, const PaneDrop& drop) {
     if (drop.kind == PaneDrop::Kind::ListFolder) {
         ListFolder(pane, drop.folder);
     } else if (drop.kind == PaneDrop::Kind::Convert) {
-        const ListId source = pane == ListId::MP3 ? ListId::BMU : ListId::MP3;
-        DroppedFilesHost host(*this, source, drop.files);
+        DroppedFilesHost host(*this, OtherPane(pane), drop.files);
         if (pane == ListId::BMU) {
             RunBatch(&tunewrap::ConvertToBMU, host);
         } else {
