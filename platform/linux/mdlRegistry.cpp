@@ -6,19 +6,24 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
-#include <QStringList>
-#include <QVariant>
+#include <QLockFile>
+#include <QSaveFile>
 #include <cerrno>
 #include <cstdlib>
+#include <optional>
+
+#include "IniText.h"
 
 // A key "Software\A\B\C" lives in the INI file "A/B/C.conf" below the user's configuration
-// directory; its values sit in the file's general section. QSettings gives us atomic saves and
-// file locking, so two running copies of the program cannot tear a settings file.
+// directory; its values sit in the file's general section. A save goes through a new file renamed
+// over the old one, under the lock file QSettings uses too, so two running copies of the program
+// (of this version or an earlier one) cannot tear a settings file.
 namespace mdlRegistry {
 namespace {
 
 constexpr std::size_t kReadBufferBytes = 1024;
+// Settings files hold a few hundred bytes; one far larger is not ours, and is not read whole.
+constexpr qint64 kLargestFileBytes = 1 << 20;
 constexpr const char* kNonStringValue = "ERROR: Non String Value";
 
 QString ConfigRoot() {
@@ -49,24 +54,13 @@ std::int32_t OpenStatus(const QString& path) {
     return ERROR_SUCCESS;
 }
 
-// QSettings reads an unquoted "a,b" as a list; the user meant the text as written, so it is
-// taken from the file's general section line itself.
-QString RawGeneralValue(const QString& path, const QString& valueName) {
+// The file's text; none when it cannot be read, or is too large to be a settings file.
+std::optional<std::string> ReadText(const QString& path) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
-    bool inGeneral = true;
-    while (!file.atEnd()) {
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.startsWith(QLatin1Char('['))) {
-            inGeneral = line.compare(QStringLiteral("[General]"), Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (inGeneral && equals > 0 && line.left(equals).trimmed() == valueName) {
-            return line.mid(equals + 1);
-        }
-    }
-    return {};
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    const QByteArray bytes = file.read(kLargestFileBytes + 1);
+    if (bytes.size() > kLargestFileBytes) return std::nullopt;
+    return bytes.toStdString();
 }
 
 std::string TrimSpaces(const std::string& text) {
@@ -84,36 +78,23 @@ std::int32_t ReadRegString(HKEY /*hive*/, const std::string& subKey, const std::
     const std::int32_t openStatus = OpenStatus(path);
     if (openStatus != ERROR_SUCCESS) return openStatus;
 
-    const QString name = QString::fromStdString(valueName);
-    QVariant stored;
-    {
-        QSettings settings(path, QSettings::IniFormat);
-        if (settings.status() == QSettings::AccessError) {
-            value.clear();
-            return ERROR_ACCESS_DENIED;
-        }
-        if (!settings.contains(name)) {
-            value.clear();
-            return ERROR_FILE_NOT_FOUND;
-        }
-        stored = settings.value(name);
+    const std::optional<std::string> file = ReadText(path);
+    if (!file) {
+        value.clear();
+        return ERROR_ACCESS_DENIED;
     }
-
-    std::string text;
-    bool plainText = true;
-    if (stored.typeId() == QMetaType::QString) {
-        text = stored.toString().toStdString();
-    } else if (stored.typeId() == QMetaType::QStringList) {
-        text = RawGeneralValue(path, name).toStdString();
-    } else {
-        plainText = false;
+    const std::optional<platform::IniValue> stored = platform::FindIniValue(*file, valueName);
+    if (!stored) {
+        value.clear();
+        return ERROR_FILE_NOT_FOUND;
     }
+    std::string text = stored->text;
     if (text.size() > kReadBufferBytes) {
         value.clear();
         return ERROR_MORE_DATA;
     }
     if (!text.empty() && text.back() == '\0') text.pop_back();
-    value = plainText ? TrimSpaces(text) : std::string(kNonStringValue);
+    value = stored->isText ? TrimSpaces(text) : std::string(kNonStringValue);
     return ERROR_SUCCESS;
 }
 
@@ -123,20 +104,30 @@ std::int32_t WriteRegString(HKEY /*hive*/, const std::string& subKey, const std:
     const QFileInfo file(path);
     if (!QDir().mkpath(file.absolutePath())) return ERROR_ACCESS_DENIED;
     if (file.exists() && !file.isFile()) return ERROR_ACCESS_DENIED;
-    // QSettings keeps a value it failed to save in its process-wide cache, where later reads
-    // would find it; so a write that cannot succeed is refused before QSettings sees it.
-    // The folder must take the new file and QSettings' lock file beside it.
+    // A write that cannot succeed is refused before a lock file is made: the folder must take
+    // the new file and the lock file beside it.
     if (::access(QFile::encodeName(file.absolutePath()).constData(), W_OK) != 0 ||
         (file.exists() && !file.isWritable())) {
         return ERROR_ACCESS_DENIED;
     }
 
-    QSettings settings(path, QSettings::IniFormat);
-    settings.setValue(QString::fromStdString(valueName), QString::fromStdString(value));
-    settings.sync();
-    // A FormatError only says that lines of the old file could not be parsed; the file has been
-    // saved with the new value all the same.
-    return settings.status() == QSettings::AccessError ? ERROR_ACCESS_DENIED : ERROR_SUCCESS;
+    QLockFile lock(path + QStringLiteral(".lock"));
+    if (!lock.lock()) return ERROR_ACCESS_DENIED;
+    // A file too large to be ours is replaced; a damaged one keeps its other lines.
+    const std::string old = file.exists() ? ReadText(path).value_or(std::string()) : std::string();
+    const std::string text = platform::WithIniValue(old, valueName, value);
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly)) return ERROR_ACCESS_DENIED;
+    if (out.write(text.data(), static_cast<qint64>(text.size())) !=
+            static_cast<qint64>(text.size()) ||
+        !out.commit()) {
+        return ERROR_ACCESS_DENIED;
+    }
+    if (!file.exists()) {
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                        QFile::ReadOther);
+    }
+    return ERROR_SUCCESS;
 }
 
 }  // namespace mdlRegistry

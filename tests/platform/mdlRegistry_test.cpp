@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QSettings>
+#include <fstream>
 #include <functional>
 
 #include "common/ScratchHome.h"
@@ -43,15 +45,78 @@ TEST_F(Registry, StoredTextsComeBackTrimmedUpToTheLimit) {
 TEST_F(Registry, HandWrittenValuesReadAsTheUserWroteThem) {
     WriteFile(Path("home/.config/BioWare/NWN/Neverwinter.conf"),
               "[General]\nLocation=\"  /games/nwn  \"\nList=a, b,c\nEmpty=\n"
-              "Bytes=@ByteArray(abc)\nNumber=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nLong=" +
+              "Bytes=@ByteArray(abc)\nNumber=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n"
+              // a list of four thousand million values, as a damaged file may claim
+              "Huge=\\x40Variant(\\0\\0\\0\\t\\xff\\xff\\xff\\xf0)\nLong=" +
                   std::string(2000, 'x') + "\n[Other]\nHidden=1\n");
     ExpectRead("Location", ERROR_SUCCESS, "/games/nwn", kGameKey);
     ExpectRead("List", ERROR_SUCCESS, "a, b,c", kGameKey);
     ExpectRead("Empty", ERROR_SUCCESS, "", kGameKey);
     ExpectRead("Bytes", ERROR_SUCCESS, "ERROR: Non String Value", kGameKey);
     ExpectRead("Number", ERROR_SUCCESS, "ERROR: Non String Value", kGameKey);
+    ExpectRead("Huge", ERROR_SUCCESS, "ERROR: Non String Value", kGameKey);
     ExpectRead("Long", ERROR_MORE_DATA, "", kGameKey);
     ExpectRead("Hidden", ERROR_FILE_NOT_FOUND, "", kGameKey);
+}
+
+// Files earlier versions wrote through QSettings read the same, and QSettings reads ours.
+TEST_F(Registry, TextsCrossBetweenTheStoreAndQSettings) {
+    const std::string texts[] = {"",         "  lead",   "a,b",        "semi;colon", "eq=ual",
+                                 "q\"uote",  "back\\sl", "tab\tnew\n", "\x01" "1f",     "@at",
+                                 "@@double", "\x7f",     "M\xc3\xbcller \xe6\x97\xa5"};
+    const QString qtFile = QString::fromStdString(Path("home/.config/Brenlo/Qt.conf"));
+    {
+        QSettings qt(qtFile, QSettings::IniFormat);
+        for (std::size_t i = 0; i < std::size(texts); ++i) {
+            qt.setValue(QString("T%1").arg(i), QString::fromStdString(texts[i]));
+        }
+    }
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        const std::string name = "T" + std::to_string(i);
+        std::string fromQt;
+        EXPECT_EQ(Read(name, fromQt, "Software\\Brenlo\\Qt"), ERROR_SUCCESS) << texts[i];
+        EXPECT_EQ(fromQt, texts[i] == "  lead" ? "lead" : texts[i]);
+        ASSERT_EQ(Write(name, texts[i]), ERROR_SUCCESS);
+    }
+    QSettings qt(QString::fromStdString(Path("home/.config/Brenlo/Tunewrap.conf")),
+                 QSettings::IniFormat);
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        EXPECT_EQ(qt.value(QString("T%1").arg(i)).toString().toStdString(), texts[i]);
+    }
+}
+
+// A write changes its own line and nothing else, damaged lines and other sections included.
+TEST_F(Registry, WritesKeepEveryOtherLine) {
+    const std::string file = Path("home/.config/Brenlo/Tunewrap.conf");
+    const std::string other = "\n[Other]\nMP3Dir=kept\n; note\nOdd=@Variant(\\0\\0\\0\\t\\xff)\n";
+    WriteFile(file, "\xef\xbb\xbf[General]\nBMUDir=/b\nMP3Dir=/old\nMP3Dir=/older\n" + other);
+    ASSERT_EQ(Write("MP3Dir", "/new"), ERROR_SUCCESS);
+    ASSERT_EQ(Write("Added", "x"), ERROR_SUCCESS);
+    EXPECT_EQ(ReadFile(file), "\xef\xbb\xbf[General]\nBMUDir=/b\nMP3Dir=/new\nAdded=x\n" + other);
+    // A line whose quote never closes cannot swallow a value written after it.
+    WriteFile(file, "Open=\"never closed\n");
+    ASSERT_EQ(Write("MP3Dir", "/a"), ERROR_SUCCESS);
+    ExpectRead("MP3Dir", ERROR_SUCCESS, "/a");
+}
+
+std::int64_t PeakVirtualKiB() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmPeak:", 0) == 0) return std::stoll(line.substr(7));
+    }
+    return 0;
+}
+
+// A typed value's bytes claim counts (here a list of 610 million values); reading it as damaged
+// must not ask for memory in proportion to them, even without touching it.
+TEST_F(Registry, DamagedTypedValuesAskForNoMemory) {
+    WriteFile(Path("home/.config/Brenlo/Tunewrap.conf"),
+              "[General]\nMP3Dir=@Variant(\\0\\0\\0\\t$eAl)\nBMUDir=/b\n");
+    const std::int64_t before = PeakVirtualKiB();
+    ExpectRead("MP3Dir", ERROR_SUCCESS, "ERROR: Non String Value");
+    ExpectRead("BMUDir", ERROR_SUCCESS, "/b");
+    EXPECT_LT(PeakVirtualKiB() - before, 1 << 20);
 }
 
 // A damaged store reads as no value at all, at once: the window then starts with its defaults.
