@@ -1,5 +1,6 @@
 // The settings store over arbitrary INI file contents: every read ends with a known status and
-// a trimmed text no longer than the read buffer, and a write over any file reads back.
+// a trimmed text no longer than the read buffer, and a write over any file reads back and
+// leaves every other value as it read before.
 #include <fuzzer/FuzzedDataProvider.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -85,7 +86,13 @@ std::string TrimSpaces(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-void CheckRead(const std::string& key, const std::string& name) {
+struct Read {
+    std::int32_t status;
+    std::string value;
+    bool operator==(const Read&) const = default;
+};
+
+Read CheckRead(const std::string& key, const std::string& name) {
     std::string value = "untouched";
     const std::int32_t status =
         mdlRegistry::ReadRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, name, value);
@@ -98,6 +105,7 @@ void CheckRead(const std::string& key, const std::string& name) {
     } else if (status == mdlRegistry::ERROR_MORE_DATA) {
         FUZZ_CHECK(value.empty());
     }
+    return {status, value};
 }
 
 }  // namespace
@@ -130,8 +138,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(std::fwrite(file.data(), 1, file.size(), out) == file.size());
     std::fclose(out);
 
-    for (const char* name : kSettingNames) CheckRead(key, name);
-    for (const std::string& name : NamesInFile(file)) CheckRead(key, name);
+    std::vector<std::string> names(std::begin(kSettingNames), std::end(kSettingNames));
+    for (const std::string& name : NamesInFile(file)) names.push_back(name);
+    std::vector<Read> before;
+    for (const std::string& name : names) before.push_back(CheckRead(key, name));
 
     const std::int32_t status =
         mdlRegistry::WriteRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, writtenName, written);
@@ -142,6 +152,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (written.size() <= 1024 && ValidUtf8WithoutNul(written)) {
         FUZZ_CHECK(readStatus == mdlRegistry::ERROR_SUCCESS);
         FUZZ_CHECK(back == TrimSpaces(written));
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] != writtenName) FUZZ_CHECK(CheckRead(key, names[i]) == before[i]);
     }
     unlink(path.c_str());
     unlink((path + ".lock").c_str());
