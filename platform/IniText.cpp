@@ -85,8 +85,8 @@ std::vector<IniLine> SplitLines(std::string_view data) {
             } else if (c == '\\') {
                 if (i < data.size()) {
                     const char next = data[i++];
-                    if (i < data.size() && ((next == '\n' && data[i] == '\r') ||
-                                            (next == '\r' && data[i] == '\n'))) {
+                    if (i < data.size() &&
+                        ((next == '\n' && data[i] == '\r') || (next == '\r' && data[i] == '\n'))) {
                         ++i;
                     }
                 }
@@ -104,7 +104,8 @@ std::vector<IniLine> SplitLines(std::string_view data) {
         pos = i;
         if (i <= lineStart) return lines;
         IniLine line{lineStart, i - lineStart, std::string_view::npos};
-        if (equals != std::string_view::npos && equals >= lineStart) line.equals = equals - lineStart;
+        if (equals != std::string_view::npos && equals >= lineStart)
+            line.equals = equals - lineStart;
         lines.push_back(line);
     }
 }
@@ -145,8 +146,8 @@ std::string UnescapedKey(std::string_view key) {
 }
 
 bool IsPlainKeyChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
-           c == '_' || c == '-' || c == '.' || static_cast<unsigned char>(c) >= 0x80;
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-' || c == '.' || static_cast<unsigned char>(c) >= 0x80;
 }
 
 std::string EscapedKey(std::string_view key) {
@@ -167,9 +168,9 @@ std::string EscapedKey(std::string_view key) {
 
 // The section a header line opens, as the prefix of its full names ("" for the general one).
 std::string SectionPrefix(std::string_view header) {
-    std::string_view name = header.substr(1, header.find(']') == std::string_view::npos
-                                                 ? std::string_view::npos
-                                                 : header.find(']') - 1);
+    std::string_view name =
+        header.substr(1, header.find(']') == std::string_view::npos ? std::string_view::npos
+                                                                    : header.find(']') - 1);
     name = Trimmed(name);
     const auto equalsNoCase = [](std::string_view a, std::string_view b) {
         if (a.size() != b.size()) return false;
@@ -196,8 +197,8 @@ void ChopTrailingBlanks(std::string& text, std::size_t limit) {
 // C escapes, "\xHHHH" and octal escapes, quotes that keep blanks and separators. Blanks that
 // end an unquoted item go, unless an escape wrote them.
 ValueText UnescapedValue(std::string_view raw) {
-    static constexpr char kEscapes[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'},  {'n', '\n'},
-                                           {'r', '\r'}, {'t', '\t'},  {'v', '\v'},  {'"', '"'},
+    static constexpr char kEscapes[][2] = {{'a', '\a'}, {'b', '\b'},  {'f', '\f'}, {'n', '\n'},
+                                           {'r', '\r'}, {'t', '\t'},  {'v', '\v'}, {'"', '"'},
                                            {'?', '?'},  {'\'', '\''}, {'\\', '\\'}};
     ValueText out;
     std::string item;
@@ -284,7 +285,8 @@ std::string EscapedValue(std::string_view value) {
         escapeNextIfHexDigit = false;
         static constexpr std::string_view kNamed = "\a\b\f\n\r\t\v";
         static constexpr std::string_view kNames = "abfnrtv";
-        if (const std::size_t named = kNamed.find(c); c != '\0' && named != std::string_view::npos) {
+        if (const std::size_t named = kNamed.find(c);
+            c != '\0' && named != std::string_view::npos) {
             out += {'\\', kNames[named]};
         } else if (c == '"' || c == '\\') {
             out += {'\\', c};
@@ -364,7 +366,7 @@ std::string WithIniValue(std::string_view iniText, std::string_view name, std::s
     std::string out;
     std::size_t copied = 0;
     bool placed = false;
-    bool inGeneral = true;                      // lines before any header are general ones
+    bool inGeneral = true;                            // lines before any header are general ones
     std::size_t generalEnd = std::string_view::npos;  // after the general section's last line
     for (const NamedLine& entry : NamedLines(iniText)) {
         const std::size_t end = entry.line.start + entry.line.length;

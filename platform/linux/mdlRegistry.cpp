@@ -124,8 +124,8 @@ std::int32_t WriteRegString(HKEY /*hive*/, const std::string& subKey, const std:
         return ERROR_ACCESS_DENIED;
     }
     if (!file.exists()) {
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                        QFile::ReadOther);
+        QFile::setPermissions(
+            path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
     return ERROR_SUCCESS;
 }

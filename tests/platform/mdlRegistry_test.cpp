@@ -47,7 +47,9 @@ TEST_F(Registry, HandWrittenValuesReadAsTheUserWroteThem) {
               "[General]\nLocation=\"  /games/nwn  \"\nList=a, b,c\nEmpty=\n"
               "Bytes=@ByteArray(abc)\nNumber=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\n"
               // a list of four thousand million values, as a damaged file may claim
-              "Huge=\\x40Variant(\\0\\0\\0\\t\\xff\\xff\\xff\\xf0)\nLong=" +
+              "Huge=\\x40Variant(\\0\\0\\0\\t\\xff\\xff\\xff\\xf0)\n"
+              // blanks kept by quotes and escapes; a lone surrogate
+              "Tabs=\"a\t\"\nEscapedTab=b\\t   \nHalf=\\xd800\nLong=" +
                   std::string(2000, 'x') + "\n[Other]\nHidden=1\n");
     ExpectRead("Location", ERROR_SUCCESS, "/games/nwn", kGameKey);
     ExpectRead("List", ERROR_SUCCESS, "a, b,c", kGameKey);
@@ -55,15 +57,29 @@ TEST_F(Registry, HandWrittenValuesReadAsTheUserWroteThem) {
     ExpectRead("Bytes", ERROR_SUCCESS, "ERROR: Non String Value", kGameKey);
     ExpectRead("Number", ERROR_SUCCESS, "ERROR: Non String Value", kGameKey);
     ExpectRead("Huge", ERROR_SUCCESS, "ERROR: Non String Value", kGameKey);
+    ExpectRead("Tabs", ERROR_SUCCESS, "a\t", kGameKey);
+    ExpectRead("EscapedTab", ERROR_SUCCESS, "b\t", kGameKey);
+    ExpectRead("Half", ERROR_SUCCESS, "\xef\xbf\xbd", kGameKey);
     ExpectRead("Long", ERROR_MORE_DATA, "", kGameKey);
     ExpectRead("Hidden", ERROR_FILE_NOT_FOUND, "", kGameKey);
 }
 
 // Files earlier versions wrote through QSettings read the same, and QSettings reads ours.
 TEST_F(Registry, TextsCrossBetweenTheStoreAndQSettings) {
-    const std::string texts[] = {"",         "  lead",   "a,b",        "semi;colon", "eq=ual",
-                                 "q\"uote",  "back\\sl", "tab\tnew\n", "\x01" "1f",     "@at",
-                                 "@@double", "\x7f",     "M\xc3\xbcller \xe6\x97\xa5"};
+    const std::string texts[] = {"",
+                                 "  lead",
+                                 "a,b",
+                                 "semi;colon",
+                                 "eq=ual",
+                                 "q\"uote",
+                                 "back\\sl",
+                                 "tab\tnew\n",
+                                 "\x01"
+                                 "1f",
+                                 "@at",
+                                 "@@double",
+                                 "\x7f",
+                                 "M\xc3\xbcller \xe6\x97\xa5"};
     const QString qtFile = QString::fromStdString(Path("home/.config/Brenlo/Qt.conf"));
     {
         QSettings qt(qtFile, QSettings::IniFormat);
@@ -126,6 +142,7 @@ TEST_F(Registry, DamagedStoresGiveNoValue) {
     for (int i = 0; i < 4096; ++i) garbage += static_cast<char>(i * 7 % 256 == '=' ? 1 : i * 7);
     const std::function<void()> damage[] = {
         [&] { WriteFile(file, garbage); },
+        [&] { WriteFile(file, "MP3Dir=/a\n" + std::string(2 << 20, '\n')); },  // not ours
         [&] { ASSERT_EQ(mkfifo(file.c_str(), 0600), 0); },  // must not wait for a writer
         [&] { ASSERT_EQ(symlink(file.c_str(), file.c_str()), 0); },
     };
