@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <memory>
@@ -27,6 +28,8 @@ constexpr std::size_t kOutputChunkBytes = 256 << 10;
 // The encoder's worst case for n samples is 1.25 n + 7200 bytes.
 constexpr std::size_t kEncoderSlackBytes = 7200;
 constexpr int kLameQuality = 2;  // near-best; 0 and 1 cost much time for no audible gain
+// Float samples from the decoder and into the encoder span -1 to 1.
+constexpr float kFullScale = 1.0f;
 // The resampler's output room per call, in frames; it is called until it has nothing more.
 constexpr std::size_t kResampledFrames = 8192;
 
@@ -168,11 +171,16 @@ class Pipeline {
     bool decodedAny() const { return decodedAny_; }
 
   private:
-    // Mono is the channels' average; stereo from mono is the one channel twice.
+    // Mono is the channels' average; stereo from mono is the one channel twice. A damaged frame
+    // decodes to samples far beyond full scale, even to infinities, which the encoder's
+    // quantiser cannot hold (it stops the process): they are clipped to full scale, and what is
+    // not a number becomes silence.
     void Mix(const float* samples, std::size_t frames) {
         mixed_.resize(frames * static_cast<std::size_t>(channels_));
         for (std::size_t i = 0; i < frames; ++i) {
-            const float* in = samples + i * static_cast<std::size_t>(sourceChannels_);
+            float in[2] = {};
+            for (int c = 0; c < sourceChannels_; ++c)
+                in[c] = FullScale(samples[i * static_cast<std::size_t>(sourceChannels_) + c]);
             float* out = mixed_.data() + i * static_cast<std::size_t>(channels_);
             if (channels_ == sourceChannels_) {
                 std::copy(in, in + channels_, out);
@@ -182,6 +190,11 @@ class Pipeline {
                 out[0] = out[1] = in[0];
             }
         }
+    }
+
+    static float FullScale(float sample) {
+        if (std::isnan(sample)) return 0;
+        return std::clamp(sample, -kFullScale, kFullScale);
     }
 
     // Null input drains what the resampler holds back.

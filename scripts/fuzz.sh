@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
-targets=(frame_header_fuzz suitability_fuzz settings_fuzz)
+targets=(frame_header_fuzz suitability_fuzz settings_fuzz reencode_fuzz)
 sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTUNEWRAP_BUILD_UI=OFF -DTUNEWRAP_BUILD_TESTS=OFF -DTUNEWRAP_BUILD_BENCH=OFF \

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <random>
 
 #include "MP3Utils.h"
 #include "Suitability.h"
@@ -129,6 +130,32 @@ TEST_F(ReencodeTest, CancelOrFailureLeavesNothing) {
     if (!MountTmpfs("small", "size=8k")) GTEST_SKIP() << "cannot mount tmpfs here";
     EXPECT_EQ(Reencode(Path("song.mp3"), "small/out.mp3").reason, std::strerror(ENOSPC));
     EXPECT_EQ(Listing("small"), std::set<std::string>{});
+}
+
+// Damaged or hostile audio is re-encoded as far as it decodes; it never ends the program.
+TEST_F(ReencodeTest, DamagedAudioIsReencoded) {
+    // Every frame at the loudest gain: decoded samples millions of times full scale.
+    ASSERT_TRUE(Reencode(TestDataPath("gain255.mp3"), "out.mp3").ok());
+    MP3Utils reader;
+    ASSERT_TRUE(reader.MP3File(Path("out.mp3")));
+    EXPECT_FALSE(CheckSuitability("out.mp3", reader, false).WarningWanted());
+    const Decoded loud = Decode(Path("out.mp3"));
+    EXPECT_TRUE(loud.clean);
+    EXPECT_LE(loud.meanSquare, 1.1);
+
+    // One byte in a hundred changed at random, in copies of a two-second song.
+    const std::string clip = ReadFile(TestDataPath("cbr192_joint.mp3"));
+    std::string song;
+    while (song.size() < 50'000) song += clip;
+    std::mt19937 random(1);
+    for (int copy = 0; copy < 12; ++copy) {
+        std::string damaged = song;
+        for (std::size_t i = 0; i < damaged.size() / 100; ++i)
+            damaged[random() % damaged.size()] = static_cast<char>(random());
+        WriteFile(Path("damaged.mp3"), damaged);
+        const ConvertResult result = Reencode(Path("damaged.mp3"), "out.mp3");
+        EXPECT_TRUE(result.ok() || !result.reason.empty()) << copy;
+    }
 }
 
 }  // namespace
