@@ -13,7 +13,7 @@ namespace {
 
 // The four header bytes h0..h3 as they stand in the file, and where each field sits.
 constexpr std::size_t kHeaderSize = 4;
-constexpr std::uint8_t kSyncByte = 0xFF;  // h0: first eight sync bits
+constexpr std::uint8_t kSyncByte = kMpegSyncByte;  // h0: first eight sync bits
 
 struct BitField {
     int byte;

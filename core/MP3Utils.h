@@ -5,6 +5,9 @@
 
 class ByteSource;
 
+// Every MPEG audio frame header starts with this byte.
+inline constexpr std::uint8_t kMpegSyncByte = 0xFF;
+
 // The MPEG version and layer a frame header announces; each value is the header's own field.
 enum class MpegVersion : std::uint8_t { Mpeg25 = 0, Mpeg2 = 2, Mpeg1 = 3 };
 enum class MpegLayer : std::uint8_t { Layer3 = 1, Layer2 = 2, Layer1 = 3 };

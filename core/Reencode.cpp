@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "FileIo.h"
+#include "MP3Utils.h"
 #include "PathJoin.h"
 #include "Suitability.h"
 
@@ -23,6 +24,8 @@ namespace {
 
 // Source bytes handed to the decoder at a time: the progress step and what bounds the memory.
 constexpr std::size_t kInputChunkBytes = 64 << 10;
+// The decoder takes no frame longer than 3456 bytes, free format included.
+constexpr std::size_t kLongestFrameBytes = 4096;
 // Encoded bytes gathered before one write, so the file grows in few, large writes.
 constexpr std::size_t kOutputChunkBytes = 256 << 10;
 // The encoder's worst case for n samples is 1.25 n + 7200 bytes.
@@ -32,6 +35,8 @@ constexpr int kLameQuality = 2;  // near-best; 0 and 1 cost much time for no aud
 constexpr float kFullScale = 1.0f;
 // The resampler's output room per call, in frames; it is called until it has nothing more.
 constexpr std::size_t kResampledFrames = 8192;
+
+constexpr long kUnlimitedResync = -1;  // the decoder's value for "search to the end"
 
 // The codec libraries fill shared tables when their first handle is made; making handles one
 // at a time keeps parallel re-encodes from filling them together.
@@ -67,6 +72,9 @@ Decoder OpenDecoder(std::string& error) {
     }
     mpg123_handle* h = decoder.get();
     mpg123_param(h, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_SKIP_ID3V2, 0);
+    // Players search past any amount of what is not audio (a gap of zeros, a padded tail), and
+    // so does this: the file's end bounds the search.
+    mpg123_param(h, MPG123_RESYNC_LIMIT, kUnlimitedResync, 0);
     mpg123_format_none(h);
     const long* rates = nullptr;
     std::size_t rateCount = 0;
@@ -334,7 +342,12 @@ ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& des
         const std::int64_t n = source.Read(reinterpret_cast<char*>(chunk.data()), chunk.size());
         if (n < 0) error = std::strerror(errno);
         if (n <= 0) break;
-        if (mpg123_feed(decoder.get(), chunk.data(), static_cast<std::size_t>(n)) != MPG123_OK) {
+        // Where no frame header starts, only the end of a frame begun before can lie: the
+        // decoder would search the rest (a gigabyte of zeros at times) byte by byte.
+        std::size_t fed = static_cast<std::size_t>(n);
+        if (std::memchr(chunk.data(), kMpegSyncByte, fed) == nullptr)
+            fed = std::min(fed, kLongestFrameBytes);
+        if (mpg123_feed(decoder.get(), chunk.data(), fed) != MPG123_OK) {
             error = mpg123_strerror(decoder.get());
             break;
         }

@@ -17,7 +17,8 @@ inline constexpr const char* kReencodeUnavailableReason =
 // False in a build without the decoder and encoder libraries: there ReencodeFile only fails.
 bool ReencodeAvailable();
 
-// Decodes an MPEG audio file (any version and layer, ID3 tags skipped) and encodes it anew as
+// Decodes an MPEG audio file (any version and layer, ID3 tags and any other bytes between or
+// after the frames skipped; damaged frames decode as far as they can) and encodes it anew as
 // the game plays it well: constant bit rate, 44.1 kHz, joint stereo at 128 kbit/s for music or
 // mono at 96 kbit/s with renameWav (sound effects, voice-over); no tags and no VBR header frame.
 // The file is streamed in small chunks, so memory stays the same for any length. Progress is the
