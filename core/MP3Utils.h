@@ -65,6 +65,11 @@ class MP3Utils {
     std::string sOpenError_;
 };
 
+// Where the audio starts: past the ID3v2 tags at the front, by their declared sizes (so possibly
+// beyond the end), read no further than their headers. So nothing inside them (cover pictures
+// are full of sync patterns) passes for a frame header, and a tag of any size costs no memory.
+std::uint64_t AudioStart(ByteSource& source);
+
 // The channel mode's name as people read it ("joint stereo"), "unknown" outside 0 to 3.
 const char* ChannelModeName(std::int16_t channelMode);
 // "MPEG-2 Layer III", or "none found"; the version and the layer alone for the parts of a

@@ -13,6 +13,7 @@
 #include <mutex>
 #include <vector>
 
+#include "FileByteSource.h"
 #include "FileIo.h"
 #include "MP3Utils.h"
 #include "PathJoin.h"
@@ -309,9 +310,17 @@ ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& des
                            bool renameWav, ProgressSink& sink, std::string_view head,
                            bool preserveFileDateTime) {
     platform::ReadOnlyFile source(sourcePath);
-    if (source.error() != 0) return Failed(std::strerror(source.error()));
-    if (source.isDirectory()) return Failed(std::strerror(EISDIR));
-    if (!source.isRegular()) return Failed("Not a regular file");
+    std::int64_t done = 0;
+    {
+        FileByteSource bytes(source);
+        if (!bytes.Error().empty()) return Failed(bytes.Error());
+        // Tags at the front are passed over unread: the decoder would gather a cover picture
+        // whole (hundreds of megabytes at times) only to drop it. One that claims more than the
+        // file holds leaves no audio.
+        done = static_cast<std::int64_t>(
+            std::min<std::uint64_t>(AudioStart(bytes), static_cast<std::uint64_t>(source.size())));
+    }
+    if (!source.Seek(done)) return Failed(std::strerror(errno));
 
     std::string error;
     Decoder decoder;
@@ -332,12 +341,11 @@ ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& des
     // The caption says why a wrap takes far longer than a copy would.
     sink.SetFileName("Re-encoding " + name);
     sink.SetTotal(source.size());
-    sink.SetDone(0);
+    sink.SetDone(done);
     // Re-encoding takes seconds even for a short song, so progress is worth showing at once.
     sink.ShowDialog();
 
     std::vector<unsigned char> chunk(kInputChunkBytes);
-    std::int64_t done = 0;
     while (error.empty() && !sink.CancelRequested()) {
         const std::int64_t n = source.Read(reinterpret_cast<char*>(chunk.data()), chunk.size());
         if (n < 0) error = std::strerror(errno);
