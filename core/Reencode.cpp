@@ -25,6 +25,9 @@ namespace {
 
 // Source bytes handed to the decoder at a time: the progress step and what bounds the memory.
 constexpr std::size_t kInputChunkBytes = 64 << 10;
+// Cancel is also looked at after this much audio, in seconds: the time taken follows the audio's
+// length, and a chunk at 8 kbit/s holds a minute of it.
+constexpr double kSecondsBetweenLooks = 0.1;
 // The decoder takes no frame longer than 3456 bytes, free format included.
 constexpr std::size_t kLongestFrameBytes = 4096;
 // Encoded bytes gathered before one write, so the file grows in few, large writes.
@@ -275,8 +278,17 @@ class Pipeline {
     std::size_t encodedSize_ = 0;
 };
 
-// Hands every frame the decoder can make of what it was fed so far to the pipeline.
-bool Drain(mpg123_handle* decoder, Pipeline& pipeline, std::string& error) {
+// What the decoder last said of its output, and how much of it came since Cancel was looked at.
+struct Decoded {
+    long rate = kExpectedSamplingFrequency;
+    int channels = 1;
+    long sinceLook = 0;  // sample frames
+};
+
+// Hands every frame the decoder can make of what it was fed so far to the pipeline, looking at
+// Cancel after every stretch of audio.
+bool Drain(mpg123_handle* decoder, Pipeline& pipeline, Decoded& decoded, ProgressSink& sink,
+           std::string& error) {
     for (;;) {
         off_t frameNumber = 0;
         unsigned char* audio = nullptr;
@@ -284,11 +296,9 @@ bool Drain(mpg123_handle* decoder, Pipeline& pipeline, std::string& error) {
         const int code = mpg123_decode_frame(decoder, &frameNumber, &audio, &bytes);
         if (code == MPG123_NEED_MORE) return true;
         if (code == MPG123_NEW_FORMAT) {
-            long rate = 0;
-            int channels = 0;
             int encoding = 0;
-            mpg123_getformat(decoder, &rate, &channels, &encoding);
-            if (!pipeline.SetFormat(rate, channels, error)) return false;
+            mpg123_getformat(decoder, &decoded.rate, &decoded.channels, &encoding);
+            if (!pipeline.SetFormat(decoded.rate, decoded.channels, error)) return false;
             continue;
         }
         if (code != MPG123_OK) {
@@ -297,6 +307,13 @@ bool Drain(mpg123_handle* decoder, Pipeline& pipeline, std::string& error) {
         }
         if (!pipeline.Add(reinterpret_cast<const float*>(audio), bytes / sizeof(float), error))
             return false;
+        decoded.sinceLook += static_cast<long>(bytes / sizeof(float)) / decoded.channels;
+        if (decoded.sinceLook >=
+            static_cast<long>(kSecondsBetweenLooks * static_cast<double>(decoded.rate))) {
+            decoded.sinceLook = 0;
+            sink.Yield();
+            if (sink.CancelRequested()) return true;
+        }
     }
 }
 
@@ -346,6 +363,7 @@ ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& des
     sink.ShowDialog();
 
     std::vector<unsigned char> chunk(kInputChunkBytes);
+    Decoded decoded;
     while (error.empty() && !sink.CancelRequested()) {
         const std::int64_t n = source.Read(reinterpret_cast<char*>(chunk.data()), chunk.size());
         if (n < 0) error = std::strerror(errno);
@@ -359,7 +377,7 @@ ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& des
             error = mpg123_strerror(decoder.get());
             break;
         }
-        if (!Drain(decoder.get(), pipeline, error)) break;
+        if (!Drain(decoder.get(), pipeline, decoded, sink, error) || sink.CancelRequested()) break;
         done += n;
         sink.SetDone(done);
         sink.Yield();

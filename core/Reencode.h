@@ -22,9 +22,10 @@ bool ReencodeAvailable();
 // the game plays it well: constant bit rate, 44.1 kHz, joint stereo at 128 kbit/s for music or
 // mono at 96 kbit/s with renameWav (sound effects, voice-over); no tags and no VBR header frame.
 // The file is streamed in small chunks, so memory stays the same for any length. Progress is the
-// share of the source's bytes decoded; a cancel is polled as for a copy. The destination appears
-// only when complete: a cancelled or failed re-encode leaves nothing and an existing destination
-// untouched. Several files may be re-encoded at once on separate threads.
+// share of the source's bytes decoded; Cancel is looked at after each chunk and each tenth of a
+// second of audio, so as often at any bit rate. The destination appears only when complete: a
+// cancelled or failed re-encode leaves nothing and an existing destination untouched. Several
+// files may be re-encoded at once on separate threads.
 // `head` goes in front of the encoded audio (a BMU file's header); with preserveFileDateTime the
 // destination gets the source's modification time.
 ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& destinationPath,

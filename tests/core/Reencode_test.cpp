@@ -115,6 +115,17 @@ TEST_F(ReencodeTest, CancelOrFailureLeavesNothing) {
     EXPECT_EQ(ReadFile(Path("out.mp3")), "old");
     sink = FakeProgressSink{};
 
+    // Cancel is looked at as often at a low bit rate, where few bytes hold many seconds.
+    const std::string lowClip = ReadFile(TestDataPath("mpeg25_11k.mp3"));
+    std::string low;
+    while (low.size() < 40'000) low += lowClip;
+    WriteFile(Path("low.mp3"), low);
+    ASSERT_TRUE(Reencode(Path("low.mp3"), "low-out.mp3").ok());
+    EXPECT_GE(sink.yields, Decode(Path("low.mp3")).seconds / 0.2);
+    std::filesystem::remove(Path("low.mp3"));
+    std::filesystem::remove(Path("low-out.mp3"));
+    sink = FakeProgressSink{};
+
     // Damaged: no audio at all, or a tag that claims more bytes than the file has.
     const Bytes tag = Id3Tag(3, Picture({0x89, 'P', 'N', 'G'}, 90'000));
     WriteFile(Path("cut.mp3"), std::string(tag.begin(), tag.begin() + 5000) + clip);
