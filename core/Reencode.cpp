@@ -104,8 +104,11 @@ Encoder OpenEncoder(const Expectation& expected, int channels) {
     lame_set_VBR(f, vbr_off);
     lame_set_brate(f, expected.bitRate);
     lame_set_quality(f, kLameQuality);
-    // The game reads the first frame's header: a VBR header frame or a tag would be all it sees.
-    lame_set_bWriteVbrTag(f, 0);
+    // The first frame carries the encoder's delay and padding, so that players leave out the
+    // silence the encoder adds at both ends. At a constant bit rate LAME names that frame "Info",
+    // not "Xing", and gives it the audio's bit rate, so that the header the game reads first is
+    // still that of the audio.
+    lame_set_bWriteVbrTag(f, 1);
     lame_set_write_id3tag_automatic(f, 0);
     if (lame_init_params(f) < 0) return nullptr;
     return encoder;
@@ -116,7 +119,10 @@ class Pipeline {
   public:
     // The head leaves with the first encoded bytes, so the file still grows in few writes.
     Pipeline(const Expectation& expected, platform::PartFile& output, std::string_view head)
-        : expected_(expected), output_(output), encoded_(head.begin(), head.end()) {
+        : expected_(expected),
+          output_(output),
+          encoded_(head.begin(), head.end()),
+          firstFrameAt_(static_cast<std::int64_t>(head.size())) {
         channels_ = expected.stereo ? 2 : 1;
         encodedSize_ = head.size();
     }
@@ -177,7 +183,7 @@ class Pipeline {
             return false;
         }
         encodedSize_ += static_cast<std::size_t>(n);
-        return Write(error);
+        return Write(error) && WriteInfoFrame(error);
     }
 
     bool decodedAny() const { return decodedAny_; }
@@ -255,6 +261,22 @@ class Pipeline {
         return encodedSize_ < kOutputChunkBytes || Write(error);
     }
 
+    // The encoder left room for it in front of the audio; it can only be filled in at the end.
+    bool WriteInfoFrame(std::string& error) {
+        std::vector<unsigned char> frame(lame_get_lametag_frame(encoder_.get(), nullptr, 0));
+        if (frame.empty()) return true;
+        if (lame_get_lametag_frame(encoder_.get(), frame.data(), frame.size()) != frame.size()) {
+            error = "The MP3 encoder failed";
+            return false;
+        }
+        if (!output_.WriteAt(firstFrameAt_, reinterpret_cast<const char*>(frame.data()),
+                             frame.size())) {
+            error = std::strerror(errno);
+            return false;
+        }
+        return true;
+    }
+
     bool Write(std::string& error) {
         if (!output_.Write(reinterpret_cast<const char*>(encoded_.data()), encodedSize_)) {
             error = std::strerror(errno);
@@ -276,6 +298,7 @@ class Pipeline {
     std::size_t lastProduced_ = 0;
     std::vector<unsigned char> encoded_;
     std::size_t encodedSize_ = 0;
+    std::int64_t firstFrameAt_;
 };
 
 // What the decoder last said of its output, and how much of it came since Cancel was looked at.
