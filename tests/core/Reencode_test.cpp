@@ -143,34 +143,16 @@ TEST_F(ReencodeTest, CancelOrFailureLeavesNothing) {
     EXPECT_EQ(Listing("small"), std::set<std::string>{});
 }
 
-// Damaged or hostile audio is re-encoded as far as it decodes; it never ends the program.
-TEST_F(ReencodeTest, DamagedAudioIsReencoded) {
+// Damaged audio, and what is not audio at all, are re-encoded as far as they decode, as players
+// play them; nothing ends the program.
+TEST_F(ReencodeTest, DamagedAudioAndJunkAreReencoded) {
     // Every frame at the loudest gain: decoded samples millions of times full scale.
     ASSERT_TRUE(Reencode(TestDataPath("gain255.mp3"), "out.mp3").ok());
-    MP3Utils reader;
-    ASSERT_TRUE(reader.MP3File(Path("out.mp3")));
-    EXPECT_FALSE(CheckSuitability("out.mp3", reader, false).WarningWanted());
     const Decoded loud = Decode(Path("out.mp3"));
     EXPECT_TRUE(loud.clean);
     EXPECT_LE(loud.meanSquare, 1.1);
 
-    // One byte in a hundred changed at random, in copies of a two-second song.
-    const std::string clip = ReadFile(TestDataPath("cbr192_joint.mp3"));
-    std::string song;
-    while (song.size() < 50'000) song += clip;
-    std::mt19937 random(1);
-    for (int copy = 0; copy < 12; ++copy) {
-        std::string damaged = song;
-        for (std::size_t i = 0; i < damaged.size() / 100; ++i)
-            damaged[random() % damaged.size()] = static_cast<char>(random());
-        WriteFile(Path("damaged.mp3"), damaged);
-        const ConvertResult result = Reencode(Path("damaged.mp3"), "out.mp3");
-        EXPECT_TRUE(result.ok()) << copy << ": " << result.reason;
-    }
-}
-
-// Players skip what is not audio, however much of it there is; so does re-encoding.
-TEST_F(ReencodeTest, JunkBetweenAndAfterFramesIsSkipped) {
+    // Zeros after the frames, between them, and a long hole at the end.
     const std::string clip = ReadFile(TestDataPath("cbr192_joint.mp3"));
     const double clipSeconds = Decode(TestDataPath("cbr192_joint.mp3")).seconds;
     const std::string zeros(8192, '\0');
@@ -183,6 +165,19 @@ TEST_F(ReencodeTest, JunkBetweenAndAfterFramesIsSkipped) {
         SCOPED_TRACE(name);
         EXPECT_TRUE(Reencode(Path(name), "out.mp3").ok());
         EXPECT_GE(Decode(Path("out.mp3")).seconds, clips * clipSeconds);
+    }
+
+    // One byte in a hundred changed at random, in copies of a two-second song.
+    std::string song;
+    while (song.size() < 50'000) song += clip;
+    std::mt19937 random(1);
+    for (int copy = 0; copy < 12; ++copy) {
+        std::string damaged = song;
+        for (std::size_t i = 0; i < damaged.size() / 100; ++i)
+            damaged[random() % damaged.size()] = static_cast<char>(random());
+        WriteFile(Path("damaged.mp3"), damaged);
+        const ConvertResult result = Reencode(Path("damaged.mp3"), "out.mp3");
+        EXPECT_TRUE(result.ok()) << copy << ": " << result.reason;
     }
 }
 
