@@ -4,6 +4,7 @@
 #include <stdlib.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -35,8 +36,13 @@ class CancelAt : public ProgressSink {
 
 const std::filesystem::path& Scratch() {
     static const std::filesystem::path dir = [] {
-        char pattern[] = "/tmp/reencode_fuzz-XXXXXX";
+        // Outlives every static object, so the folder can still be named at exit.
+        static char pattern[] = "/tmp/reencode_fuzz-XXXXXX";
         FUZZ_CHECK(mkdtemp(pattern) != nullptr);
+        std::atexit([] {
+            std::error_code ignored;
+            std::filesystem::remove_all(pattern, ignored);
+        });
         return std::filesystem::path(pattern);
     }();
     return dir;
