@@ -13,7 +13,7 @@ namespace {
 
 // The four header bytes h0..h3 as they stand in the file, and where each field sits.
 constexpr std::size_t kHeaderSize = 4;
-constexpr std::uint8_t kSyncByte = 0xFF;  // h0: first eight sync bits
+constexpr std::uint8_t kSyncByte = kMpegSyncByte;  // h0: first eight sync bits
 
 struct BitField {
     int byte;
@@ -212,25 +212,6 @@ std::optional<HeaderAt> FindValidHeader(ByteSource& source, std::uint64_t offset
     }
 }
 
-// Where the audio starts: past the ID3v2 tags at the front, by their declared sizes, so that
-// nothing inside them (cover pictures are full of sync patterns) passes for a frame header.
-std::uint64_t AudioStart(ByteSource& source) {
-    std::uint64_t start = 0;
-    std::uint8_t tag[kId3.size];
-    while (ReadAt(source, start, tag, kId3.size) == kId3.size &&
-           std::memcmp(tag, kId3.magic, sizeof kId3.magic) == 0 &&
-           tag[kId3.versionAt] != kSyncByte && tag[kId3.versionAt + 1] != kSyncByte) {
-        std::uint64_t size = 0;
-        for (std::size_t i = kId3.sizeAt; i < kId3.sizeAt + kId3.sizeBytes; ++i) {
-            if ((tag[i] & kId3.spareSizeBit) != 0) return start;  // not a tag after all
-            size = (size << kId3.bitsPerSizeByte) | tag[i];
-        }
-        const bool footer = (tag[kId3.flagsAt] & kId3.footerFlag) != 0;
-        start += kId3.size + size + (footer ? kId3.size : 0);
-    }
-    return start;
-}
-
 // What the first frame's information tag says of the bit rate: variable, constant, or nothing.
 std::optional<bool> TagSaysVariable(ByteSource& source, std::uint64_t frameStart,
                                     std::int16_t channelMode) {
@@ -248,6 +229,23 @@ std::optional<bool> TagSaysVariable(ByteSource& source, std::uint64_t frameStart
 }
 
 }  // namespace
+
+std::uint64_t AudioStart(ByteSource& source) {
+    std::uint64_t start = 0;
+    std::uint8_t tag[kId3.size];
+    while (ReadAt(source, start, tag, kId3.size) == kId3.size &&
+           std::memcmp(tag, kId3.magic, sizeof kId3.magic) == 0 &&
+           tag[kId3.versionAt] != kSyncByte && tag[kId3.versionAt + 1] != kSyncByte) {
+        std::uint64_t size = 0;
+        for (std::size_t i = kId3.sizeAt; i < kId3.sizeAt + kId3.sizeBytes; ++i) {
+            if ((tag[i] & kId3.spareSizeBit) != 0) return start;  // not a tag after all
+            size = (size << kId3.bitsPerSizeByte) | tag[i];
+        }
+        const bool footer = (tag[kId3.flagsAt] & kId3.footerFlag) != 0;
+        start += kId3.size + size + (footer ? kId3.size : 0);
+    }
+    return start;
+}
 
 std::int16_t MP3Utils::BitRate() const {
     return kBitRates[intBitRateIndex_ & kBitRateIndex.mask];

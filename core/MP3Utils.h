@@ -5,6 +5,9 @@
 
 class ByteSource;
 
+// Every MPEG audio frame header starts with this byte.
+inline constexpr std::uint8_t kMpegSyncByte = 0xFF;
+
 // The MPEG version and layer a frame header announces; each value is the header's own field.
 enum class MpegVersion : std::uint8_t { Mpeg25 = 0, Mpeg2 = 2, Mpeg1 = 3 };
 enum class MpegLayer : std::uint8_t { Layer3 = 1, Layer2 = 2, Layer1 = 3 };
@@ -61,6 +64,11 @@ class MP3Utils {
     MpegAudio audio_;
     std::string sOpenError_;
 };
+
+// Where the audio starts: past the ID3v2 tags at the front, by their declared sizes (so possibly
+// beyond the end), read no further than their headers. So nothing inside them (cover pictures
+// are full of sync patterns) passes for a frame header, and a tag of any size costs no memory.
+std::uint64_t AudioStart(ByteSource& source);
 
 // The channel mode's name as people read it ("joint stereo"), "unknown" outside 0 to 3.
 const char* ChannelModeName(std::int16_t channelMode);

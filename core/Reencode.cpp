@@ -6,13 +6,16 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <memory>
 #include <mutex>
 #include <vector>
 
+#include "FileByteSource.h"
 #include "FileIo.h"
+#include "MP3Utils.h"
 #include "PathJoin.h"
 #include "Suitability.h"
 
@@ -22,13 +25,22 @@ namespace {
 
 // Source bytes handed to the decoder at a time: the progress step and what bounds the memory.
 constexpr std::size_t kInputChunkBytes = 64 << 10;
+// Cancel is also looked at after this much audio, in seconds: the time taken follows the audio's
+// length, and a chunk at 8 kbit/s holds a minute of it.
+constexpr double kSecondsBetweenLooks = 0.1;
+// The decoder takes no frame longer than 3456 bytes, free format included.
+constexpr std::size_t kLongestFrameBytes = 4096;
 // Encoded bytes gathered before one write, so the file grows in few, large writes.
 constexpr std::size_t kOutputChunkBytes = 256 << 10;
 // The encoder's worst case for n samples is 1.25 n + 7200 bytes.
 constexpr std::size_t kEncoderSlackBytes = 7200;
 constexpr int kLameQuality = 2;  // near-best; 0 and 1 cost much time for no audible gain
+// Float samples from the decoder and into the encoder span -1 to 1.
+constexpr float kFullScale = 1.0f;
 // The resampler's output room per call, in frames; it is called until it has nothing more.
 constexpr std::size_t kResampledFrames = 8192;
+
+constexpr long kUnlimitedResync = -1;  // the decoder's value for "search to the end"
 
 // The codec libraries fill shared tables when their first handle is made; making handles one
 // at a time keeps parallel re-encodes from filling them together.
@@ -64,6 +76,9 @@ Decoder OpenDecoder(std::string& error) {
     }
     mpg123_handle* h = decoder.get();
     mpg123_param(h, MPG123_ADD_FLAGS, MPG123_QUIET | MPG123_SKIP_ID3V2, 0);
+    // Players search past any amount of what is not audio (a gap of zeros, a padded tail), and
+    // so does this: the file's end bounds the search.
+    mpg123_param(h, MPG123_RESYNC_LIMIT, kUnlimitedResync, 0);
     mpg123_format_none(h);
     const long* rates = nullptr;
     std::size_t rateCount = 0;
@@ -89,8 +104,11 @@ Encoder OpenEncoder(const Expectation& expected, int channels) {
     lame_set_VBR(f, vbr_off);
     lame_set_brate(f, expected.bitRate);
     lame_set_quality(f, kLameQuality);
-    // The game reads the first frame's header: a VBR header frame or a tag would be all it sees.
-    lame_set_bWriteVbrTag(f, 0);
+    // The first frame carries the encoder's delay and padding, so that players leave out the
+    // silence the encoder adds at both ends. At a constant bit rate LAME names that frame "Info",
+    // not "Xing", and gives it the audio's bit rate, so that the header the game reads first is
+    // still that of the audio.
+    lame_set_bWriteVbrTag(f, 1);
     lame_set_write_id3tag_automatic(f, 0);
     if (lame_init_params(f) < 0) return nullptr;
     return encoder;
@@ -101,7 +119,10 @@ class Pipeline {
   public:
     // The head leaves with the first encoded bytes, so the file still grows in few writes.
     Pipeline(const Expectation& expected, platform::PartFile& output, std::string_view head)
-        : expected_(expected), output_(output), encoded_(head.begin(), head.end()) {
+        : expected_(expected),
+          output_(output),
+          encoded_(head.begin(), head.end()),
+          firstFrameAt_(static_cast<std::int64_t>(head.size())) {
         channels_ = expected.stereo ? 2 : 1;
         encodedSize_ = head.size();
     }
@@ -162,17 +183,22 @@ class Pipeline {
             return false;
         }
         encodedSize_ += static_cast<std::size_t>(n);
-        return Write(error);
+        return Write(error) && WriteInfoFrame(error);
     }
 
     bool decodedAny() const { return decodedAny_; }
 
   private:
-    // Mono is the channels' average; stereo from mono is the one channel twice.
+    // Mono is the channels' average; stereo from mono is the one channel twice. A damaged frame
+    // decodes to samples far beyond full scale, even to infinities, which the encoder's
+    // quantiser cannot hold (it stops the process): they are clipped to full scale, and what is
+    // not a number becomes silence.
     void Mix(const float* samples, std::size_t frames) {
         mixed_.resize(frames * static_cast<std::size_t>(channels_));
         for (std::size_t i = 0; i < frames; ++i) {
-            const float* in = samples + i * static_cast<std::size_t>(sourceChannels_);
+            float in[2] = {};
+            for (int c = 0; c < sourceChannels_; ++c)
+                in[c] = FullScale(samples[i * static_cast<std::size_t>(sourceChannels_) + c]);
             float* out = mixed_.data() + i * static_cast<std::size_t>(channels_);
             if (channels_ == sourceChannels_) {
                 std::copy(in, in + channels_, out);
@@ -182,6 +208,11 @@ class Pipeline {
                 out[0] = out[1] = in[0];
             }
         }
+    }
+
+    static float FullScale(float sample) {
+        if (std::isnan(sample)) return 0;
+        return std::clamp(sample, -kFullScale, kFullScale);
     }
 
     // Null input drains what the resampler holds back.
@@ -230,6 +261,22 @@ class Pipeline {
         return encodedSize_ < kOutputChunkBytes || Write(error);
     }
 
+    // The encoder left room for it in front of the audio; it can only be filled in at the end.
+    bool WriteInfoFrame(std::string& error) {
+        std::vector<unsigned char> frame(lame_get_lametag_frame(encoder_.get(), nullptr, 0));
+        if (frame.empty()) return true;
+        if (lame_get_lametag_frame(encoder_.get(), frame.data(), frame.size()) != frame.size()) {
+            error = "The MP3 encoder failed";
+            return false;
+        }
+        if (!output_.WriteAt(firstFrameAt_, reinterpret_cast<const char*>(frame.data()),
+                             frame.size())) {
+            error = std::strerror(errno);
+            return false;
+        }
+        return true;
+    }
+
     bool Write(std::string& error) {
         if (!output_.Write(reinterpret_cast<const char*>(encoded_.data()), encodedSize_)) {
             error = std::strerror(errno);
@@ -251,10 +298,20 @@ class Pipeline {
     std::size_t lastProduced_ = 0;
     std::vector<unsigned char> encoded_;
     std::size_t encodedSize_ = 0;
+    std::int64_t firstFrameAt_;
 };
 
-// Hands every frame the decoder can make of what it was fed so far to the pipeline.
-bool Drain(mpg123_handle* decoder, Pipeline& pipeline, std::string& error) {
+// What the decoder last said of its output, and how much of it came since Cancel was looked at.
+struct Decoded {
+    long rate = kExpectedSamplingFrequency;
+    int channels = 1;
+    long sinceLook = 0;  // sample frames
+};
+
+// Hands every frame the decoder can make of what it was fed so far to the pipeline, looking at
+// Cancel after every stretch of audio.
+bool Drain(mpg123_handle* decoder, Pipeline& pipeline, Decoded& decoded, ProgressSink& sink,
+           std::string& error) {
     for (;;) {
         off_t frameNumber = 0;
         unsigned char* audio = nullptr;
@@ -262,11 +319,9 @@ bool Drain(mpg123_handle* decoder, Pipeline& pipeline, std::string& error) {
         const int code = mpg123_decode_frame(decoder, &frameNumber, &audio, &bytes);
         if (code == MPG123_NEED_MORE) return true;
         if (code == MPG123_NEW_FORMAT) {
-            long rate = 0;
-            int channels = 0;
             int encoding = 0;
-            mpg123_getformat(decoder, &rate, &channels, &encoding);
-            if (!pipeline.SetFormat(rate, channels, error)) return false;
+            mpg123_getformat(decoder, &decoded.rate, &decoded.channels, &encoding);
+            if (!pipeline.SetFormat(decoded.rate, decoded.channels, error)) return false;
             continue;
         }
         if (code != MPG123_OK) {
@@ -275,6 +330,13 @@ bool Drain(mpg123_handle* decoder, Pipeline& pipeline, std::string& error) {
         }
         if (!pipeline.Add(reinterpret_cast<const float*>(audio), bytes / sizeof(float), error))
             return false;
+        decoded.sinceLook += static_cast<long>(bytes / sizeof(float)) / decoded.channels;
+        if (decoded.sinceLook >=
+            static_cast<long>(kSecondsBetweenLooks * static_cast<double>(decoded.rate))) {
+            decoded.sinceLook = 0;
+            sink.Yield();
+            if (sink.CancelRequested()) return true;
+        }
     }
 }
 
@@ -288,9 +350,17 @@ ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& des
                            bool renameWav, ProgressSink& sink, std::string_view head,
                            bool preserveFileDateTime) {
     platform::ReadOnlyFile source(sourcePath);
-    if (source.error() != 0) return Failed(std::strerror(source.error()));
-    if (source.isDirectory()) return Failed(std::strerror(EISDIR));
-    if (!source.isRegular()) return Failed("Not a regular file");
+    std::int64_t done = 0;
+    {
+        FileByteSource bytes(source);
+        if (!bytes.Error().empty()) return Failed(bytes.Error());
+        // Tags at the front are passed over unread: the decoder would gather a cover picture
+        // whole (hundreds of megabytes at times) only to drop it. One that claims more than the
+        // file holds leaves no audio.
+        done = static_cast<std::int64_t>(
+            std::min<std::uint64_t>(AudioStart(bytes), static_cast<std::uint64_t>(source.size())));
+    }
+    if (!source.Seek(done)) return Failed(std::strerror(errno));
 
     std::string error;
     Decoder decoder;
@@ -311,21 +381,26 @@ ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& des
     // The caption says why a wrap takes far longer than a copy would.
     sink.SetFileName("Re-encoding " + name);
     sink.SetTotal(source.size());
-    sink.SetDone(0);
+    sink.SetDone(done);
     // Re-encoding takes seconds even for a short song, so progress is worth showing at once.
     sink.ShowDialog();
 
     std::vector<unsigned char> chunk(kInputChunkBytes);
-    std::int64_t done = 0;
+    Decoded decoded;
     while (error.empty() && !sink.CancelRequested()) {
         const std::int64_t n = source.Read(reinterpret_cast<char*>(chunk.data()), chunk.size());
         if (n < 0) error = std::strerror(errno);
         if (n <= 0) break;
-        if (mpg123_feed(decoder.get(), chunk.data(), static_cast<std::size_t>(n)) != MPG123_OK) {
+        // Where no frame header starts, only the end of a frame begun before can lie: the
+        // decoder would search the rest (a gigabyte of zeros at times) byte by byte.
+        std::size_t fed = static_cast<std::size_t>(n);
+        if (std::memchr(chunk.data(), kMpegSyncByte, fed) == nullptr)
+            fed = std::min(fed, kLongestFrameBytes);
+        if (mpg123_feed(decoder.get(), chunk.data(), fed) != MPG123_OK) {
             error = mpg123_strerror(decoder.get());
             break;
         }
-        if (!Drain(decoder.get(), pipeline, error)) break;
+        if (!Drain(decoder.get(), pipeline, decoded, sink, error) || sink.CancelRequested()) break;
         done += n;
         sink.SetDone(done);
         sink.Yield();

@@ -17,13 +17,16 @@ inline constexpr const char* kReencodeUnavailableReason =
 // False in a build without the decoder and encoder libraries: there ReencodeFile only fails.
 bool ReencodeAvailable();
 
-// Decodes an MPEG audio file (any version and layer, ID3 tags skipped) and encodes it anew as
+// Decodes an MPEG audio file (any version and layer, ID3 tags and any other bytes between or
+// after the frames skipped; damaged frames decode as far as they can) and encodes it anew as
 // the game plays it well: constant bit rate, 44.1 kHz, joint stereo at 128 kbit/s for music or
-// mono at 96 kbit/s with renameWav (sound effects, voice-over); no tags and no VBR header frame.
-// The file is streamed in small chunks, so memory stays the same for any length. Progress is the
-// share of the source's bytes decoded; a cancel is polled as for a copy. The destination appears
-// only when complete: a cancelled or failed re-encode leaves nothing and an existing destination
-// untouched. Several files may be re-encoded at once on separate threads.
+// mono at 96 kbit/s with renameWav (sound effects, voice-over); no tags, and the first frame an
+// Info frame that names the encoder's delay and padding. The file is streamed in small chunks,
+// so memory stays the same for any length. Progress is the share of the source's bytes decoded;
+// Cancel is looked at after each chunk and each tenth of a second of audio, so as often at any
+// bit rate. The destination appears only when complete: a cancelled or failed re-encode leaves
+// nothing and an existing destination untouched. Several files may be re-encoded at once on
+// separate threads.
 // `head` goes in front of the encoded audio (a BMU file's header); with preserveFileDateTime the
 // destination gets the source's modification time.
 ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& destinationPath,

@@ -82,6 +82,9 @@ class PartFile {
     bool Create(const std::string& destinationPath, unsigned permissions);
     // All `size` bytes, or false with errno set.
     bool Write(const char* bytes, std::size_t size);
+    // Overwrites what was written at `offset` (a header known only at the end); the next Write
+    // still goes to the end. False with errno set.
+    bool WriteAt(std::int64_t offset, const char* bytes, std::size_t size);
 
     // Closes the file, reporting late write errors, gives it `time` as its last-modified time when
     // one is given, and renames it over the destination.

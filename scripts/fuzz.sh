@@ -28,8 +28,9 @@ declare -A fixed_runs=(
     [frame_header_fuzz]=60000
     [suitability_fuzz]=600000
     [settings_fuzz]=1000
+    [reencode_fuzz]=3000
 )
-targets=(frame_header_fuzz suitability_fuzz settings_fuzz)
+targets=(frame_header_fuzz suitability_fuzz settings_fuzz reencode_fuzz)
 
 sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \

@@ -178,6 +178,10 @@ bool PartFile::Write(const char* bytes, std::size_t size) {
     return WriteAll(fd_, bytes, size);
 }
 
+bool PartFile::WriteAt(std::int64_t offset, const char* bytes, std::size_t size) {
+    return WriteAll(fd_, bytes, size, static_cast<off_t>(offset));
+}
+
 bool PartFile::PutInPlace(const FileTime* time) {
     if (time) {
         const timespec times[2] = {

@@ -20,17 +20,20 @@ inline ssize_t ReadSome(int fd, char* into, std::size_t size) {
     return RetryInterrupted([&] { return read(fd, into, size); });
 }
 
-// Writes all `size` bytes, retrying interrupted and short writes. False with errno set (EIO when
-// the file system took nothing) so each caller words the failure its own way.
-inline bool WriteAll(int fd, const char* bytes, std::size_t size) {
+// Writes all `size` bytes, retrying interrupted and short writes: at the file's position, or at
+// `offset` when one is given (the position then stays). False with errno set (EIO when the file
+// system took nothing) so each caller words the failure its own way.
+inline bool WriteAll(int fd, const char* bytes, std::size_t size, off_t offset = -1) {
     while (size > 0) {
-        const ssize_t n = RetryInterrupted([&] { return write(fd, bytes, size); });
+        const ssize_t n = RetryInterrupted(
+            [&] { return offset < 0 ? write(fd, bytes, size) : pwrite(fd, bytes, size, offset); });
         if (n <= 0) {
             if (n == 0) errno = EIO;
             return false;
         }
         bytes += n;
         size -= static_cast<std::size_t>(n);
+        if (offset >= 0) offset += n;
     }
     return true;
 }

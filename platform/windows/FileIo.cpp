@@ -179,11 +179,18 @@ bool PartFile::CreateNamed(unsigned) {
     return partnames::ClaimSlot(stem_, create, RemoveIfLeftover, Exists, partName_);
 }
 
-bool PartFile::Write(const char* bytes, std::size_t size) {
+namespace {
+
+// All `size` bytes at the file pointer, or at `offset` when one is given: the pointer then moves
+// behind them and is put back at the end.
+bool WriteAll(HANDLE file, const char* bytes, std::size_t size, std::int64_t offset = -1) {
     while (size > 0) {
         DWORD written = 0;
-        if (!WriteFile(AsHandle(fd_), bytes, static_cast<DWORD>(std::min(size, kMaxTransfer)),
-                       &written, nullptr))
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(static_cast<std::uint64_t>(offset) & 0xFFFFFFFFu);
+        at.OffsetHigh = static_cast<DWORD>(static_cast<std::uint64_t>(offset) >> 32);
+        if (!WriteFile(file, bytes, static_cast<DWORD>(std::min(size, kMaxTransfer)), &written,
+                       offset < 0 ? nullptr : &at))
             return win::FailWithLastError();
         if (written == 0) {
             errno = EIO;
@@ -191,8 +198,20 @@ bool PartFile::Write(const char* bytes, std::size_t size) {
         }
         bytes += written;
         size -= written;
+        if (offset >= 0) offset += written;
     }
-    return true;
+    return offset < 0 || SetFilePointerEx(file, LARGE_INTEGER{}, nullptr, FILE_END) ||
+           win::FailWithLastError();
+}
+
+}  // namespace
+
+bool PartFile::Write(const char* bytes, std::size_t size) {
+    return WriteAll(AsHandle(fd_), bytes, size);
+}
+
+bool PartFile::WriteAt(std::int64_t offset, const char* bytes, std::size_t size) {
+    return WriteAll(AsHandle(fd_), bytes, size, offset);
 }
 
 bool PartFile::PutInPlace(const FileTime* time) {

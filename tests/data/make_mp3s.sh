@@ -47,3 +47,28 @@ enc 11025 mpeg25_11k.mp3 -b 32 -m j
 # Variable, yet its first thirteen frames (the silence) are all 128 kbit/s: only the Xing tag
 # in the first frame tells.
 LENGTH=0.5 SILENCE=0.3 enc 44100 vbr_first128.mp3 -V 0 -b 128 -B 320 -F -m j
+# Damaged on purpose: every granule's global gain at its largest, 255, so the decoder makes
+# samples some ten million times full scale from them.
+python3 - cbr192_joint.mp3 > gain255.mp3 <<'PY'
+import sys
+data = bytearray(open(sys.argv[1], 'rb').read())
+rates = [0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320]
+def set_bits(at, count, value):
+    for k in range(count):
+        byte, bit = divmod(at + k, 8)
+        data[byte] = data[byte] & ~(0x80 >> bit) | ((value >> (count - 1 - k)) & 1) << (7 - bit)
+i = 0
+while i + 4 <= len(data):
+    h = data[i:i + 4]
+    if h[0] != 0xFF or h[1] & 0xFE != 0xFA:  # MPEG-1 Layer III, with or without a CRC
+        i += 1
+        continue
+    channels = 1 if h[3] >> 6 == 3 else 2
+    # The side information: main_data_begin (9 bits), private bits, scfsi, then 59 bits per
+    # granule and channel, of which global_gain is bits 21 to 28.
+    at = (i + 4 + (0 if h[1] & 1 else 2)) * 8 + 9 + (5 if channels == 1 else 3) + 4 * channels
+    for granule in range(2 * channels):
+        set_bits(at + 59 * granule + 21, 8, 255)
+    i += 144000 * rates[h[2] >> 4] // [44100, 48000, 32000][h[2] >> 2 & 3] + (h[2] >> 1 & 1)
+sys.stdout.buffer.write(data)
+PY
