@@ -117,13 +117,8 @@ class Batch {
         if (destination.identity) {
             const auto sourceIdentity = source.error() == 0 ? std::optional(source.identity())
                                                             : platform::IdentityOf(sourcePath);
-            // Writing a file over itself would replace the source with its converted bytes.
-            if (destination.identity == sourceIdentity) {
-                return fail("Source and destination are the same file");
-            }
-            // Like cp, which will not overwrite a file it has just created itself.
-            if (created_.Holds(*destination.identity)) {
-                return fail("would overwrite a file this run just created");
+            if (const char* refusal = created_.Refusal(*destination.identity, sourceIdentity)) {
+                return fail(refusal);
             }
         }
         FileByteSource bytes(source);
@@ -194,8 +189,20 @@ void CreatedFiles::Add(const std::string& path) {
     if (const auto identity = platform::IdentityOf(path)) identities_.insert(*identity);
 }
 
-bool CreatedFiles::Holds(const platform::FileIdentity& identity) const {
-    return identities_.count(identity) != 0;
+void CreatedFiles::AddSource(const std::string& path) {
+    if (const auto identity = platform::IdentityOf(path)) sources_.insert(*identity);
+}
+
+const char* CreatedFiles::Refusal(const platform::FileIdentity& destination,
+                                  const std::optional<platform::FileIdentity>& source,
+                                  bool replacing) const {
+    // Writing a file over itself would replace the source with its converted bytes.
+    if (destination == source) return "Source and destination are the same file";
+    // Like cp, which will not overwrite a file it has just created itself.
+    if (identities_.count(destination) != 0) return "would overwrite a file this run just created";
+    if (replacing && sources_.count(destination) != 0)
+        return "would overwrite a source of this run";
+    return nullptr;
 }
 
 std::vector<FileOutcome> ConvertToBMU(ConversionHost& host, ProgressSink& sink,

@@ -276,6 +276,28 @@ TEST_F(TunewrapCli, FixWritesSuitableFilesAndLeavesTheSourcesAndSuitableOnes) {
     EXPECT_EQ(Cli({"fix", "-o", "two", "one/a.b.mp3"}).out, "one/a.b.mp3: skipped: exists\n");
 }
 
+// However a destination is spelt or reached, fix writes it once and never over a source.
+TEST_F(TunewrapCli, FixNeverWritesOverASourceOrOverWhatItWrote) {
+    if (!tunewrap::ReencodeAvailable()) GTEST_SKIP() << "built without re-encoding";
+    const std::string unsuitable = ReadFile(TestDataPath("cbr128_48k.mp3"));
+    for (const char* name : {"a.mp3", "a.wav", "b.mp3", "b.fixed.mp3", "s.fixed.mp3", "feat. X"})
+        WriteFile(Path(name), unsuitable);
+    const auto run = Cli({"fix", "-j", "2", "--overwrite", "a.mp3", Path("a.wav"), "b.mp3",
+                          "b.fixed.mp3", "feat. X"});
+    EXPECT_EQ(run.out, "a.mp3: fixed to ./a.fixed.mp3\n" + Path("a.wav") +
+                           ": failed: would overwrite a file this run just created\n"
+                           "b.mp3: failed: would overwrite a source of this run\n"
+                           "b.fixed.mp3: fixed to ./b.fixed.fixed.mp3\n"
+                           "feat. X: fixed to ./feat. X.fixed.mp3\n");
+    EXPECT_TRUE(ReadFile(Path("b.fixed.mp3")) == unsuitable);
+#ifndef _WIN32
+    fs::create_symlink("s.fixed.mp3", Path("s.mp3"));
+    EXPECT_EQ(Cli({"fix", "--overwrite", "s.mp3"}).out,
+              "s.mp3: failed: Source and destination are the same file\n");
+    EXPECT_TRUE(ReadFile(Path("s.fixed.mp3")) == unsuitable);
+#endif
+}
+
 #ifdef _WIN32
 // Windows has no unnamed files: a run killed mid-copy leaves its part file, which no one holds
 // any more, and the next run of the same destination removes it.
