@@ -259,8 +259,9 @@ struct Parser {
             ->check(CLI::ExistingDirectory)
             ->type_name("DIR");
         fix->add_flag("--overwrite", args.overwriteAll, "Replace existing NAME.fixed.mp3 files");
-        fix->add_option("-j,--jobs", args.jobs,
-                        "Files re-encoded at once (default: the number of cores)")
+        fix->add_option(
+               "-j,--jobs", args.jobs,
+               "Files re-encoded at once (default: the number of cores; at most 4 per core)")
             ->check(CLI::PositiveNumber)
             ->type_name("N");
         fix->add_flag("-q,--quiet", args.quiet, "Write no summary");

@@ -6,6 +6,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -27,6 +28,7 @@ constexpr std::string_view kFixedExtension = ".fixed.mp3";
 enum class Outcome { Fixed, Suitable, Exists, Failed, Cancelled, NotReached };
 constexpr std::size_t kOutcomeCount = static_cast<std::size_t>(Outcome::NotReached) + 1;
 constexpr std::size_t kNoJob = static_cast<std::size_t>(-1);
+constexpr std::size_t kJobsPerCore = 4;
 
 struct Job {
     std::string source;
@@ -164,18 +166,27 @@ int RunFix(const FixOptions& options, const std::vector<std::string_view>& files
         if (!first) jobs[i].after = std::exchange(last->second, i);
     }
 
+    // Beyond a few per core, more threads only wait for one another and hold memory.
+    const std::size_t cores = std::max(1U, std::thread::hardware_concurrency());
+    const std::size_t workerCount =
+        std::min({std::max<std::size_t>(options.jobs, 1), jobs.size(), cores * kJobsPerCore});
     std::vector<std::thread> workers;
-    const std::size_t workerCount = std::min<std::size_t>(std::max(options.jobs, 1U), jobs.size());
     for (std::size_t w = 0; w < workerCount; ++w) {
-        workers.emplace_back([&run] {
-            while (run.RunNext()) {
-            }
-        });
+        try {
+            workers.emplace_back([&run] {
+                while (run.RunNext()) {
+                }
+            });
+        } catch (const std::system_error&) {
+            break;  // out of threads (ulimit -u): those that started do the work
+        }
     }
 
     FileLines lines(out);
     std::array<int, kOutcomeCount> counts{};
     for (Job& job : jobs) {
+        // Without a thread of its own, the run's jobs are done here, one before each line.
+        if (workers.empty()) run.RunNext();
         {
             std::unique_lock<std::mutex> lock(run.mutex);
             run.finished.wait(lock, [&job] { return job.outcome.has_value(); });

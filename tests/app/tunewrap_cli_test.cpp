@@ -344,6 +344,21 @@ TEST_F(TunewrapCli, OutputThatCannotBeWrittenFailsOrEndsTheRun) {
     EXPECT_EQ(closed.err, "");
     EXPECT_FALSE(fs::exists(Path("b.bmu")));  // ended at the first line it could not write
 }
+
+// A thread's stack (as large as the stack limit) that the address space cannot hold: no thread
+// starts, and the files are re-encoded all the same.
+TEST_F(TunewrapCli, FixGoesOnWhenNoThreadCanStart) {
+    if (!tunewrap::ReencodeAvailable()) GTEST_SKIP() << "built without re-encoding";
+    WriteFile(Path("a.mp3"), ReadFile(TestDataPath("cbr128_48k.mp3")));
+    WriteFile(Path("b.mp3"), ReadFile(TestDataPath("cbr128_48k.mp3")));
+    const auto run =
+        ChildProcess({"sh", "-c", "ulimit -s 4000000; ulimit -v 3000000; exec \"$0\" \"$@\"",
+                      TUNEWRAP_CLI, "fix", "-j", "2", "a.mp3", "b.mp3"},
+                     root_.string())
+            .Wait();
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "a.mp3: fixed to ./a.fixed.mp3\nb.mp3: fixed to ./b.fixed.mp3\n");
+}
 #endif
 
 }  // namespace
