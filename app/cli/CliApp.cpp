@@ -45,7 +45,8 @@ stderr. Without a terminal each takes its default and is written to stderr with 
 (skipped with --skip-unsuitable), a failed file lets the others go on. With --reencode no
 "Warning" is asked: an unsuitable file is re-encoded; one that cannot be decoded fails.
 
-Progress: on a terminal, a large or slow copy shows a progress line on stderr. Ctrl+C,
+Progress: on a terminal, a large or slow copy and every re-encode show a progress line on
+stderr (fix: one line for the files being re-encoded at once). Ctrl+C,
 SIGTERM or SIGHUP cancels the copy (its partial file is removed) and ends the run.
 
 Exit status: 0 every file converted (info: every file read; fix: every file fixed or
@@ -184,6 +185,7 @@ int Fix(const Arguments& args) {
     options.outputDir = args.outputDir;
     options.overwrite = args.overwriteAll;
     options.jobs = args.jobs;
+    options.showProgress = Terminal();
     InstallInterruptHandler();
     return RunFix(options, args.files, stdout, args.quiet ? nullptr : stderr);
 }

@@ -14,6 +14,7 @@
 #include "BmuFile.h"
 #include "CliFileLines.h"
 #include "CliInterrupt.h"
+#include "CliProgressSink.h"
 #include "FileIo.h"
 #include "MP3Utils.h"
 #include "PathJoin.h"
@@ -61,22 +62,97 @@ DestinationKey KeyOf(const std::string& destination) {
     return {identity, identity ? name : destination};
 }
 
-// Only polls Ctrl+C: with several files at once no single progress line would say much.
-class InterruptSink : public ProgressSink {
+// One progress line for every file being re-encoded, as a long copy shows one: the file's name
+// while one is re-encoded, how many while several are, and their share of the bytes together.
+// The line is taken away while a file's line is printed, so the two never run into each other.
+class FixProgress {
   public:
-    void SetFileName(const std::string&) override {}
-    void SetTotal(std::int64_t) override {}
-    void SetDone(std::int64_t) override {}
-    void ShowDialog() override {}
-    void CloseDialog() override {}
+    explicit FixProgress(bool drawBar) : line_(drawBar, stderr) {}
+
+    struct File {
+        std::string name;
+        std::int64_t total = 0;
+        std::int64_t done = 0;
+    };
+
+    // `file` is being re-encoded, or (nullopt) no longer.
+    void Update(std::size_t job, const std::optional<File>& file) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        const bool changed = file.has_value() != (running_.count(job) != 0);
+        if (file) {
+            running_[job] = *file;
+        } else {
+            running_.erase(job);
+        }
+        Draw(changed);
+    }
+
+    template <typename Print>
+    void Around(Print print) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        line_.CloseDialog();
+        print();
+        Draw(true);
+    }
+
+  private:
+    void Draw(bool anew) {
+        if (running_.empty()) {
+            line_.CloseDialog();
+            return;
+        }
+        std::int64_t total = 0;
+        std::int64_t done = 0;
+        for (const auto& [job, file] : running_) {
+            total += file.total;
+            done += file.done;
+        }
+        line_.SetFileName(running_.size() == 1
+                              ? running_.begin()->second.name
+                              : "Re-encoding " + std::to_string(running_.size()) + " files");
+        line_.SetTotal(total);
+        line_.SetDone(done);
+        if (anew) line_.ShowDialog();
+    }
+
+    std::mutex mutex_;
+    CliProgressSink line_;
+    std::map<std::size_t, File> running_;
+};
+
+// One job's part of the progress line; Ctrl+C cancels every job.
+class JobSink : public ProgressSink {
+  public:
+    JobSink(FixProgress& progress, std::size_t job) : progress_(progress), job_(job) {}
+    void SetFileName(const std::string& name) override { file_.name = name; }
+    void SetTotal(std::int64_t total) override { file_.total = total; }
+    void SetDone(std::int64_t done) override {
+        file_.done = done;
+        if (shown_) progress_.Update(job_, file_);
+    }
+    void ShowDialog() override {
+        shown_ = true;
+        progress_.Update(job_, file_);
+    }
+    void CloseDialog() override {
+        shown_ = false;
+        progress_.Update(job_, std::nullopt);
+    }
     bool CancelRequested() const override { return Interrupted(); }
     void ClearCancel() override {}
     void Yield() override {}
+
+  private:
+    FixProgress& progress_;
+    std::size_t job_;
+    FixProgress::File file_;
+    bool shown_ = false;
 };
 
 // The jobs and what they share. `mutex` guards every job's outcome and `created`.
 struct FixRun {
     const FixOptions& options;
+    FixProgress& progress;
     std::vector<Job> jobs;
     CreatedFiles created;
     std::mutex mutex;
@@ -119,7 +195,7 @@ struct FixRun {
         }
         if (!options.overwrite && destination.taken) return Outcome::Exists;
         lock.unlock();
-        InterruptSink sink;
+        JobSink sink(progress, static_cast<std::size_t>(&job - jobs.data()));
         const ConvertResult result =
             ReencodeFile(job.source, job.destination, options.renameWav, sink);
         lock.lock();
@@ -153,7 +229,8 @@ std::string OutcomeText(const Job& job) {
 
 int RunFix(const FixOptions& options, const std::vector<std::string_view>& files, std::FILE* out,
            std::FILE* summary) {
-    FixRun run{options, std::vector<Job>(files.size()), {}, {}, {}, 0};
+    FixProgress progress(options.showProgress);
+    FixRun run{options, progress, std::vector<Job>(files.size()), {}, {}, {}, 0};
     std::vector<Job>& jobs = run.jobs;
     std::map<DestinationKey, std::size_t> lastWithDestination;
     for (std::size_t i = 0; i < files.size(); ++i) {
@@ -191,7 +268,7 @@ int RunFix(const FixOptions& options, const std::vector<std::string_view>& files
             std::unique_lock<std::mutex> lock(run.mutex);
             run.finished.wait(lock, [&job] { return job.outcome.has_value(); });
         }
-        lines.Print(job.source, OutcomeText(job));
+        progress.Around([&] { lines.Print(job.source, OutcomeText(job)); });
         ++counts[static_cast<std::size_t>(*job.outcome)];
     }
     for (std::thread& worker : workers) worker.join();

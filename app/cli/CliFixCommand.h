@@ -7,10 +7,11 @@
 namespace tunewrap::cli {
 
 struct FixOptions {
-    bool renameWav = false;  // 96 kbit/s mono instead of 128 kbit/s joint stereo
-    std::string outputDir;   // empty: next to each source
-    bool overwrite = false;  // replace an existing NAME.fixed.mp3
-    unsigned jobs = 1;       // files re-encoded at once
+    bool renameWav = false;     // 96 kbit/s mono instead of 128 kbit/s joint stereo
+    std::string outputDir;      // empty: next to each source
+    bool overwrite = false;     // replace an existing NAME.fixed.mp3
+    unsigned jobs = 1;          // files re-encoded at once
+    bool showProgress = false;  // a progress line on stderr, a terminal
 };
 
 // Re-encodes each file that does not suit the game into NAME.fixed.mp3 and prints one line per

@@ -29,6 +29,14 @@ class TunewrapCli : public ScratchHome {
         args.insert(args.begin(), {"info", "--json"});
         return json::parse(Cli(args).out, nullptr, false);
     }
+    // script(1) gives the tool a terminal and types our answers into it.
+    ChildProcess::Result OnTerminal(const std::string& args, const std::string& answers = "") {
+        WriteFile(Path("stdin.txt"), answers);
+        const std::string command = std::string("'") + TUNEWRAP_CLI + "' " + args;
+        return ChildProcess({"script", "-qec", command, "/dev/null"}, root_.string(),
+                            Path("stdin.txt"))
+            .Wait();
+    }
     const std::string kJoint128 = ReadFile(TestDataPath("cbr128_joint.mp3"));
     const std::string kMono96 = ReadFile(TestDataPath("cbr96_mono.mp3"));
 };
@@ -91,29 +99,21 @@ TEST_F(TunewrapCli, ExistingDestinationIsKeptUnlessTheUserSaysOtherwise) {
     EXPECT_EQ(overwritten.status, 0);
     EXPECT_EQ(ReadFile(Path("a.bmu")), "BMU V1.0" + kJoint128);
 
-    // script(1) gives the tool a terminal and types our answers into it.
-    auto onTerminal = [this](const std::string& args, const std::string& answers) {
-        WriteFile(Path("stdin.txt"), answers);
-        const std::string command = std::string("'") + TUNEWRAP_CLI + "' " + args;
-        return ChildProcess({"script", "-qec", command, "/dev/null"}, root_.string(),
-                            Path("stdin.txt"))
-            .Wait();
-    };
-    if (onTerminal("--version", "").status != 0) GTEST_SKIP() << "no script(1) or no terminal";
+    if (OnTerminal("--version").status != 0) GTEST_SKIP() << "no script(1) or no terminal";
     WriteFile(Path("a.bmu"), "old");
     WriteFile(Path("red\x1B[31m.mp3"), kJoint128);  // a name must not drive the terminal
-    const auto yes = onTerminal("to-bmu a.mp3 'red\x1B[31m.mp3'", "y\n");
+    const auto yes = OnTerminal("to-bmu a.mp3 'red\x1B[31m.mp3'", "y\n");
     EXPECT_EQ(yes.status, 0) << yes.out;
     EXPECT_NE(yes.out.find("a.bmu already exists. Do you want to overwrite it? [y/N]"),
               std::string::npos)
         << yes.out;
     EXPECT_NE(yes.out.find("red?[31m.mp3: converted to ./red?[31m.bmu"), std::string::npos);
     EXPECT_EQ(yes.out.find('\x1B'), std::string::npos) << yes.out;
-    EXPECT_EQ(onTerminal("info 'red\x1B[31m.mp3'", "").out.find('\x1B'), std::string::npos);
+    EXPECT_EQ(OnTerminal("info 'red\x1B[31m.mp3'", "").out.find('\x1B'), std::string::npos);
     EXPECT_EQ(ReadFile(Path("a.bmu")), "BMU V1.0" + kJoint128);
     // "No" to going on after a failure also holds back the files of later directories.
     WriteFile(Path("sub/b.mp3"), kJoint128);
-    const auto stop = onTerminal("to-bmu missing.mp3 sub/b.mp3", "n\n");
+    const auto stop = OnTerminal("to-bmu missing.mp3 sub/b.mp3", "n\n");
     EXPECT_EQ(stop.status, 1) << stop.out;
     EXPECT_NE(stop.out.find("sub/b.mp3: not reached"), std::string::npos) << stop.out;
     EXPECT_FALSE(fs::exists(Path("sub/b.bmu")));
@@ -296,6 +296,16 @@ TEST_F(TunewrapCli, FixNeverWritesOverASourceOrOverWhatItWrote) {
               "s.mp3: failed: Source and destination are the same file\n");
     EXPECT_TRUE(ReadFile(Path("s.fixed.mp3")) == unsuitable);
 #endif
+}
+
+// A re-encode shows the copy's progress line on a terminal, taken away before the file's line.
+TEST_F(TunewrapCli, FixShowsProgressOnATerminal) {
+    if (!tunewrap::ReencodeAvailable()) GTEST_SKIP() << "built without re-encoding";
+    WriteFile(Path("a.mp3"), ReadFile(TestDataPath("cbr128_48k.mp3")));
+    const auto run = OnTerminal("fix a.mp3");
+    if (run.status != 0) GTEST_SKIP() << "no script(1) or no terminal";
+    EXPECT_NE(run.out.find("\rRe-encoding a.mp3 [---"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\r\x1B[Ka.mp3: fixed to ./a.fixed.mp3"), std::string::npos);
 }
 
 #ifdef _WIN32
