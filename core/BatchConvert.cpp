@@ -79,7 +79,7 @@ class Batch {
                                              host_.EntryPath(d_.source, position)));
             host_.EntryDone(d_.source, position, outcomes_.back());
             const bool goOn = outcomes_.back().kind != FileOutcome::Kind::Failed ||
-                              AskToGoOnAfterFailure(outcomes_.back());
+                              GoOnAfterFailure(outcomes_.back(), position);
             host_.DeselectEntry(d_.source, position);
             if (!goOn) break;
         }
@@ -168,11 +168,25 @@ class Batch {
         return outcome;
     }
 
-    bool AskToGoOnAfterFailure(const FileOutcome& failed) {
-        return AnsweredYes(host_, QuestionKind::ConversionFailed,
-                           {failed.sourceName + " could not be converted:", failed.reason, "",
-                            "Do you want to continue with the remaining files?"},
-                           "Conversion Failed", MsgIcon::Exclamation, MsgButton::Yes);
+    bool AnySelectedAfter(int position) {
+        const int count = host_.EntryCount(d_.source);
+        for (int later = position + 1; later <= count; ++later) {
+            if (host_.EntrySelected(d_.source, later)) return true;
+        }
+        return host_.LaterBatchesFollow();
+    }
+
+    // After the last file there is nothing left to go on with: the failure is only told.
+    bool GoOnAfterFailure(const FileOutcome& failed, int position) {
+        TextLines text{failed.sourceName + " could not be converted:", failed.reason};
+        if (!AnySelectedAfter(position)) {
+            host_.Tell(QuestionKind::ConversionFailed, text, "Conversion Failed",
+                       MsgIcon::Exclamation);
+            return true;
+        }
+        text.insert(text.end(), {"", "Do you want to continue with the remaining files?"});
+        return AnsweredYes(host_, QuestionKind::ConversionFailed, text, "Conversion Failed",
+                           MsgIcon::Exclamation, MsgButton::Yes);
     }
 
     const Direction& d_;

@@ -83,7 +83,7 @@ std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string_view>& fi
         if (b == batches.size()) {
             std::string destination =
                 outputDir.empty() ? dir : WithoutTrailingSeparators(outputDir);
-            batches.push_back({dir, destination, {}, {}, {}});
+            batches.push_back({dir, destination, {}, {}, {}, false});
         }
         std::string parent, name;
         platform::SplitPath(file, parent, name);
@@ -91,6 +91,7 @@ std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string_view>& fi
         batches[b].given.push_back(file);
         batches[b].selected.push_back(true);
     }
+    for (std::size_t b = 0; b + 1 < batches.size(); ++b) batches[b].laterBatchesFollow = true;
     return batches;
 }
 

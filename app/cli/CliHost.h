@@ -24,6 +24,7 @@ struct BatchFiles {
     std::vector<std::string> names;
     std::vector<std::string> given;  // each name's file as the user gave it
     std::vector<bool> selected;
+    bool laterBatchesFollow = false;
 };
 
 class CliHost : public ConversionHost {
@@ -46,6 +47,7 @@ class CliHost : public ConversionHost {
     std::string DirectoryText(ListId pane) override;
     int OptionState(OptionId option) override;
     void EntryDone(ListId list, int position, const FileOutcome& outcome) override;
+    bool LaterBatchesFollow() override { return files_.laterBatchesFollow; }
 
   private:
     bool IsSource(ListId list) const { return list == sourceList_; }

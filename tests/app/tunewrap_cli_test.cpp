@@ -209,6 +209,8 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
     EXPECT_NE(run.err.find("Conversion Failed\nmissing.mp3 could not be converted:"),
               std::string::npos)
         << run.err;
+    // After the last file nothing is left to go on with.
+    EXPECT_EQ(Cli({"to-bmu", "missing.mp3"}).err.find("Conversion Failed"), std::string::npos);
 
     // Back again; the time (whole seconds: the file system may keep more than the copy) is kept
     // unless told not to.
