@@ -50,7 +50,7 @@ stderr (fix: one line for the files being re-encoded at once). Ctrl+C,
 SIGTERM or SIGHUP cancels the copy (its partial file is removed) and ends the run.
 
 Exit status: 0 every file converted (info: every file read; fix: every file fixed or
-suitable), 1 any file skipped or failed, or stdout could not be written, 2 usage error
+suitable; with --skip-existing also kept), 1 any other file skipped or failed, or stdout could not be written, 2 usage error
 (unknown option, no files, missing -o directory), 130 cancelled with Ctrl+C, 143 by SIGTERM, 129 by SIGHUP.)";
 
 struct Arguments {
@@ -59,6 +59,7 @@ struct Arguments {
     bool renameWav = false;
     bool json = false;
     bool overwriteAll = false;
+    bool skipExisting = false;
     bool noPreserveTime = false;
     bool skipUnsuitable = false;
     bool reencode = false;
@@ -74,14 +75,23 @@ CLI::Option* AddFiles(CLI::App& command, const char* what) {
         ->required();
 }
 
-void AddCopyOptions(CLI::App& command, Arguments& args) {
+// Where the new files go and what becomes of files already there: the same for every command
+// that writes.
+void AddOutputOptions(CLI::App& command, Arguments& args, const char* overwriteText) {
     command
         .add_option("-o,--output", args.outputDir,
                     "Write the new files to this existing directory (default: next to each file)")
         ->check(CLI::ExistingDirectory)
         ->type_name("DIR");
-    command.add_flag("--overwrite", args.overwriteAll,
-                     "Overwrite existing files without asking (\"overwrite all\")");
+    CLI::Option* overwrite = command.add_flag("--overwrite", args.overwriteAll, overwriteText);
+    command
+        .add_flag("--skip-existing", args.skipExisting,
+                  "Keep existing files without asking, and count them as done for the exit status")
+        ->excludes(overwrite);
+}
+
+void AddCopyOptions(CLI::App& command, Arguments& args) {
+    AddOutputOptions(command, args, "Overwrite existing files without asking (\"overwrite all\")");
     command.add_flag("--no-preserve-time", args.noPreserveTime,
                      "Give new files the current time instead of the source's modification time");
     command.add_flag("-q,--quiet", args.quiet,
@@ -172,7 +182,9 @@ int Convert(const Arguments& args, bool toBMU) {
     options.preserveFileDateTime = !args.noPreserveTime;
     options.reencodeUnsuitable = args.reencode;
     bool terminal = Terminal();
-    CliQuestions questions(terminal, args.skipUnsuitable, args.quiet, stdin, stderr);
+    options.skipExisting = args.skipExisting;
+    CliQuestions questions(terminal, args.skipUnsuitable, args.skipExisting, args.quiet, stdin,
+                           stderr);
     CliProgressSink sink(terminal, stderr);
     InstallInterruptHandler();
     return RunConvert(options, args.outputDir, args.files, questions, sink, stdout,
@@ -184,6 +196,7 @@ int Fix(const Arguments& args) {
     options.renameWav = args.renameWav;
     options.outputDir = args.outputDir;
     options.overwrite = args.overwriteAll;
+    options.skipExisting = args.skipExisting;
     options.jobs = args.jobs;
     options.showProgress = Terminal();
     InstallInterruptHandler();
@@ -255,12 +268,7 @@ struct Parser {
         fix->add_flag("--wav", args.renameWav,
                       "Make 96 kbit/s mono (sound effects, voice-over) instead of 128 kbit/s joint "
                       "stereo");
-        fix->add_option(
-               "-o,--output", args.outputDir,
-               "Write the new files to this existing directory (default: next to each file)")
-            ->check(CLI::ExistingDirectory)
-            ->type_name("DIR");
-        fix->add_flag("--overwrite", args.overwriteAll, "Replace existing NAME.fixed.mp3 files");
+        AddOutputOptions(*fix, args, "Replace existing NAME.fixed.mp3 files");
         fix->add_option(
                "-j,--jobs", args.jobs,
                "Files re-encoded at once (default: the number of cores; at most 4 per core)")

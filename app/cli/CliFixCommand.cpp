@@ -288,8 +288,9 @@ int RunFix(const FixOptions& options, const std::vector<std::string_view>& files
         std::fprintf(summary, "%s\n", text.c_str());
     }
     if (Interrupted()) return InterruptedExitStatus();
-    return count(Outcome::Fixed) + count(Outcome::Suitable) == static_cast<int>(jobs.size()) ? 0
-                                                                                             : 1;
+    const int done = count(Outcome::Fixed) + count(Outcome::Suitable) +
+                     (options.skipExisting ? count(Outcome::Exists) : 0);
+    return done == static_cast<int>(jobs.size()) ? 0 : 1;
 }
 
 }  // namespace tunewrap::cli

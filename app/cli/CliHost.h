@@ -14,6 +14,7 @@ struct ConvertOptions {
     bool overwriteAll = false;
     bool preserveFileDateTime = true;
     bool reencodeUnsuitable = false;
+    bool skipExisting = false;  // an existing destination is kept, and that is no fault
 };
 
 // One batch as the window would run it: the given files of one directory are the source

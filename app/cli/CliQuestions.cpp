@@ -38,20 +38,24 @@ std::string TerminalSafe(std::string_view text, bool keepNewlines) {
     return shown;
 }
 
-CliQuestions::CliQuestions(bool interactive, bool skipUnsuitable, bool quiet, std::FILE* in,
-                           std::FILE* out)
+CliQuestions::CliQuestions(bool interactive, bool skipUnsuitable, bool skipExisting, bool quiet,
+                           std::FILE* in, std::FILE* out)
     : interactive_(interactive),
       skipUnsuitable_(skipUnsuitable),
+      skipExisting_(skipExisting),
       quiet_(quiet),
       in_(in),
       out_(out) {}
 
-// --skip-unsuitable answers the suitability warning with No; No to going on after a failed file
-// ends the whole run.
+bool CliQuestions::AnsweredNo(QuestionKind kind) const {
+    return (skipUnsuitable_ && kind == QuestionKind::Unsuitable) ||
+           (skipExisting_ && kind == QuestionKind::FileExists);
+}
+
+// No to going on after a failed file ends the whole run.
 MsgButton CliQuestions::Ask(QuestionKind kind, const TextLines& text, const std::string& title,
                             MsgButton defaultButton) {
-    const bool skipped = skipUnsuitable_ && kind == QuestionKind::Unsuitable;
-    const bool typed = interactive_ && !skipped;
+    const bool typed = interactive_ && !AnsweredNo(kind);
     if (typed || !quiet_) {
         // Nothing of the text may move the cursor or start an escape sequence.
         std::fprintf(out_, "%s\n%s %s ", title.c_str(),
@@ -63,8 +67,7 @@ MsgButton CliQuestions::Ask(QuestionKind kind, const TextLines& text, const std:
 }
 
 MsgButton CliQuestions::Default(QuestionKind kind, MsgButton defaultButton) {
-    MsgButton answer =
-        kind == QuestionKind::Unsuitable && skipUnsuitable_ ? MsgButton::No : defaultButton;
+    const MsgButton answer = AnsweredNo(kind) ? MsgButton::No : defaultButton;
     if (quiet_) return answer;
     // Shown as if typed, so that a log reads like the terminal session would.
     std::fprintf(out_, "%s\n", AnswerWord(answer));

@@ -94,6 +94,9 @@ TEST_F(TunewrapCli, ExistingDestinationIsKeptUnlessTheUserSaysOtherwise) {
         << skipped.err;
     EXPECT_TRUE(skipped.err.ends_with("0 converted, 1 skipped, 0 failed\n")) << skipped.err;
     EXPECT_EQ(ReadFile(Path("a.bmu")), "old");
+    const auto kept = Cli({"to-bmu", "-q", "--skip-existing", "a.mp3"});
+    EXPECT_EQ(kept.status, 0);  // a run again over its own output is no failure
+    EXPECT_EQ(kept.out + kept.err, "a.mp3: skipped: exists\n");
 
     const auto overwritten = Cli({"to-bmu", "--overwrite", "a.mp3"});
     EXPECT_EQ(overwritten.status, 0);
@@ -159,7 +162,8 @@ TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
              {"to-mp3", "--wav", "a.mp3"},
              {"to-bmu", "--reencode", "--skip-unsuitable", "a.mp3"},
              {"info"},
-             {"fix", "-j", "0", "a.mp3"}}) {
+             {"fix", "-j", "0", "a.mp3"},
+             {"to-mp3", "--overwrite", "--skip-existing", "a.mp3"}}) {
         const auto run = Cli(args);
         EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
         EXPECT_FALSE(run.err.empty());
@@ -275,7 +279,9 @@ TEST_F(TunewrapCli, FixWritesSuitableFilesAndLeavesTheSourcesAndSuitableOnes) {
               "one/a.b.mp3: fixed to one/a.b.fixed.mp3\nmono.mp3: skipped: suitable\n"
               "ok.mp3: fixed to ./ok.fixed.mp3\n");
     EXPECT_TRUE(Info({"--wav", "ok.fixed.mp3"})[0]["suitable"]);
-    EXPECT_EQ(Cli({"fix", "-o", "two", "one/a.b.mp3"}).out, "one/a.b.mp3: skipped: exists\n");
+    const auto kept = Cli({"fix", "--skip-existing", "-o", "two", "one/a.b.mp3"});
+    EXPECT_EQ(kept.out, "one/a.b.mp3: skipped: exists\n");
+    EXPECT_EQ(kept.status, 0);
 }
 
 // However a destination is spelt or reached, fix writes it once and never over a source.
