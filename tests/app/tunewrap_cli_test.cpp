@@ -169,6 +169,22 @@ TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
         EXPECT_FALSE(run.err.empty());
     }
     EXPECT_FALSE(fs::exists(Path("a.bmu")) || fs::exists(Path("a.fixed.mp3")));
+    // Each message says what was wrong and what was meant.
+    for (const auto& [args, message] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"frobnicate"}, "unknown command 'frobnicate' (the commands are info, to-bmu"},
+             {{"help", "me"}, "unknown command 'me'"},
+             {{"info", "-dash.mp3"}, "goes after --: tunewrap-cli info -- -dash.mp3)"},
+             {{"fix", "-j", "0", "a.mp3"}, "--jobs: must be a whole number of at least 1, not 0"}})
+        EXPECT_NE(Cli(args).err.find(message), std::string::npos) << Cli(args).err;
+    const auto help = Cli({"help", "fix"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out, Cli({"fix", "--help"}).out);
+    EXPECT_EQ(help.out.find("to-mp3"), std::string::npos);  // no other command's footer
+    const std::string all = Cli({"--help"}).out;
+    for (const char* clutter : {"REQUIRED", "TEXT", "DIR:", "Excludes"})
+        EXPECT_EQ(all.find(clutter), std::string::npos) << clutter;
+    EXPECT_EQ(all.find("Exit status:"), all.rfind("Exit status:"));
     EXPECT_EQ(Cli({"--version"}).out,
               tunewrap::VersionTitle() + "\n" + tunewrap::kLicenceLine + "\n");
 }
