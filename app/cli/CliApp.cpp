@@ -245,9 +245,8 @@ int Fix(const Arguments& args) {
 
 // Where the command line names something the parser does not know, a word of what was meant.
 int UsageError(const std::string& text) {
-    const bool terminal = platform::IsTerminal(stderr);
     std::fprintf(stderr, "tunewrap-cli: %s\nRun with --help for more information.\n",
-                 (terminal ? TerminalSafe(text) : text).c_str());
+                 platform::ShownOn(stderr, text).c_str());
     return kExitUsage;
 }
 

@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "CliInterrupt.h"
+#include "Terminal.h"
 
 namespace tunewrap::cli {
 namespace {
@@ -22,21 +23,6 @@ std::string Lowered(std::string text) {
 }
 
 }  // namespace
-
-std::string TerminalSafe(std::string_view text, bool keepNewlines) {
-    constexpr unsigned char kDelete = 0x7F, kC1Lead = 0xC2, kC1First = 0x80, kC1Last = 0x9F;
-    std::string shown;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const bool c1 = byte == kC1Lead && i + 1 < text.size() &&
-                        static_cast<unsigned char>(text[i + 1]) >= kC1First &&
-                        static_cast<unsigned char>(text[i + 1]) <= kC1Last;
-        if (c1) ++i;
-        const bool control = (byte < ' ' && !(keepNewlines && byte == '\n')) || byte == kDelete;
-        shown += control || c1 ? '?' : text[i];
-    }
-    return shown;
-}
 
 CliQuestions::CliQuestions(bool interactive, bool skipUnsuitable, bool skipExisting, bool quiet,
                            std::FILE* in, std::FILE* out)
@@ -59,7 +45,8 @@ MsgButton CliQuestions::Ask(QuestionKind kind, const TextLines& text, const std:
     if (typed || !quiet_) {
         // Nothing of the text may move the cursor or start an escape sequence.
         std::fprintf(out_, "%s\n%s %s ", title.c_str(),
-                     TerminalSafe(JoinLines(text, "\n"), true).c_str(), Prompt(defaultButton));
+                     platform::TerminalSafe(JoinLines(text, "\n"), true).c_str(),
+                     Prompt(defaultButton));
     }
     MsgButton answer = typed ? ReadAnswer(defaultButton) : Default(kind, defaultButton);
     if (kind == QuestionKind::ConversionFailed && answer == MsgButton::No) stopRequested_ = true;

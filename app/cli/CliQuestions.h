@@ -35,8 +35,4 @@ class CliQuestions {
     bool stopRequested_ = false;
 };
 
-// Every control character (C0, DEL, and C1 as UTF-8 writes it) shown as "?", as ls does, so
-// that a file name cannot drive the terminal it is printed to; newlines stay when asked to.
-std::string TerminalSafe(std::string_view text, bool keepNewlines = false);
-
 }  // namespace tunewrap::cli
