@@ -110,6 +110,9 @@ class Batch {
             return outcome;
         };
 
+        // An empty name would read as the folder it stands in.
+        if (sourceName.empty()) return fail("The file name is empty");
+
         // The source is opened once: its first read tells what it holds, feeds the header scan
         // and starts the copy. The destination is looked up once, for every question about it.
         platform::ReadOnlyFile source(sourcePath);

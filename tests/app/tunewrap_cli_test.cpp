@@ -229,6 +229,14 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
     EXPECT_NE(run.err.find("Conversion Failed\nmissing.mp3 could not be converted:"),
               std::string::npos)
         << run.err;
+    EXPECT_EQ(Cli({"to-bmu", ""}).out, ": failed: The file name is empty\n");
+#ifndef _WIN32
+    // A file that says it is empty and yet gives bytes is not taken for empty.
+    EXPECT_EQ(Cli({"to-bmu", "-o", ".", "/proc/self/status"}).out,
+              "/proc/self/status: failed: The file's size is not known before it is read (as "
+              "with the files in /proc)\n");
+    EXPECT_FALSE(fs::exists(Path("status.bmu")));
+#endif
     // After the last file nothing is left to go on with.
     EXPECT_EQ(Cli({"to-bmu", "missing.mp3"}).err.find("Conversion Failed"), std::string::npos);
 
