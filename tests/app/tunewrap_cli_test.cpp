@@ -175,6 +175,7 @@ TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
              {{"frobnicate"}, "unknown command 'frobnicate' (the commands are info, to-bmu"},
              {{"help", "me"}, "unknown command 'me'"},
              {{"info", "-dash.mp3"}, "goes after --: tunewrap-cli info -- -dash.mp3)"},
+             {{"to-bmu", "-o", "no dir", "--", "-c.mp3"}, "Directory does not exist: no dir"},
              {{"fix", "-j", "0", "a.mp3"}, "--jobs: must be a whole number of at least 1, not 0"}})
         EXPECT_NE(Cli(args).err.find(message), std::string::npos) << Cli(args).err;
     const auto help = Cli({"help", "fix"});
