@@ -6,6 +6,7 @@
 
 #include "CloseOnSignal.h"
 #include "OpenedFiles.h"
+#include "Terminal.h"
 #include "Version.h"
 #include "frmMain.h"
 
@@ -44,7 +45,8 @@ int main(int argc, char* argv[]) {
         if (options && std::strcmp(argv[i], "--") == 0) {
             options = false;
         } else if (options && argv[i][0] == '-') {
-            std::fprintf(stderr, "tunewrap: unknown option %s\n%s", argv[i], kUsage);
+            std::fprintf(stderr, "tunewrap: unknown option %s\n%s",
+                         platform::ShownOn(stderr, argv[i]).c_str(), kUsage);
             return 2;
         } else {
             paths.emplace_back(argv[i]);
@@ -52,7 +54,7 @@ int main(int argc, char* argv[]) {
     }
     const WindowArguments arguments = ParseWindowArguments(paths);
     if (!arguments.error.empty()) {
-        std::fprintf(stderr, "tunewrap: %s\n", arguments.error.c_str());
+        std::fprintf(stderr, "tunewrap: %s\n", platform::ShownOn(stderr, arguments.error).c_str());
         return 2;
     }
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brenlo.Tunewrap"));

@@ -79,7 +79,7 @@ class Batch {
                                              host_.EntryPath(d_.source, position)));
             host_.EntryDone(d_.source, position, outcomes_.back());
             const bool goOn = outcomes_.back().kind != FileOutcome::Kind::Failed ||
-                              AskToGoOnAfterFailure(outcomes_.back());
+                              GoOnAfterFailure(outcomes_.back(), position);
             host_.DeselectEntry(d_.source, position);
             if (!goOn) break;
         }
@@ -110,6 +110,9 @@ class Batch {
             return outcome;
         };
 
+        // An empty name would read as the folder it stands in.
+        if (sourceName.empty()) return fail("The file name is empty");
+
         // The source is opened once: its first read tells what it holds, feeds the header scan
         // and starts the copy. The destination is looked up once, for every question about it.
         platform::ReadOnlyFile source(sourcePath);
@@ -117,13 +120,8 @@ class Batch {
         if (destination.identity) {
             const auto sourceIdentity = source.error() == 0 ? std::optional(source.identity())
                                                             : platform::IdentityOf(sourcePath);
-            // Writing a file over itself would replace the source with its converted bytes.
-            if (destination.identity == sourceIdentity) {
-                return fail("Source and destination are the same file");
-            }
-            // Like cp, which will not overwrite a file it has just created itself.
-            if (created_.Holds(*destination.identity)) {
-                return fail("would overwrite a file this run just created");
+            if (const char* refusal = created_.Refusal(*destination.identity, sourceIdentity)) {
+                return fail(refusal);
             }
         }
         FileByteSource bytes(source);
@@ -173,11 +171,25 @@ class Batch {
         return outcome;
     }
 
-    bool AskToGoOnAfterFailure(const FileOutcome& failed) {
-        return AnsweredYes(host_, QuestionKind::ConversionFailed,
-                           {failed.sourceName + " could not be converted:", failed.reason, "",
-                            "Do you want to continue with the remaining files?"},
-                           "Conversion Failed", MsgIcon::Exclamation, MsgButton::Yes);
+    bool AnySelectedAfter(int position) {
+        const int count = host_.EntryCount(d_.source);
+        for (int later = position + 1; later <= count; ++later) {
+            if (host_.EntrySelected(d_.source, later)) return true;
+        }
+        return host_.LaterBatchesFollow();
+    }
+
+    // After the last file there is nothing left to go on with: the failure is only told.
+    bool GoOnAfterFailure(const FileOutcome& failed, int position) {
+        TextLines text{failed.sourceName + " could not be converted:", failed.reason};
+        if (!AnySelectedAfter(position)) {
+            host_.Tell(QuestionKind::ConversionFailed, text, "Conversion Failed",
+                       MsgIcon::Exclamation);
+            return true;
+        }
+        text.insert(text.end(), {"", "Do you want to continue with the remaining files?"});
+        return AnsweredYes(host_, QuestionKind::ConversionFailed, text, "Conversion Failed",
+                           MsgIcon::Exclamation, MsgButton::Yes);
     }
 
     const Direction& d_;
@@ -194,8 +206,20 @@ void CreatedFiles::Add(const std::string& path) {
     if (const auto identity = platform::IdentityOf(path)) identities_.insert(*identity);
 }
 
-bool CreatedFiles::Holds(const platform::FileIdentity& identity) const {
-    return identities_.count(identity) != 0;
+void CreatedFiles::AddSource(const std::string& path) {
+    if (const auto identity = platform::IdentityOf(path)) sources_.insert(*identity);
+}
+
+const char* CreatedFiles::Refusal(const platform::FileIdentity& destination,
+                                  const std::optional<platform::FileIdentity>& source,
+                                  bool replacing) const {
+    // Writing a file over itself would replace the source with its converted bytes.
+    if (destination == source) return "Source and destination are the same file";
+    // Like cp, which will not overwrite a file it has just created itself.
+    if (identities_.count(destination) != 0) return "would overwrite a file this run just created";
+    if (replacing && sources_.count(destination) != 0)
+        return "would overwrite a source of this run";
+    return nullptr;
 }
 
 std::vector<FileOutcome> ConvertToBMU(ConversionHost& host, ProgressSink& sink,

@@ -64,6 +64,12 @@ class ConversionHost {
     // Called as soon as an entry's conversion is over (before any question about going on), so
     // that a host can report each file the moment it is done.
     virtual void EntryDone(ListId /*list*/, int /*position*/, const FileOutcome& /*outcome*/) {}
+    // What there is nothing to decide about, such as why the last file failed. The window shows
+    // it; the command line has said it in the file's line already.
+    virtual void Tell(QuestionKind /*kind*/, const TextLines& /*text*/,
+                      const std::string& /*title*/, MsgIcon /*icon*/) {}
+    // True when files of a later batch of the same run wait after this batch's last entry.
+    virtual bool LaterBatchesFollow() { return false; }
 };
 
 }  // namespace tunewrap

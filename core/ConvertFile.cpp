@@ -38,8 +38,14 @@ ConvertResult Convert(const Direction& direction, platform::ReadOnlyFile& source
     if (source.isDirectory()) return Failed(std::strerror(EISDIR));
     if (!source.isRegular()) return Failed("Not a regular file");
 
+    // A file of /proc or /sys says it is empty and yet gives bytes: its size cannot be trusted
+    // to say where the copy ends.
+    if (std::ssize(read) > source.size()) return Failed(kSizeUnknownReason);
+
     platform::PartFile part;
-    if (!part.Create(destinationPath, source.permissions())) return FailedWithErrno();
+    if (!part.Create(destinationPath, source.permissions())) {
+        return Failed(platform::PartFileError(errno));
+    }
 
     const std::int64_t dropped = std::min(source.size(), direction.dropsBytes);
     const std::int64_t droppedFromRead = std::min<std::int64_t>(dropped, std::ssize(read));

@@ -18,6 +18,9 @@ inline constexpr std::int32_t kSlowCopyMs = 3000;
 // Why a copy fails whose source was resized, written to or replaced while it was read.
 inline constexpr const char* kSourceChangedReason =
     "The source file changed while it was being converted";
+// Why a source is refused that gives more bytes than its size says (the files of /proc).
+inline constexpr const char* kSizeUnknownReason =
+    "The file's size is not known before it is read (as with the files in /proc)";
 
 struct ConvertResult {
     enum class Status { Converted, Cancelled, Failed };

@@ -371,7 +371,9 @@ ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& des
     if (!decoder) return Failed(error);
 
     platform::PartFile part;
-    if (!part.Create(destinationPath, source.permissions())) return Failed(std::strerror(errno));
+    if (!part.Create(destinationPath, source.permissions())) {
+        return Failed(platform::PartFileError(errno));
+    }
     Pipeline pipeline(ExpectedFormat(renameWav), part, head);
     if (!pipeline.Start(error)) return Failed(error);
 

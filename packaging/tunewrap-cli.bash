@@ -19,12 +19,12 @@ _tunewrap_cli() {
     local options files
     case $command in
         info) options="--wav --json --help"; files='@(mp3|MP3|bmu|BMU|wav|WAV)' ;;
-        to-bmu) options="--wav -o --output --overwrite --no-preserve-time --skip-unsuitable --reencode -q
-                        --quiet --help"
+        to-bmu) options="--wav -o --output --overwrite --skip-existing --no-preserve-time
+                        --skip-unsuitable --reencode -q --quiet --help"
                 files='@(mp3|MP3)' ;;
-        to-mp3) options="-o --output --overwrite --no-preserve-time -q --quiet --help"
+        to-mp3) options="-o --output --overwrite --skip-existing --no-preserve-time -q --quiet --help"
                 files='@(bmu|BMU|wav|WAV)' ;;
-        fix) options="--wav -o --output --overwrite -j --jobs -q --quiet --help"
+        fix) options="--wav -o --output --overwrite --skip-existing -j --jobs -q --quiet --help"
              files='@(mp3|MP3)' ;;
     esac
     if [[ $cur == -* ]]; then

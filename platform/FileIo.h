@@ -1,6 +1,8 @@
 #pragma once
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <utility>
@@ -13,6 +15,17 @@ namespace platform {
 
 // Every part file that can be seen in a folder ends in this, so leftovers are recognisable.
 inline constexpr const char* kPartFileSuffix = ".tunewrap-part";
+
+// errno after PartFile::Create when every part-file name of the destination is held by a running
+// conversion; the system's own word for it ("File exists") would mislead.
+inline constexpr int kPartFilesAllHeld = EBUSY;
+
+// Why PartFile::Create failed, in words.
+inline std::string PartFileError(int error) {
+    return error == kPartFilesAllHeld
+               ? "Too many unfinished conversions of this file are in progress"
+               : std::strerror(error);
+}
 
 // A last-modified time as the file system keeps it.
 struct FileTime {

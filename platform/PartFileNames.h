@@ -63,7 +63,7 @@ bool ClaimSlot(const std::string& stem, Create create, RemoveIfLeftover removeIf
             if (!removeIfLeftover(name)) break;
         }
     }
-    errno = EEXIST;
+    errno = kPartFilesAllHeld;
     return false;
 }
 

@@ -51,6 +51,8 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
     tunewrap::MsgButton AskYesNo(tunewrap::QuestionKind kind, const tunewrap::TextLines& text,
                                  const std::string& title, tunewrap::MsgIcon icon,
                                  tunewrap::MsgButton defaultButton) override;
+    void Tell(tunewrap::QuestionKind kind, const tunewrap::TextLines& text,
+              const std::string& title, tunewrap::MsgIcon icon) override;
     void BeginBusy() override;
     void EndBusy() override;
     void RefillList(tunewrap::ListId list, const std::string& dirWithSeparator,
@@ -119,6 +121,10 @@ class frmMain : public QWidget, public tunewrap::ConversionHost {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // The one message box of AskYesNo (question: Yes and No) and Tell (OK only).
+    tunewrap::MsgButton ShowBox(const tunewrap::TextLines& text, const std::string& title,
+                                tunewrap::MsgIcon icon, tunewrap::MsgButton defaultButton,
+                                bool question);
     const std::vector<PlacedControl>& Layout() const { return layout_; }
     FileListView& List(tunewrap::ListId list) const;
 

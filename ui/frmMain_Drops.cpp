@@ -45,6 +45,10 @@ class DroppedFilesHost : public tunewrap::ConversionHost {
                                  tunewrap::MsgButton defaultButton) override {
         return window_.AskYesNo(kind, text, title, icon, defaultButton);
     }
+    void Tell(tunewrap::QuestionKind kind, const tunewrap::TextLines& text,
+              const std::string& title, tunewrap::MsgIcon icon) override {
+        window_.Tell(kind, text, title, icon);
+    }
     void BeginBusy() override { window_.BeginBusy(); }
     void EndBusy() override { window_.EndBusy(); }
     void RefillList(ListId list, const std::string& dirWithSeparator, const std::string& mask,

@@ -38,6 +38,17 @@ void frmMain::DeselectEntry(ListId list, int position) {
 // some kinds on its own.
 MsgButton frmMain::AskYesNo(tunewrap::QuestionKind, const tunewrap::TextLines& text,
                             const std::string& title, MsgIcon icon, MsgButton defaultButton) {
+    return ShowBox(text, title, icon, defaultButton, true);
+}
+
+// Told in the same box, with only OK to press.
+void frmMain::Tell(tunewrap::QuestionKind, const tunewrap::TextLines& text,
+                   const std::string& title, MsgIcon icon) {
+    ShowBox(text, title, icon, MsgButton::Yes, false);
+}
+
+MsgButton frmMain::ShowBox(const tunewrap::TextLines& text, const std::string& title, MsgIcon icon,
+                           MsgButton defaultButton, bool question) {
     if (askYesNoHook_) {
         return askYesNoHook_(tunewrap::JoinLines(text, tunewrap::kBoxLineEnd), title, icon,
                              defaultButton);
@@ -45,9 +56,11 @@ MsgButton frmMain::AskYesNo(tunewrap::QuestionKind, const tunewrap::TextLines& t
     QMessageBox box(icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::Warning,
                     QString::fromStdString(title),
                     QString::fromStdString(tunewrap::JoinLines(text, "\n")),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(defaultButton == MsgButton::Yes ? QMessageBox::Yes : QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, this);
+    if (question) {
+        box.setDefaultButton(defaultButton == MsgButton::Yes ? QMessageBox::Yes : QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    }
     openQuestion_ = &box;
     const int answer = box.exec();
     openQuestion_ = nullptr;

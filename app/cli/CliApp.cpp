@@ -22,9 +22,10 @@ namespace {
 
 constexpr int kExitUsage = 2;
 
-constexpr const char* kFooter = R"(
-Output of to-bmu and to-mp3: one line per file on stdout as soon as it is done, the file as
-given, then
+// What --help says after the options, in parts: each command's help has the parts about it,
+// the whole help has each part once.
+constexpr const char* kConvertOutput =
+    R"(Output: one line per file on stdout as soon as it is done, the file as given, then
   ": converted to PATH"   ": skipped: exists"   ": skipped: unsuitable"
   ": failed: REASON"      ": cancelled"         ": not reached" (the run stopped before it)
   ": re-encoded to PATH" (to-bmu --reencode: an unsuitable file, re-encoded and wrapped)
@@ -33,24 +34,63 @@ A file is refused (failed) when unwrapping one that is "not a BMU file", wrappin
 "already a BMU file", or when it "would overwrite a file this run just created" (two sources
 with one destination name; --overwrite does not change this).
 
-Output of fix: one line per file on stdout in the order given, then
-  ": fixed to PATH"   ": skipped: suitable" (left as it is)   ": skipped: exists"
-  ": failed: REASON"  ": cancelled"   ": not reached"
-and a summary on stderr. It asks no questions; Ctrl+C cancels every file being re-encoded.
-
 Questions: on a terminal, "File Exists" (default no), "Warning" about an unsuitable MP3
 (default yes) and "Conversion Failed", go on with the rest (default yes) are asked on
 stderr. Without a terminal each takes its default and is written to stderr with the answer
 (not with --quiet): an existing destination is skipped, an unsuitable file is converted
 (skipped with --skip-unsuitable), a failed file lets the others go on. With --reencode no
 "Warning" is asked: an unsuitable file is re-encoded; one that cannot be decoded fails.
-
-Progress: on a terminal, a large or slow copy shows a progress line on stderr. Ctrl+C,
-SIGTERM or SIGHUP cancels the copy (its partial file is removed) and ends the run.
+)";
+constexpr const char* kFixOutput =
+    R"(Output of fix: one line per file on stdout in the order given, then
+  ": fixed to PATH"   ": skipped: suitable" (left as it is)   ": skipped: exists"
+  ": failed: REASON"  ": cancelled"   ": not reached"
+and a summary on stderr. It asks no questions; Ctrl+C cancels every file being re-encoded.
+)";
+constexpr const char* kProgressAndExit =
+    R"(Progress: on a terminal, a large or slow copy and every re-encode show a progress line on
+stderr (fix: one line for the files being re-encoded at once). Ctrl+C, SIGTERM or SIGHUP
+cancels the copy (its partial file is removed) and ends the run.
 
 Exit status: 0 every file converted (info: every file read; fix: every file fixed or
-suitable), 1 any file skipped or failed, or stdout could not be written, 2 usage error
-(unknown option, no files, missing -o directory), 130 cancelled with Ctrl+C, 143 by SIGTERM, 129 by SIGHUP.)";
+suitable; with --skip-existing also kept), 1 any other file skipped or failed, or stdout
+could not be written, 2 usage error (unknown command or option, no files, missing -o
+directory), 130 cancelled with Ctrl+C, 143 by SIGTERM, 129 by SIGHUP.
+)";
+
+// The parts with a blank line between them.
+std::string Footer(std::initializer_list<const char*> parts) {
+    std::string text;
+    for (const char* part : parts) text += (text.empty() ? "" : "\n") + std::string(part);
+    text.pop_back();  // the formatter ends it
+    return text;
+}
+
+constexpr const char* kCommandNames = "info, to-bmu, to-mp3, fix";
+
+// Help as coreutils write it: beside an option only the name of its value, and "..." where it
+// takes several; what is required or excludes what, the descriptions say.
+class HelpFormatter : public CLI::Formatter {
+  public:
+    std::string make_option_opts(const CLI::Option* option) const override {
+        if (option->get_type_size() == 0) return {};
+        std::string text;
+        if (!option->get_type_name().empty()) text += " " + option->get_type_name();
+        if (option->get_expected_max() == CLI::detail::expected_max_vector_size) text += " ...";
+        return text;
+    }
+};
+
+// A number of at least 1, said in words rather than as the range of a double.
+const CLI::Validator kCount(
+    [](std::string& text) {
+        const bool digits =
+            !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+        return digits && text.find_first_not_of('0') != std::string::npos
+                   ? std::string()
+                   : "must be a whole number of at least 1, not " + text;
+    },
+    "");
 
 struct Arguments {
     std::vector<std::string_view> files;
@@ -58,6 +98,7 @@ struct Arguments {
     bool renameWav = false;
     bool json = false;
     bool overwriteAll = false;
+    bool skipExisting = false;
     bool noPreserveTime = false;
     bool skipUnsuitable = false;
     bool reencode = false;
@@ -68,19 +109,29 @@ struct Arguments {
 CLI::Option* AddFiles(CLI::App& command, const char* what) {
     return command.add_option("FILE")
         ->description(what)
-        ->type_name("TEXT")
+        ->type_name("")
         ->expected(CLI::detail::expected_max_vector_size)
         ->required();
 }
 
-void AddCopyOptions(CLI::App& command, Arguments& args) {
+// Where the new files go and what becomes of files already there: the same for every command
+// that writes.
+void AddOutputOptions(CLI::App& command, Arguments& args, const char* overwriteText) {
     command
         .add_option("-o,--output", args.outputDir,
                     "Write the new files to this existing directory (default: next to each file)")
-        ->check(CLI::ExistingDirectory)
+        ->check(CLI::ExistingDirectory.description(""))
         ->type_name("DIR");
-    command.add_flag("--overwrite", args.overwriteAll,
-                     "Overwrite existing files without asking (\"overwrite all\")");
+    CLI::Option* overwrite = command.add_flag("--overwrite", args.overwriteAll, overwriteText);
+    command
+        .add_flag("--skip-existing", args.skipExisting,
+                  "Keep existing files without asking, and count them as done for the exit "
+                  "status (not with --overwrite)")
+        ->excludes(overwrite);
+}
+
+void AddCopyOptions(CLI::App& command, Arguments& args) {
+    AddOutputOptions(command, args, "Overwrite existing files without asking (\"overwrite all\")");
     command.add_flag("--no-preserve-time", args.noPreserveTime,
                      "Give new files the current time instead of the source's modification time");
     command.add_flag("-q,--quiet", args.quiet,
@@ -171,7 +222,9 @@ int Convert(const Arguments& args, bool toBMU) {
     options.preserveFileDateTime = !args.noPreserveTime;
     options.reencodeUnsuitable = args.reencode;
     bool terminal = Terminal();
-    CliQuestions questions(terminal, args.skipUnsuitable, args.quiet, stdin, stderr);
+    options.skipExisting = args.skipExisting;
+    CliQuestions questions(terminal, args.skipUnsuitable, args.skipExisting, args.quiet, stdin,
+                           stderr);
     CliProgressSink sink(terminal, stderr);
     InstallInterruptHandler();
     return RunConvert(options, args.outputDir, args.files, questions, sink, stdout,
@@ -183,9 +236,39 @@ int Fix(const Arguments& args) {
     options.renameWav = args.renameWav;
     options.outputDir = args.outputDir;
     options.overwrite = args.overwriteAll;
+    options.skipExisting = args.skipExisting;
     options.jobs = args.jobs;
+    options.showProgress = Terminal();
     InstallInterruptHandler();
     return RunFix(options, args.files, stdout, args.quiet ? nullptr : stderr);
+}
+
+// Where the command line names something the parser does not know, a word of what was meant.
+int UsageError(const std::string& text) {
+    std::fprintf(stderr, "tunewrap-cli: %s\nRun with --help for more information.\n",
+                 platform::ShownOn(stderr, text).c_str());
+    return kExitUsage;
+}
+
+// The first argument of `command` that looks like an option it does not have: most likely a file
+// whose name starts with "-".
+const char* UnknownDashArgument(const CLI::App& command, int argc, char** argv) {
+    int valuesPending = 0;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view token = argv[i];
+        if (token == "--") break;
+        if (valuesPending > 0) {
+            --valuesPending;
+            continue;
+        }
+        if (token.size() < 2 || token[0] != '-') continue;
+        const std::string name = token.starts_with("--")
+                                     ? std::string(token.substr(0, token.find('=')))
+                                     : std::string{'-', token[1]};
+        if (command.get_option_no_throw(name) == nullptr) return argv[i];
+        valuesPending = ValuesAfter(command, token);
+    }
+    return nullptr;
 }
 
 // The whole command line as the parser knows it. A parser keeps what it has seen, so a second
@@ -209,7 +292,10 @@ struct Parser {
         app.require_subcommand(1);
         // Options are written the same everywhere; "/music/a.mp3" names a file on Windows as well.
         app.allow_windows_style_options(false);
-        app.footer(kFooter);
+        app.formatter(std::make_shared<HelpFormatter>());
+        app.footer(
+            Footer({kConvertOutput, kFixOutput, kProgressAndExit,
+                    "Help on one command: tunewrap-cli help COMMAND (or COMMAND --help).\n"}));
 
         info = app.add_subcommand(
             "info", "Show each MP3 file's frame header values and whether it suits the game");
@@ -227,9 +313,10 @@ struct Parser {
                         "Name the new files .wav instead of .bmu and expect 96 kbit/s mono "
                         "(\"rename .wav\")");
         AddCopyOptions(*toBMU, args);
-        CLI::Option* skip =
-            toBMU->add_flag("--skip-unsuitable", args.skipUnsuitable,
-                            "Answer the \"Warning\" question with no: skip unsuitable files");
+        CLI::Option* skip = toBMU->add_flag(
+            "--skip-unsuitable", args.skipUnsuitable,
+            "Answer the \"Warning\" question with no: skip unsuitable files (not with "
+            "--reencode)");
         if (ReencodeAvailable()) {
             toBMU
                 ->add_flag("--reencode", args.reencode,
@@ -253,19 +340,19 @@ struct Parser {
         fix->add_flag("--wav", args.renameWav,
                       "Make 96 kbit/s mono (sound effects, voice-over) instead of 128 kbit/s joint "
                       "stereo");
+        AddOutputOptions(*fix, args, "Replace existing NAME.fixed.mp3 files");
         fix->add_option(
-               "-o,--output", args.outputDir,
-               "Write the new files to this existing directory (default: next to each file)")
-            ->check(CLI::ExistingDirectory)
-            ->type_name("DIR");
-        fix->add_flag("--overwrite", args.overwriteAll, "Replace existing NAME.fixed.mp3 files");
-        fix->add_option("-j,--jobs", args.jobs,
-                        "Files re-encoded at once (default: the number of cores)")
-            ->check(CLI::PositiveNumber)
+               "-j,--jobs", args.jobs,
+               "Files re-encoded at once (default: the number of cores; at most 4 per core)")
+            ->check(kCount)
             ->type_name("N");
         fix->add_flag("-q,--quiet", args.quiet, "Write no summary");
         CLI::Option* fixFiles =
             AddFiles(*fix, "MP3 files to re-encode (use -- before names that start with -)");
+        info->footer(Footer({kProgressAndExit}));
+        toBMU->footer(Footer({kConvertOutput, kProgressAndExit}));
+        toMP3->footer(Footer({kConvertOutput, kProgressAndExit}));
+        fix->footer(Footer({kFixOutput, kProgressAndExit}));
         commands = {{info, infoFiles}, {toBMU, toBMUFiles}, {toMP3, toMP3Files}, {fix, fixFiles}};
     }
 };
@@ -274,6 +361,28 @@ struct Parser {
 
 int RunCli(int argc, char** argv) {
     auto parser = std::make_unique<Parser>();
+    auto command = [&parser](std::string_view name) -> CLI::App* {
+        for (const Command& known : parser->commands) {
+            if (known.app->check_name(std::string(name))) return known.app;
+        }
+        return nullptr;
+    };
+    // "help" and "help COMMAND" are "--help" and "COMMAND --help".
+    std::vector<char*> helpArguments;
+    if (argc > 1 && argv[1][0] != '-' && command(argv[1]) == nullptr) {
+        const bool help = std::string_view(argv[1]) == "help";
+        const char* unknown = !help ? argv[1] : argc > 2 && !command(argv[2]) ? argv[2] : nullptr;
+        if (unknown != nullptr) {
+            return UsageError("unknown command '" + std::string(unknown) + "' (the commands are " +
+                              kCommandNames + ")");
+        }
+        static char helpFlag[] = "--help";
+        helpArguments.assign(argv, argv + std::min(argc, 3));
+        helpArguments[1] = helpFlag;
+        if (argc > 2) std::swap(helpArguments[1], helpArguments[2]);
+        argc = static_cast<int>(helpArguments.size());
+        argv = helpArguments.data();
+    }
     std::vector<const char*> forParser;
     std::vector<std::string_view> files;
     bool split = SplitOffFiles(argc, argv, parser->commands, forParser, files);
@@ -291,6 +400,13 @@ int RunCli(int argc, char** argv) {
         try {
             parser->app.parse(argc, argv);
         } catch (const CLI::ParseError& error) {
+            const CLI::App* given = argc > 1 ? command(argv[1]) : nullptr;
+            if (const char* dashed = given ? UnknownDashArgument(*given, argc, argv) : nullptr) {
+                return UsageError("unknown option " + std::string(dashed) +
+                                  " (a file whose name starts with - goes after --: "
+                                  "tunewrap-cli " +
+                                  given->get_name() + " -- " + dashed + ")");
+            }
             // --help and --version arrive here too, with status 0.
             return parser->app.exit(error) == 0 ? 0 : kExitUsage;
         }

@@ -45,6 +45,9 @@ class Tally {
                 ++converted_;
                 break;
             case FileOutcome::Kind::SkippedExists:
+                ++existing_;
+                ++skipped_;
+                break;
             case FileOutcome::Kind::SkippedUnsuitable:
                 ++skipped_;
                 break;
@@ -57,7 +60,10 @@ class Tally {
         }
     }
     void CountNotReached() { ++notReached_; }
-    bool AllConverted() const { return skipped_ + failed_ + cancelled_ + notReached_ == 0; }
+    // existingKept: a destination that was there already counts as done.
+    bool AllConverted(bool existingKept) const {
+        return skipped_ - (existingKept ? existing_ : 0) + failed_ + cancelled_ + notReached_ == 0;
+    }
     std::string Text() const {
         std::string text = std::to_string(converted_) + " converted, " + std::to_string(skipped_) +
                            " skipped, " + std::to_string(failed_) + " failed";
@@ -67,7 +73,7 @@ class Tally {
     }
 
   private:
-    int converted_ = 0, skipped_ = 0, failed_ = 0, cancelled_ = 0, notReached_ = 0;
+    int converted_ = 0, skipped_ = 0, existing_ = 0, failed_ = 0, cancelled_ = 0, notReached_ = 0;
 };
 
 // The batches the files make: one per source directory, in the order the directories first
@@ -83,7 +89,7 @@ std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string_view>& fi
         if (b == batches.size()) {
             std::string destination =
                 outputDir.empty() ? dir : WithoutTrailingSeparators(outputDir);
-            batches.push_back({dir, destination, {}, {}, {}});
+            batches.push_back({dir, destination, {}, {}, {}, false});
         }
         std::string parent, name;
         platform::SplitPath(file, parent, name);
@@ -91,6 +97,7 @@ std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string_view>& fi
         batches[b].given.push_back(file);
         batches[b].selected.push_back(true);
     }
+    for (std::size_t b = 0; b + 1 < batches.size(); ++b) batches[b].laterBatchesFollow = true;
     return batches;
 }
 
@@ -126,7 +133,7 @@ int RunConvert(const ConvertOptions& options, const std::string& outputDir,
     }
     if (summary != nullptr) std::fprintf(summary, "%s\n", tally.Text().c_str());
     if (Interrupted()) return InterruptedExitStatus();
-    return tally.AllConverted() ? 0 : 1;
+    return tally.AllConverted(options.skipExisting) ? 0 : 1;
 }
 
 }  // namespace tunewrap::cli

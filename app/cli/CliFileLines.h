@@ -17,7 +17,7 @@ class FileLines {
     void Print(const std::string& file, const std::string& what) {
         const std::string line = file + ": " + what;
         // A name may hold anything; none of it may reach a terminal as a control sequence.
-        std::fprintf(out_, "%s\n", (terminal_ ? TerminalSafe(line) : line).c_str());
+        std::fprintf(out_, "%s\n", (terminal_ ? platform::TerminalSafe(line) : line).c_str());
         errno = 0;
         if (std::fflush(out_) != 0) OutputFailed(errno);
     }

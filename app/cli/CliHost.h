@@ -14,6 +14,7 @@ struct ConvertOptions {
     bool overwriteAll = false;
     bool preserveFileDateTime = true;
     bool reencodeUnsuitable = false;
+    bool skipExisting = false;  // an existing destination is kept, and that is no fault
 };
 
 // One batch as the window would run it: the given files of one directory are the source
@@ -24,6 +25,7 @@ struct BatchFiles {
     std::vector<std::string> names;
     std::vector<std::string> given;  // each name's file as the user gave it
     std::vector<bool> selected;
+    bool laterBatchesFollow = false;
 };
 
 class CliHost : public ConversionHost {
@@ -46,6 +48,7 @@ class CliHost : public ConversionHost {
     std::string DirectoryText(ListId pane) override;
     int OptionState(OptionId option) override;
     void EntryDone(ListId list, int position, const FileOutcome& outcome) override;
+    bool LaterBatchesFollow() override { return files_.laterBatchesFollow; }
 
   private:
     bool IsSource(ListId list) const { return list == sourceList_; }

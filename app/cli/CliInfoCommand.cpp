@@ -65,8 +65,7 @@ const char* YesNo(bool value) {
 }
 
 void PrintText(const FileInfo& info, std::FILE* out) {
-    std::fprintf(out, "%s\n",
-                 (platform::IsTerminal(out) ? TerminalSafe(info.file) : info.file).c_str());
+    std::fprintf(out, "%s\n", platform::ShownOn(out, info.file).c_str());
     if (!info.read) {
         std::fprintf(out, "  error: %s\n", info.error.c_str());
         return;

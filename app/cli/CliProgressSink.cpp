@@ -24,7 +24,7 @@ int Percent(std::int64_t done, std::int64_t total) {
 std::string FitColumns(const std::string& text, int columns) {
     std::string fitted;
     int used = 0;
-    for (char c : TerminalSafe(text)) {
+    for (char c : platform::TerminalSafe(text)) {
         if (mdlString::StartsCharacter(c) && ++used > columns) break;
         fitted += c;
     }

@@ -4,6 +4,7 @@
 #include <cerrno>
 
 #include "CliInterrupt.h"
+#include "Terminal.h"
 
 namespace tunewrap::cli {
 namespace {
@@ -23,39 +24,29 @@ std::string Lowered(std::string text) {
 
 }  // namespace
 
-std::string TerminalSafe(std::string_view text, bool keepNewlines) {
-    constexpr unsigned char kDelete = 0x7F, kC1Lead = 0xC2, kC1First = 0x80, kC1Last = 0x9F;
-    std::string shown;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        const bool c1 = byte == kC1Lead && i + 1 < text.size() &&
-                        static_cast<unsigned char>(text[i + 1]) >= kC1First &&
-                        static_cast<unsigned char>(text[i + 1]) <= kC1Last;
-        if (c1) ++i;
-        const bool control = (byte < ' ' && !(keepNewlines && byte == '\n')) || byte == kDelete;
-        shown += control || c1 ? '?' : text[i];
-    }
-    return shown;
-}
-
-CliQuestions::CliQuestions(bool interactive, bool skipUnsuitable, bool quiet, std::FILE* in,
-                           std::FILE* out)
+CliQuestions::CliQuestions(bool interactive, bool skipUnsuitable, bool skipExisting, bool quiet,
+                           std::FILE* in, std::FILE* out)
     : interactive_(interactive),
       skipUnsuitable_(skipUnsuitable),
+      skipExisting_(skipExisting),
       quiet_(quiet),
       in_(in),
       out_(out) {}
 
-// --skip-unsuitable answers the suitability warning with No; No to going on after a failed file
-// ends the whole run.
+bool CliQuestions::AnsweredNo(QuestionKind kind) const {
+    return (skipUnsuitable_ && kind == QuestionKind::Unsuitable) ||
+           (skipExisting_ && kind == QuestionKind::FileExists);
+}
+
+// No to going on after a failed file ends the whole run.
 MsgButton CliQuestions::Ask(QuestionKind kind, const TextLines& text, const std::string& title,
                             MsgButton defaultButton) {
-    const bool skipped = skipUnsuitable_ && kind == QuestionKind::Unsuitable;
-    const bool typed = interactive_ && !skipped;
+    const bool typed = interactive_ && !AnsweredNo(kind);
     if (typed || !quiet_) {
         // Nothing of the text may move the cursor or start an escape sequence.
         std::fprintf(out_, "%s\n%s %s ", title.c_str(),
-                     TerminalSafe(JoinLines(text, "\n"), true).c_str(), Prompt(defaultButton));
+                     platform::TerminalSafe(JoinLines(text, "\n"), true).c_str(),
+                     Prompt(defaultButton));
     }
     MsgButton answer = typed ? ReadAnswer(defaultButton) : Default(kind, defaultButton);
     if (kind == QuestionKind::ConversionFailed && answer == MsgButton::No) stopRequested_ = true;
@@ -63,8 +54,7 @@ MsgButton CliQuestions::Ask(QuestionKind kind, const TextLines& text, const std:
 }
 
 MsgButton CliQuestions::Default(QuestionKind kind, MsgButton defaultButton) {
-    MsgButton answer =
-        kind == QuestionKind::Unsuitable && skipUnsuitable_ ? MsgButton::No : defaultButton;
+    const MsgButton answer = AnsweredNo(kind) ? MsgButton::No : defaultButton;
     if (quiet_) return answer;
     // Shown as if typed, so that a log reads like the terminal session would.
     std::fprintf(out_, "%s\n", AnswerWord(answer));

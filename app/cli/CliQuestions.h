@@ -11,8 +11,10 @@ namespace tunewrap::cli {
 // question takes its default. Either way the question and its answer are written to `out`.
 class CliQuestions {
   public:
-    // quiet: a question that takes its default is not written at all.
-    CliQuestions(bool interactive, bool skipUnsuitable, bool quiet, std::FILE* in, std::FILE* out);
+    // quiet: a question that takes its default is not written at all. skipUnsuitable and
+    // skipExisting answer "Warning" and "File Exists" with no, asking no one.
+    CliQuestions(bool interactive, bool skipUnsuitable, bool skipExisting, bool quiet,
+                 std::FILE* in, std::FILE* out);
 
     MsgButton Ask(QuestionKind kind, const TextLines& text, const std::string& title,
                   MsgButton defaultButton);
@@ -20,19 +22,17 @@ class CliQuestions {
     bool StopRequested() const { return stopRequested_; }
 
   private:
+    bool AnsweredNo(QuestionKind kind) const;
     MsgButton Default(QuestionKind kind, MsgButton defaultButton);
     MsgButton ReadAnswer(MsgButton defaultButton);
 
     bool interactive_;
     bool skipUnsuitable_;
+    bool skipExisting_;
     bool quiet_;
     std::FILE* in_;
     std::FILE* out_;
     bool stopRequested_ = false;
 };
-
-// Every control character (C0, DEL, and C1 as UTF-8 writes it) shown as "?", as ls does, so
-// that a file name cannot drive the terminal it is printed to; newlines stay when asked to.
-std::string TerminalSafe(std::string_view text, bool keepNewlines = false);
 
 }  // namespace tunewrap::cli

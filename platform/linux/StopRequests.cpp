@@ -2,6 +2,7 @@
 
 #include <signal.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
 #include <initializer_list>
@@ -9,17 +10,18 @@
 namespace tunewrap::platform {
 namespace {
 
-// The signal that asked the run to end, 0 until one did.
-volatile std::sig_atomic_t gRequest = 0;
+// The signal that asked the run to end, 0 until one did. Re-encoding threads read it while the
+// handler writes it on another: only a lock-free atomic is safe for both.
+std::atomic<int> gRequest{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
 extern "C" void OnStopRequest(int signalNumber) {
-    if (gRequest) {
+    int none = 0;
+    if (!gRequest.compare_exchange_strong(none, signalNumber)) {
         // The first request is still being honoured; the user insists.
         std::signal(signalNumber, SIG_DFL);
         std::raise(signalNumber);
-        return;
     }
-    gRequest = signalNumber;
 }
 
 }  // namespace
@@ -40,7 +42,8 @@ void CatchStopRequests() {
 }
 
 int StopRequestStatus() {
-    return gRequest == 0 ? 0 : 128 + gRequest;
+    const int request = gRequest.load();
+    return request == 0 ? 0 : 128 + request;
 }
 
 void EndAsReaderGone() {

@@ -29,6 +29,14 @@ class TunewrapCli : public ScratchHome {
         args.insert(args.begin(), {"info", "--json"});
         return json::parse(Cli(args).out, nullptr, false);
     }
+    // script(1) gives the tool a terminal and types our answers into it.
+    ChildProcess::Result OnTerminal(const std::string& args, const std::string& answers = "") {
+        WriteFile(Path("stdin.txt"), answers);
+        const std::string command = std::string("'") + TUNEWRAP_CLI + "' " + args;
+        return ChildProcess({"script", "-qec", command, "/dev/null"}, root_.string(),
+                            Path("stdin.txt"))
+            .Wait();
+    }
     const std::string kJoint128 = ReadFile(TestDataPath("cbr128_joint.mp3"));
     const std::string kMono96 = ReadFile(TestDataPath("cbr96_mono.mp3"));
 };
@@ -86,34 +94,29 @@ TEST_F(TunewrapCli, ExistingDestinationIsKeptUnlessTheUserSaysOtherwise) {
         << skipped.err;
     EXPECT_TRUE(skipped.err.ends_with("0 converted, 1 skipped, 0 failed\n")) << skipped.err;
     EXPECT_EQ(ReadFile(Path("a.bmu")), "old");
+    const auto kept = Cli({"to-bmu", "-q", "--skip-existing", "a.mp3"});
+    EXPECT_EQ(kept.status, 0);  // a run again over its own output is no failure
+    EXPECT_EQ(kept.out + kept.err, "a.mp3: skipped: exists\n");
 
     const auto overwritten = Cli({"to-bmu", "--overwrite", "a.mp3"});
     EXPECT_EQ(overwritten.status, 0);
     EXPECT_EQ(ReadFile(Path("a.bmu")), "BMU V1.0" + kJoint128);
 
-    // script(1) gives the tool a terminal and types our answers into it.
-    auto onTerminal = [this](const std::string& args, const std::string& answers) {
-        WriteFile(Path("stdin.txt"), answers);
-        const std::string command = std::string("'") + TUNEWRAP_CLI + "' " + args;
-        return ChildProcess({"script", "-qec", command, "/dev/null"}, root_.string(),
-                            Path("stdin.txt"))
-            .Wait();
-    };
-    if (onTerminal("--version", "").status != 0) GTEST_SKIP() << "no script(1) or no terminal";
+    if (OnTerminal("--version").status != 0) GTEST_SKIP() << "no script(1) or no terminal";
     WriteFile(Path("a.bmu"), "old");
     WriteFile(Path("red\x1B[31m.mp3"), kJoint128);  // a name must not drive the terminal
-    const auto yes = onTerminal("to-bmu a.mp3 'red\x1B[31m.mp3'", "y\n");
+    const auto yes = OnTerminal("to-bmu a.mp3 'red\x1B[31m.mp3'", "y\n");
     EXPECT_EQ(yes.status, 0) << yes.out;
     EXPECT_NE(yes.out.find("a.bmu already exists. Do you want to overwrite it? [y/N]"),
               std::string::npos)
         << yes.out;
     EXPECT_NE(yes.out.find("red?[31m.mp3: converted to ./red?[31m.bmu"), std::string::npos);
     EXPECT_EQ(yes.out.find('\x1B'), std::string::npos) << yes.out;
-    EXPECT_EQ(onTerminal("info 'red\x1B[31m.mp3'", "").out.find('\x1B'), std::string::npos);
+    EXPECT_EQ(OnTerminal("info 'red\x1B[31m.mp3'", "").out.find('\x1B'), std::string::npos);
     EXPECT_EQ(ReadFile(Path("a.bmu")), "BMU V1.0" + kJoint128);
     // "No" to going on after a failure also holds back the files of later directories.
     WriteFile(Path("sub/b.mp3"), kJoint128);
-    const auto stop = onTerminal("to-bmu missing.mp3 sub/b.mp3", "n\n");
+    const auto stop = OnTerminal("to-bmu missing.mp3 sub/b.mp3", "n\n");
     EXPECT_EQ(stop.status, 1) << stop.out;
     EXPECT_NE(stop.out.find("sub/b.mp3: not reached"), std::string::npos) << stop.out;
     EXPECT_FALSE(fs::exists(Path("sub/b.bmu")));
@@ -159,12 +162,30 @@ TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
              {"to-mp3", "--wav", "a.mp3"},
              {"to-bmu", "--reencode", "--skip-unsuitable", "a.mp3"},
              {"info"},
-             {"fix", "-j", "0", "a.mp3"}}) {
+             {"fix", "-j", "0", "a.mp3"},
+             {"to-mp3", "--overwrite", "--skip-existing", "a.mp3"}}) {
         const auto run = Cli(args);
         EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
         EXPECT_FALSE(run.err.empty());
     }
     EXPECT_FALSE(fs::exists(Path("a.bmu")) || fs::exists(Path("a.fixed.mp3")));
+    // Each message says what was wrong and what was meant.
+    for (const auto& [args, message] :
+         std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{"frobnicate"}, "unknown command 'frobnicate' (the commands are info, to-bmu"},
+             {{"help", "me"}, "unknown command 'me'"},
+             {{"info", "-dash.mp3"}, "goes after --: tunewrap-cli info -- -dash.mp3)"},
+             {{"to-bmu", "-o", "no dir", "--", "-c.mp3"}, "Directory does not exist: no dir"},
+             {{"fix", "-j", "0", "a.mp3"}, "--jobs: must be a whole number of at least 1, not 0"}})
+        EXPECT_NE(Cli(args).err.find(message), std::string::npos) << Cli(args).err;
+    const auto help = Cli({"help", "fix"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out, Cli({"fix", "--help"}).out);
+    EXPECT_EQ(help.out.find("to-mp3"), std::string::npos);  // no other command's footer
+    const std::string all = Cli({"--help"}).out;
+    for (const char* clutter : {"REQUIRED", "TEXT", "DIR:", "Excludes"})
+        EXPECT_EQ(all.find(clutter), std::string::npos) << clutter;
+    EXPECT_EQ(all.find("Exit status:"), all.rfind("Exit status:"));
     EXPECT_EQ(Cli({"--version"}).out,
               tunewrap::VersionTitle() + "\n" + tunewrap::kLicenceLine + "\n");
 }
@@ -209,6 +230,16 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
     EXPECT_NE(run.err.find("Conversion Failed\nmissing.mp3 could not be converted:"),
               std::string::npos)
         << run.err;
+    EXPECT_EQ(Cli({"to-bmu", ""}).out, ": failed: The file name is empty\n");
+#ifndef _WIN32
+    // A file that says it is empty and yet gives bytes is not taken for empty.
+    EXPECT_EQ(Cli({"to-bmu", "-o", ".", "/proc/self/status"}).out,
+              "/proc/self/status: failed: The file's size is not known before it is read (as "
+              "with the files in /proc)\n");
+    EXPECT_FALSE(fs::exists(Path("status.bmu")));
+#endif
+    // After the last file nothing is left to go on with.
+    EXPECT_EQ(Cli({"to-bmu", "missing.mp3"}).err.find("Conversion Failed"), std::string::npos);
 
     // Back again; the time (whole seconds: the file system may keep more than the copy) is kept
     // unless told not to.
@@ -273,7 +304,41 @@ TEST_F(TunewrapCli, FixWritesSuitableFilesAndLeavesTheSourcesAndSuitableOnes) {
               "one/a.b.mp3: fixed to one/a.b.fixed.mp3\nmono.mp3: skipped: suitable\n"
               "ok.mp3: fixed to ./ok.fixed.mp3\n");
     EXPECT_TRUE(Info({"--wav", "ok.fixed.mp3"})[0]["suitable"]);
-    EXPECT_EQ(Cli({"fix", "-o", "two", "one/a.b.mp3"}).out, "one/a.b.mp3: skipped: exists\n");
+    const auto kept = Cli({"fix", "--skip-existing", "-o", "two", "one/a.b.mp3"});
+    EXPECT_EQ(kept.out, "one/a.b.mp3: skipped: exists\n");
+    EXPECT_EQ(kept.status, 0);
+}
+
+// However a destination is spelt or reached, fix writes it once and never over a source.
+TEST_F(TunewrapCli, FixNeverWritesOverASourceOrOverWhatItWrote) {
+    if (!tunewrap::ReencodeAvailable()) GTEST_SKIP() << "built without re-encoding";
+    const std::string unsuitable = ReadFile(TestDataPath("cbr128_48k.mp3"));
+    for (const char* name : {"a.mp3", "a.wav", "b.mp3", "b.fixed.mp3", "s.fixed.mp3", "feat. X"})
+        WriteFile(Path(name), unsuitable);
+    const auto run = Cli({"fix", "-j", "2", "--overwrite", "a.mp3", Path("a.wav"), "b.mp3",
+                          "b.fixed.mp3", "feat. X"});
+    EXPECT_EQ(run.out, "a.mp3: fixed to ./a.fixed.mp3\n" + Path("a.wav") +
+                           ": failed: would overwrite a file this run just created\n"
+                           "b.mp3: failed: would overwrite a source of this run\n"
+                           "b.fixed.mp3: fixed to ./b.fixed.fixed.mp3\n"
+                           "feat. X: fixed to ./feat. X.fixed.mp3\n");
+    EXPECT_TRUE(ReadFile(Path("b.fixed.mp3")) == unsuitable);
+#ifndef _WIN32
+    fs::create_symlink("s.fixed.mp3", Path("s.mp3"));
+    EXPECT_EQ(Cli({"fix", "--overwrite", "s.mp3"}).out,
+              "s.mp3: failed: Source and destination are the same file\n");
+    EXPECT_TRUE(ReadFile(Path("s.fixed.mp3")) == unsuitable);
+#endif
+}
+
+// A re-encode shows the copy's progress line on a terminal, taken away before the file's line.
+TEST_F(TunewrapCli, FixShowsProgressOnATerminal) {
+    if (!tunewrap::ReencodeAvailable()) GTEST_SKIP() << "built without re-encoding";
+    WriteFile(Path("a.mp3"), ReadFile(TestDataPath("cbr128_48k.mp3")));
+    const auto run = OnTerminal("fix a.mp3");
+    if (run.status != 0) GTEST_SKIP() << "no script(1) or no terminal";
+    EXPECT_NE(run.out.find("\rRe-encoding a.mp3 [---"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("\r\x1B[Ka.mp3: fixed to ./a.fixed.mp3"), std::string::npos);
 }
 
 #ifdef _WIN32
@@ -321,6 +386,21 @@ TEST_F(TunewrapCli, OutputThatCannotBeWrittenFailsOrEndsTheRun) {
     EXPECT_EQ(closed.status, SIGPIPE);
     EXPECT_EQ(closed.err, "");
     EXPECT_FALSE(fs::exists(Path("b.bmu")));  // ended at the first line it could not write
+}
+
+// A thread's stack (as large as the stack limit) that the address space cannot hold: no thread
+// starts, and the files are re-encoded all the same.
+TEST_F(TunewrapCli, FixGoesOnWhenNoThreadCanStart) {
+    if (!tunewrap::ReencodeAvailable()) GTEST_SKIP() << "built without re-encoding";
+    WriteFile(Path("a.mp3"), ReadFile(TestDataPath("cbr128_48k.mp3")));
+    WriteFile(Path("b.mp3"), ReadFile(TestDataPath("cbr128_48k.mp3")));
+    const auto run =
+        ChildProcess({"sh", "-c", "ulimit -s 4000000; ulimit -v 3000000; exec \"$0\" \"$@\"",
+                      TUNEWRAP_CLI, "fix", "-j", "2", "a.mp3", "b.mp3"},
+                     root_.string())
+            .Wait();
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "a.mp3: fixed to ./a.fixed.mp3\nb.mp3: fixed to ./b.fixed.mp3\n");
 }
 #endif
 

@@ -1,5 +1,7 @@
 #include "ConvertFile.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -140,6 +142,20 @@ TEST_F(ConvertFileTest, FailuresAreReportedAndChangeNothing) {
     sink.onYield = nullptr;
 
     WriteFile(Path("a.mp3"), big);
+    // Every part-file name held by a running conversion: the reason says so, not "File exists".
+    platform::testing::UseNamedPartFilesOnly(true);
+    std::vector<int> held;
+    for (int slot = 0; slot < 64; ++slot) {
+        const std::string part =
+            Path("held.bmu") + (slot == 0 ? "" : "." + std::to_string(slot)) + kPartFileSuffix;
+        WriteFile(part, "");
+        held.push_back(open(part.c_str(), O_RDONLY));
+        flock(held.back(), LOCK_EX);
+    }
+    EXPECT_EQ(Wrap("a.mp3", "held.bmu").reason,
+              "Too many unfinished conversions of this file are in progress");
+    for (const int fd : held) close(fd);
+
     if (!MountTmpfs("small", "size=256k")) GTEST_SKIP() << "cannot mount tmpfs here";
     WriteFile(Path("small/a.bmu"), "old");
     EXPECT_EQ(Wrap("a.mp3", "small/a.bmu").reason, std::strerror(ENOSPC));

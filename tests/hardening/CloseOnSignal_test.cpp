@@ -27,6 +27,15 @@ TEST_F(CloseOnSignalTest, TerminationSignalsCloseTheWindowWhichKeepsTheFolderItW
     const ChildProcess::Result result = missing.Wait();
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find(Path("gone") + ": No such file or directory"), std::string::npos);
+    // On a terminal, names are shown as the command line shows them: no byte of them drives it.
+    for (const char* argument : {"-\x1B[31m\a", "gone\x1B[31m\a"}) {
+        const std::string command =
+            std::string("'") + TUNEWRAP_WINDOW + "' -platform offscreen '" + argument + "'";
+        const auto shown = ChildProcess({"script", "-qec", command, "/dev/null"}, Path("")).Wait();
+        if (shown.status == 127) GTEST_SKIP() << "no script(1)";
+        EXPECT_NE(shown.out.find("?[31m?"), std::string::npos) << shown.out;
+        EXPECT_EQ(shown.out.find_first_of("\x1B\a"), std::string::npos);
+    }
 }
 
 }  // namespace

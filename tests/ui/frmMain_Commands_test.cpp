@@ -146,6 +146,7 @@ TEST_F(Commands, NamesAreReadAndDeletedInTheListedFolderUntilEnterListsTheTypedO
     window->cmdConvertToBMU_Click();
     ASSERT_EQ(questions.size(), 2u);
     EXPECT_TRUE(questions[1].starts_with("a.mp3 could not be converted:")) << questions[1];
+    EXPECT_EQ(questions[1].find("continue"), std::string::npos);  // nothing is left to go on with
 }
 
 TEST_F(Commands, BrowseListsTheChoiceAndDisablesOnlyThatPanesButton) {
