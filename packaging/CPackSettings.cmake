@@ -5,6 +5,7 @@ set(CPACK_PACKAGE_CONTACT "The Tunewrap developers <tunewrap@users.noreply.inval
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "wrap MP3 files into a role-playing game's BMU music files")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_SOURCE_DIR}/packaging/StripComments.cmake)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)

@@ -33,7 +33,7 @@ declare -A fixed_runs=(
 targets=(frame_header_fuzz suitability_fuzz settings_fuzz reencode_fuzz)
 
 sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTUNEWRAP_HARDENING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTUNEWRAP_BUILD_UI=OFF -DTUNEWRAP_BUILD_TESTS=OFF -DTUNEWRAP_BUILD_BENCH=OFF \
     -DTUNEWRAP_BUILD_FUZZ=ON "-DCMAKE_CXX_FLAGS=$sanitize" \
     "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined" >/dev/null

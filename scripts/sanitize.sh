@@ -3,7 +3,7 @@
 # build-asan/ and runs every test there; any report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+cmake -S . -B build-asan -G Ninja -DTUNEWRAP_HARDENING=OFF -DCMAKE_BUILD_TYPE=Debug \
     -DTUNEWRAP_BUILD_BENCH=OFF \
     "-DCMAKE_CXX_FLAGS=-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" \
     "-DCMAKE_EXE_LINKER_FLAGS=-fsanitize=address,undefined" >/dev/null

@@ -3,10 +3,10 @@
 # programs needs; without it also everything the tests, sanitizers, fuzzers and packaging checks use.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libcli11-dev nlohmann-json3-dev
-          libmpg123-dev libmp3lame-dev libsoxr-dev)
+          libmpg123-dev libmp3lame-dev libsoxr-dev librsvg2-bin)
 if [ "${1:-}" != --run ]; then
     packages+=(libgtest-dev clang libclang-rt-dev fonts-dejavu-core
-               dpkg-dev desktop-file-utils appstream lintian man-db librsvg2-bin
+               dpkg-dev desktop-file-utils appstream lintian man-db shared-mime-info
                g++-mingw-w64-x86-64-posix wine)
 fi
 missing=()

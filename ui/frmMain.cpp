@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
 #include <QMessageBox>
@@ -52,8 +54,9 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tunewrap"));
     QIcon icon;
-    icon.addFile(QStringLiteral(":/tunewrap/icon16.png"), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/tunewrap/icon32.png"), QSize(32, 32));
+    for (const QFileInfo& size : QDir(QStringLiteral(":/tunewrap/icons")).entryInfoList()) {
+        icon.addFile(size.filePath());
+    }
     setWindowIcon(icon);
     progressSink_ = std::make_unique<ProgressDialogSink>(this);
     CreateControls();

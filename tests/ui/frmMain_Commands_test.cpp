@@ -187,6 +187,19 @@ TEST_F(Commands, BrowseListsTheChoiceAndDisablesOnlyThatPanesButton) {
 }
 
 // Links open on a left click, and on Enter or Space once Tab has reached them.
+// The window shows the icon the desktop's menus show, at each size drawn for them.
+TEST_F(Commands, WindowIconIsTheMenusIcon) {
+    for (const int size : {16, 32, 256}) {
+        const QString menus = QStringLiteral(TUNEWRAP_ICONS_DIR "/%1x%1/org.brenlo.Tunewrap.png")
+                                  .arg(size);
+        // Premultiplied, as a pixmap may keep them, so that both sides round alike.
+        constexpr auto kFormat = QImage::Format_ARGB32_Premultiplied;
+        EXPECT_EQ(window->windowIcon().pixmap(size).toImage().convertToFormat(kFormat),
+                  QImage(menus).convertToFormat(kFormat))
+            << size;
+    }
+}
+
 TEST_F(Commands, AboutOpensModallyShowsTheVersionAndOpensLinksOnTheLeftButtonEnterOrSpace) {
     std::vector<QUrl> opened;
     frmAbout::SetLinkOpenerForTesting([&](const QUrl& url) { opened.push_back(url); });
