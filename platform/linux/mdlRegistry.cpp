@@ -22,8 +22,10 @@ namespace mdlRegistry {
 namespace {
 
 constexpr std::size_t kReadBufferBytes = 1024;
-// Settings files hold a few hundred bytes; one far larger is not ours, and is not read whole.
-constexpr qint64 kLargestFileBytes = 1 << 20;
+// Settings files hold a few hundred bytes. One with an over-long line still gives its other
+// values (the long one reads as too long); one far larger than that is not ours, and is not
+// read at all.
+constexpr qint64 kLargestFileBytes = 16 << 20;
 constexpr const char* kNonStringValue = "ERROR: Non String Value";
 
 QString ConfigRoot() {
