@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <csignal>
 #include <cstdlib>
 
@@ -17,15 +18,17 @@ constexpr DWORD kGraceMilliseconds = 4000;
 // What a program ends with whose reader went away (128 + SIGPIPE elsewhere).
 constexpr int kReaderGoneStatus = 141;
 
-// The status for the request that asked the run to end, 0 until one did.
-volatile LONG gRequest = 0;
+// The status for the request that asked the run to end, 0 until one did. The console's handler
+// thread writes it while the workers read it: a lock-free atomic serves both.
+std::atomic<int> gRequest{0};
+static_assert(std::atomic<int>::is_always_lock_free);
 
 BOOL WINAPI OnStopRequest(DWORD event) {
     const bool interrupt = event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT;
-    const LONG status = kSignalStatusBase + (interrupt ? SIGINT : SIGTERM);
+    const int status = kSignalStatusBase + (interrupt ? SIGINT : SIGTERM);
     // The first request is still being honoured when a second comes: the user insists, and the
     // system's own handling ends the program.
-    if (InterlockedCompareExchange(&gRequest, status, 0) != 0) return FALSE;
+    if (int none = 0; !gRequest.compare_exchange_strong(none, status)) return FALSE;
     if (!interrupt) Sleep(kGraceMilliseconds);
     return TRUE;
 }
@@ -37,7 +40,7 @@ void CatchStopRequests() {
 }
 
 int StopRequestStatus() {
-    return static_cast<int>(gRequest);
+    return gRequest.load();
 }
 
 void EndAsReaderGone() {
