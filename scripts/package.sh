@@ -30,6 +30,7 @@ check() {  # check WHAT COMMAND...: runs COMMAND, fails when it fails or prints 
 }
 check "tunewrap-cli --version" /usr/bin/tunewrap-cli --version
 check "tunewrap --version" env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/tunewrap --version
+check "README links" scripts/check-links.sh /usr/share/doc/tunewrap/README.md
 check "desktop entry" desktop-file-validate /usr/share/applications/org.brenlo.Tunewrap.desktop
 check "metainfo" appstreamcli validate /usr/share/metainfo/org.brenlo.Tunewrap.metainfo.xml
 # The package's file type, in the database the install's trigger rebuilt: by name and by content.

@@ -1,7 +1,6 @@
 #include "frmAbout.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
@@ -14,15 +13,7 @@
 #include "AccessibleLabels.h"
 #include "TwipsLayout.h"
 #include "Version.h"
-
-namespace {
-
-frmAbout::LinkOpener& TestOpener() {
-    static frmAbout::LinkOpener opener;
-    return opener;
-}
-
-}  // namespace
+#include "frmDocument.h"
 
 frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -128,7 +119,7 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void frmAbout::lblEmail_MouseUp(int button, int, int, int) {
-    if (button & 1) OpenLink("mailto:" + lblEmail->text() + "?subject=Tunewrap");
+    if (button & 1) OpenLink(aboutlinks::kEmailLeadsTo);
 }
 
 void frmAbout::lblHomePage_MouseUp(int button, int, int, int) {
@@ -139,23 +130,9 @@ void frmAbout::lblAddingBMUs_MouseUp(int button, int, int, int) {
     if (button & 1) OpenLink(lblAddingBMUs->text());
 }
 
-void frmAbout::SetLinkOpenerForTesting(LinkOpener opener) {
-    TestOpener() = std::move(opener);
-}
-
-void frmAbout::OpenLink(const QString& text) {
-    QUrl url(text, QUrl::TolerantMode);
-    if (url.scheme().isEmpty()) {
-        const QString document = FindShippedDocument(text);
-        // A missing document opens nothing, as a desktop without a browser would.
-        if (document.isEmpty()) return;
-        url = QUrl::fromLocalFile(document);
-    }
-    if (TestOpener()) {
-        TestOpener()(url);
-        return;
-    }
-    QDesktopServices::openUrl(url);
+void frmAbout::OpenLink(const QString& link) {
+    if (viewer == nullptr) viewer = new frmDocument(this);
+    viewer->ShowShipped(link);
 }
 
 QString FindShippedDocument(const QString& relativePath) {

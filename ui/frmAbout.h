@@ -1,29 +1,23 @@
 #pragma once
 #include <QDialog>
-#include <QUrl>
-#include <functional>
 
 class QLabel;
 class QPushButton;
+class frmDocument;
 
-// The About box: program name and version, author, and three links that open in the
-// desktop's default programs.
+// The About box: program name and version, author, and three links to shipped documents.
 class frmAbout : public QDialog {
     Q_OBJECT
   public:
     explicit frmAbout(QWidget* owner);
 
-    // Tests see the links instead of the desktop.
-    using LinkOpener = std::function<void(const QUrl&)>;
-    static void SetLinkOpenerForTesting(LinkOpener opener);
-
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Hands a link to the desktop. The text is a URL ("mailto:...") or the name of a
-    // shipped document.
-    void OpenLink(const QString& text);
+    // Shows a shipped document ("README.md", "README.md#section") in the box's one viewer,
+    // which closes with the box.
+    void OpenLink(const QString& link);
 
     void lblEmail_MouseUp(int button, int shift, int x, int y);
     void lblHomePage_MouseUp(int button, int shift, int x, int y);
@@ -42,6 +36,7 @@ class frmAbout : public QDialog {
     QLabel* lblAddingBMUsLabel;
     QLabel* lblAddingBMUs;
     QPushButton* cmdOK;
+    frmDocument* viewer = nullptr;
 };
 
 // Where a shipped document lives on this machine; empty when it is nowhere to be found.

@@ -38,7 +38,6 @@ class MainWindowTest : public ScratchHome {
     void TearDown() override {
         mdlBrowseForFolder::SetAnswererForTesting(nullptr);
         showproperties::SetFileManagerForTesting(nullptr);
-        frmAbout::SetLinkOpenerForTesting(nullptr);
         ScratchHome::TearDown();
     }
 
