@@ -1,12 +1,13 @@
-// Wall time of whole processes: `tunewrap-cli to-bmu` wrapping a file in page cache against
-// `cp --reflink=never` copying it, once into a fresh destination and once over an existing one,
-// in alternating order. Prints each run and the median ratios (ours / cp); the target is at most
-// 1.05 for both. Usage: copy_bench [MiB=256] [runs=11] [directory=/tmp] [tunewrap-cli=this
-// build's], the last to compare another build.
-// With `many` first it wraps a folder of small files into a fresh folder against `cp -r` of the
-// folder, which shows what each file pays around its copy (target: at most 1.0).
-// Usage: copy_bench many [files=2000] [KiB=200] [runs=11] [directory=/tmp] [tunewrap-cli].
-#include <sys/stat.h>
+// Wall time of whole processes, in alternating order: `tunewrap-cli to-bmu` and `to-mp3` of a
+// file in page cache into a fresh destination against plain `cp` of it (which lets the kernel
+// copy), and `to-bmu` over an existing destination against `rsync -I --whole-file`, which also
+// writes a new file and renames it over the old one (skipped where rsync is not installed).
+// Prints each run and the median ratios (ours / theirs); the goal is at most 1.0 for each.
+// Usage: copy_bench [MiB=256] [runs=11] [directory=/tmp] [tunewrap-cli=this build's], the last
+// to compare another build.
+// With `many` first it wraps a folder of small files into a fresh folder, and unwraps the result,
+// against `cp -r` of each folder, which shows what each file pays around its copy (goal: at most
+// 1.0). Usage: copy_bench many [files=2000] [KiB=200] [runs=11] [directory=/tmp] [tunewrap-cli].
 #include <unistd.h>
 
 #include <algorithm>
@@ -42,34 +43,58 @@ void WriteSample(const std::string& path, std::int64_t bytes) {
     WriteRepeated(path, frames, bytes);
 }
 
+// One row of the table: our command and theirs, each run after `prepare`.
+struct Row {
+    const char* name;
+    std::vector<std::string> ours, theirs;
+    std::vector<std::string> prepare;
+    std::vector<double> ratios;
+};
+
+void RunRows(std::vector<Row>& rows, int runs, const char* theirName) {
+    for (int run = 0; run < runs; ++run) {
+        for (Row& row : rows) {
+            if (!row.prepare.empty()) Run(row.prepare);
+            const auto [tOurs, tTheirs] = RunInTurn(run, row.ours, row.theirs);
+            row.ratios.push_back(tOurs / tTheirs);
+            std::printf("run %d %s: tunewrap-cli %.3f s, %s %.3f s, ratio %.3f\n", run + 1,
+                        row.name, tOurs, row.theirs[0] == "rsync" ? "rsync" : theirName, tTheirs,
+                        tOurs / tTheirs);
+        }
+    }
+}
+
 int ManyFiles(int argc, char** argv) {
     const long files = argc > 2 ? std::atol(argv[2]) : 2000;
     const long kib = argc > 3 ? std::atol(argv[3]) : 200;
     const int runs = argc > 4 ? std::atoi(argv[4]) : 11;
     const std::string dir = (argc > 5 ? argv[5] : "/tmp") + std::string("/copy_bench_many");
     const std::string cli = argc > 6 ? argv[6] : TUNEWRAP_CLI;
-    const std::string source = dir + "/source", ours = dir + "/ours", theirs = dir + "/cp";
+    const std::string source = dir + "/source", bmus = dir + "/bmu";
+    const std::string ours = dir + "/ours", theirs = dir + "/cp";
     Run({"rm", "-rf", dir});
-    Run({"mkdir", "-p", source});
-    std::vector<std::string> convert{cli, "to-bmu", "--quiet", "-o", ours};
+    Run({"mkdir", "-p", source, bmus});
+    std::vector<std::string> wrap{cli, "to-bmu", "--quiet", "-o", ours};
+    std::vector<std::string> unwrap{cli, "to-mp3", "--quiet", "-o", ours};
+    std::vector<std::string> makeBmus{cli, "to-bmu", "--quiet", "-o", bmus};
     for (long i = 0; i < files; ++i) {
-        convert.push_back(source + "/Track " + std::to_string(i) + ".mp3");
-        WriteSample(convert.back(), static_cast<std::int64_t>(kib) << 10);
+        const std::string name = "Track " + std::to_string(i);
+        WriteSample(source + "/" + name + ".mp3", static_cast<std::int64_t>(kib) << 10);
+        wrap.push_back(source + "/" + name + ".mp3");
+        unwrap.push_back(bmus + "/" + name + ".bmu");
     }
-    const std::vector<std::string> copy{"cp", "-r", "--reflink=never", source, theirs};
-    Run(copy);  // brings the sources into page cache
-
-    std::vector<double> ratios;
-    for (int run = 0; run < runs; ++run) {
-        Run({"rm", "-rf", ours, theirs});
-        Run({"mkdir", ours});
-        const auto [tOurs, tCp] = RunInTurn(run, convert, copy);
-        ratios.push_back(tOurs / tCp);
-        std::printf("run %d: convert %.3f s, cp -r %.3f s, ratio %.3f\n", run + 1, tOurs, tCp,
-                    tOurs / tCp);
-    }
-    std::printf("%ld files of %ld KiB, %d runs: median ratio (convert / cp -r) %.3f\n", files, kib,
-                runs, Median(ratios));
+    makeBmus.insert(makeBmus.end(), wrap.begin() + 5, wrap.end());
+    Run(makeBmus);
+    const std::vector<std::string> fresh{"sh", "-c", "rm -rf \"$0\" \"$1\" && mkdir \"$0\"", ours,
+                                         theirs};
+    std::vector<Row> rows = {{"wrap", wrap, {"cp", "-r", source, theirs}, fresh, {}},
+                             {"unwrap", unwrap, {"cp", "-r", bmus, theirs}, fresh, {}}};
+    Run({"cp", "-r", source, bmus, theirs});  // brings the sources into page cache
+    RunRows(rows, runs, "cp -r");
+    std::printf("%ld files of %ld KiB, %d runs: median ratio (tunewrap-cli / cp -r)", files, kib,
+                runs);
+    for (const Row& row : rows) std::printf(" %s %.3f", row.name, Median(row.ratios));
+    std::printf("\n");
     Run({"rm", "-rf", dir});
     return 0;
 }
@@ -80,38 +105,40 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::string_view(argv[1]) == "many") return ManyFiles(argc, argv);
     const long mib = argc > 1 ? std::atol(argv[1]) : 256;
     const int runs = argc > 2 ? std::atoi(argv[2]) : 11;
-    const std::string dir = argc > 3 ? argv[3] : "/tmp";
+    const std::string dir = (argc > 3 ? argv[3] : "/tmp") + std::string("/copy_bench");
     const std::string cli = argc > 4 ? argv[4] : TUNEWRAP_CLI;
-    const std::string source = dir + "/copy_bench_source.mp3";
-    const std::string oursDir = dir + "/copy_bench_ours";
-    const std::string ours = oursDir + "/copy_bench_source.bmu";
-    const std::string theirs = dir + "/copy_bench_cp.mp3";
-
+    const std::string source = dir + "/song.mp3", bmu = dir + "/song.bmu";
+    const std::string ours = dir + "/ours", theirs = dir + "/theirs";
+    Run({"rm", "-rf", dir});
+    Run({"mkdir", "-p", dir, ours});
     WriteSample(source, static_cast<std::int64_t>(mib) << 20);
-    mkdir(oursDir.c_str(), 0755);
-    const std::vector<std::string> convert{cli, "to-bmu", "--overwrite", "-o", oursDir, source};
-    const std::vector<std::string> copy{"cp", "--reflink=never", source, theirs};
-    Run(copy);  // brings the source into page cache
+    Run({cli, "to-bmu", "--quiet", "-o", dir, source});
 
-    const char* kinds[] = {"fresh", "overwrite"};
-    std::vector<double> ratios[2];
-    for (int run = 0; run < runs; ++run) {
-        for (int kind = 0; kind < 2; ++kind) {
-            if (kind == 0) {
-                unlink(ours.c_str());
-                unlink(theirs.c_str());
-            }
-            const auto [tOurs, tCp] = RunInTurn(run, convert, copy);
-            ratios[kind].push_back(tOurs / tCp);
-            std::printf("run %d %s: convert %.3f s, cp %.3f s, ratio %.3f\n", run + 1, kinds[kind],
-                        tOurs, tCp, tOurs / tCp);
-        }
+    std::vector<Row> rows = {{"wrap",
+                              {cli, "to-bmu", "--overwrite", "-o", ours, source},
+                              {"cp", source, theirs},
+                              {"rm", "-f", ours + "/song.bmu", theirs},
+                              {}},
+                             {"unwrap",
+                              {cli, "to-mp3", "--overwrite", "-o", ours, bmu},
+                              {"cp", bmu, theirs},
+                              {"rm", "-f", ours + "/song.mp3", theirs},
+                              {}}};
+    // rsync's own temporary file and rename, as ours, over what the wrap row left.
+    if (Run({"rsync", "--version"})) {
+        rows.push_back({"wrap over an existing file",
+                        {cli, "to-bmu", "--overwrite", "-o", ours, source},
+                        {"rsync", "-I", "--whole-file", source, theirs},
+                        {"cp", source, theirs},
+                        {}});
+    } else {
+        std::printf("rsync is not installed: the row over an existing file is skipped\n");
     }
-    std::printf("%ld MiB, %d runs: median ratio (convert / cp) fresh %.3f, overwrite %.3f\n", mib,
-                runs, Median(ratios[0]), Median(ratios[1]));
-    unlink(source.c_str());
-    unlink(ours.c_str());
-    unlink(theirs.c_str());
-    rmdir(oursDir.c_str());
+    Run({"cat", source, bmu});  // brings the sources into page cache
+    RunRows(rows, runs, "cp");
+    std::printf("%ld MiB, %d runs: median ratio (tunewrap-cli / baseline)", mib, runs);
+    for (const Row& row : rows) std::printf(", %s %.3f", row.name, Median(row.ratios));
+    std::printf("\n");
+    Run({"rm", "-rf", dir});
     return 0;
 }

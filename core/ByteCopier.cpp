@@ -11,12 +11,6 @@ namespace tunewrap {
 
 namespace {
 
-bool WriteAll(platform::PartFile& to, const char* bytes, std::size_t size, std::string& error) {
-    if (to.Write(bytes, size)) return true;
-    error = std::strerror(errno);
-    return false;
-}
-
 // Copies follow one another, so each takes the buffer the last one left: no allocation and no
 // fresh zeroed pages per file. A copy started while another runs makes its own.
 thread_local std::unique_ptr<char[]> spareBuffer;
@@ -45,24 +39,48 @@ bool ByteCopier::Add(std::int64_t bytes, std::string& error) {
     const std::int64_t taken = std::min(ahead_, bytes);
     ahead_ -= taken;
     pending_ += bytes - taken;
-    while (filled_ + pending_ >= kChunkBytes) {
-        const std::int64_t room = kChunkBytes - filled_;
-        if (!Read(room, error)) return false;
-        pending_ -= room;
-        if (!WriteAll(to_, buffer_.get(), static_cast<std::size_t>(filled_), error)) return false;
-        filled_ = 0;
+    for (std::int64_t end = ChunkEnd(); filled_ + pending_ >= end; end = ChunkEnd()) {
+        if (!Send(end - filled_, error)) return false;
     }
     return true;
 }
 
 bool ByteCopier::Flush(std::string& error) {
-    if (!Read(pending_, error)) return false;
-    pending_ = 0;
+    while (pending_ > 0) {
+        if (!Send(std::min(pending_, ChunkEnd() - filled_), error)) return false;
+    }
     // Bytes read ahead of a source that has shrunk since it was opened were never asked for.
-    const std::size_t size = static_cast<std::size_t>(filled_ - ahead_);
-    filled_ = 0;
+    const std::int64_t size = filled_ - ahead_;
     ahead_ = 0;
-    return WriteAll(to_, buffer_.get(), size, error);
+    return WriteBuffer(size, error);
+}
+
+// Whole buffers are written up to the destination's next chunk boundary, which keeps them aligned
+// also after the kernel has moved some bytes and then none.
+std::int64_t ByteCopier::ChunkEnd() const {
+    return kernel_ ? kKernelChunkBytes : kChunkBytes - written_ % kChunkBytes;
+}
+
+// Sends what the buffer holds and the next `bytes` queued; without the kernel these fit in the
+// buffer.
+bool ByteCopier::Send(std::int64_t bytes, std::string& error) {
+    if (kernel_) {
+        if (!WriteBuffer(filled_, error)) return false;
+        while (bytes > 0) {
+            const std::int64_t moved = to_.CopyFrom(from_, bytes);
+            if (moved == 0) {
+                kernel_ = false;  // the caller sends the rest through the buffer
+                return true;
+            }
+            written_ += moved;
+            pending_ -= moved;
+            bytes -= moved;
+        }
+        return true;
+    }
+    if (!Read(bytes, error)) return false;
+    pending_ -= bytes;
+    return WriteBuffer(filled_, error);
 }
 
 bool ByteCopier::Skip(std::int64_t bytes, std::string& error) {
@@ -82,6 +100,16 @@ bool ByteCopier::Read(std::int64_t bytes, std::string& error) {
         filled_ += n;
         bytes -= n;
     }
+    return true;
+}
+
+bool ByteCopier::WriteBuffer(std::int64_t bytes, std::string& error) {
+    if (!to_.Write(buffer_.get(), static_cast<std::size_t>(bytes))) {
+        error = std::strerror(errno);
+        return false;
+    }
+    written_ += bytes;
+    filled_ = 0;
     return true;
 }
 

@@ -50,7 +50,7 @@ ConvertResult Convert(const Direction& direction, platform::ReadOnlyFile& source
     const std::int64_t dropped = std::min(source.size(), direction.dropsBytes);
     const std::int64_t droppedFromRead = std::min<std::int64_t>(dropped, std::ssize(read));
     read.remove_prefix(static_cast<std::size_t>(droppedFromRead));
-    // The header leaves with the first chunk of copied bytes, which keeps every write aligned.
+    // The header leaves first, with the bytes already read and ahead of the copied ones.
     ByteCopier copier(source, part, direction.header, read);
     std::string failure;
     if (!copier.Skip(dropped - droppedFromRead, failure)) return Failed(failure);

@@ -27,10 +27,14 @@ FileByteSource::FileByteSource(platform::ReadOnlyFile& file) : file_(file) {
 
 std::span<const std::uint8_t> FileByteSource::View(std::uint64_t offset) {
     if (offset < headLength_) return {head_.get() + offset, headLength_ - offset};
-    const Window& last = windows_[current_];
-    if (offset >= last.start && offset - last.start < last.length) {
-        return {last.bytes.get() + (offset - last.start), last.length - (offset - last.start)};
+    // Also the window before: a header that straddles the current window's start is read from
+    // both, and is not read again.
+    for (const Window* w : {&windows_[current_], &windows_[current_ ^ 1]}) {
+        if (offset >= w->start && offset - w->start < w->length) {
+            return {w->bytes.get() + (offset - w->start), w->length - (offset - w->start)};
+        }
     }
+    const Window& last = windows_[current_];
     if (failed_) return {};
     // A scan that walks on from one window into the next crosses a long stretch without
     // headers: reads that grow keep its system calls few.

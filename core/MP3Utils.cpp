@@ -122,6 +122,14 @@ std::size_t ReadAt(ByteSource& source, std::uint64_t offset, std::uint8_t* desti
 // sync bytes exist.
 std::size_t SyncRunEnd(const std::uint8_t* data, std::size_t i, std::size_t size) {
     constexpr std::uint64_t kAllSync = ~std::uint64_t{0};
+    // Four words at a time first, which the compiler turns into vector instructions.
+    constexpr std::size_t kWords = 4;
+    while (i + kWords * sizeof kAllSync <= size) {
+        std::uint64_t words[kWords];
+        std::memcpy(words, data + i, sizeof words);
+        if ((words[0] & words[1] & words[2] & words[3]) != kAllSync) break;
+        i += sizeof words;
+    }
     while (i + sizeof kAllSync <= size) {
         std::uint64_t word;
         std::memcpy(&word, data + i, sizeof word);
@@ -130,47 +138,6 @@ std::size_t SyncRunEnd(const std::uint8_t* data, std::size_t i, std::size_t size
     }
     while (i < size && data[i] == kSyncByte) ++i;
     return i;
-}
-
-// The byte-by-byte search: single bytes are taken until a sync byte; the byte after it is taken
-// with it, and unless that pair opens a header both are used up. So in a run of sync bytes they
-// pair up among themselves, and only the last one of an odd run pairs with the byte after the
-// run. Returns where the first pair that opens a header starts; the caller still needs its four
-// bytes.
-std::optional<std::uint64_t> FindHeaderStart(ByteSource& source, std::uint64_t offset) {
-    bool syncAtViewEnd = false;
-    for (;;) {
-        const auto view = source.View(offset);
-        if (view.empty()) return std::nullopt;
-        const std::size_t size = view.size();
-        std::size_t i = 0;
-        if (syncAtViewEnd) {
-            if (IsSecondHeaderByte(view[0])) return offset - 1;
-            syncAtViewEnd = false;
-            i = 1;
-        }
-        while (i < size) {
-            if (view[i] != kSyncByte) {
-                const void* sync = std::memchr(view.data() + i, kSyncByte, size - i);
-                if (sync == nullptr) {
-                    i = size;
-                    break;
-                }
-                i = static_cast<std::size_t>(static_cast<const std::uint8_t*>(sync) - view.data());
-            }
-            const std::size_t runEnd = SyncRunEnd(view.data(), i, size);
-            const bool lastSyncUnpaired = (runEnd - i) % 2 != 0;
-            i = runEnd;
-            if (!lastSyncUnpaired) continue;
-            if (runEnd == size) {
-                syncAtViewEnd = true;
-                break;
-            }
-            if (IsSecondHeaderByte(view[runEnd])) return offset + runEnd - 1;
-            i = runEnd + 1;
-        }
-        offset += i;
-    }
 }
 
 // A header of any MPEG audio with no reserved or forbidden field.
@@ -186,30 +153,76 @@ struct HeaderAt {
     MpegAudio audio;
 };
 
-// The first valid header of any MPEG version and layer, at any byte from `offset` on.
-std::optional<HeaderAt> FindValidHeader(ByteSource& source, std::uint64_t offset) {
-    for (;;) {
+// The first valid header of any MPEG version and layer that starts in `view`, which starts at
+// `offset`. Reading a header's bytes may read on past the view, which then must not be used again.
+std::optional<HeaderAt> ValidHeaderIn(ByteSource& source, std::uint64_t offset,
+                                      std::span<const std::uint8_t> view) {
+    const std::size_t size = view.size();
+    for (std::size_t i = 0; i < size; ++i) {
+        const void* sync = std::memchr(view.data() + i, kSyncByte, size - i);
+        if (sync == nullptr) break;
+        i = static_cast<std::size_t>(static_cast<const std::uint8_t*>(sync) - view.data());
+        // Within a run of sync bytes the bit-rate index would be the forbidden one: only the last
+        // two of a run can start a header.
+        const std::size_t runEnd = SyncRunEnd(view.data(), i, size);
+        i = std::max(i, runEnd - std::min<std::size_t>(runEnd, 2));
+        std::uint8_t h[kHeaderSize];
+        if (ReadAt(source, offset + i, h, kHeaderSize) < kHeaderSize) return std::nullopt;
+        if (IsValidHeader(h)) {
+            return HeaderAt{offset + i,
+                            {true, static_cast<MpegVersion>(kVersion.Of(h)),
+                             static_cast<MpegLayer>(kLayer.Of(h))}};
+        }
+    }
+    return std::nullopt;
+}
+
+// The byte-by-byte search, from `offset + skip` on: single bytes are taken until a sync byte; the
+// byte after it is taken with it, and unless that pair opens a header both are used up. So in a
+// run of sync bytes they pair up among themselves, and only the last one of an odd run pairs with
+// the byte after the run. Returns where the first pair that opens a header starts; the caller
+// still needs its four bytes. The same pass looks for the first valid header of any kind from
+// `offset` on, into `valid` until one is found: a file without headers is read once, not twice.
+// What it finds in the pair's view past the pair does not matter, as audio of another kind
+// matters only before the pair.
+std::optional<std::uint64_t> FindHeaderStart(ByteSource& source, std::uint64_t offset,
+                                             std::size_t skip, std::optional<HeaderAt>& valid) {
+    bool syncAtViewEnd = false;
+    std::optional<std::uint64_t> start;
+    while (!start) {
         const auto view = source.View(offset);
         if (view.empty()) return std::nullopt;
         const std::size_t size = view.size();
-        for (std::size_t i = 0; i < size; ++i) {
-            const void* sync = std::memchr(view.data() + i, kSyncByte, size - i);
-            if (sync == nullptr) break;
-            i = static_cast<std::size_t>(static_cast<const std::uint8_t*>(sync) - view.data());
-            // Within a run of sync bytes the bit-rate index would be the forbidden one: only the
-            // last two of a run can start a header.
+        std::size_t i = std::min(skip, size);
+        skip -= i;
+        if (syncAtViewEnd) {
+            if (IsSecondHeaderByte(view[0])) start = offset - 1;
+            syncAtViewEnd = false;
+            i = 1;
+        }
+        while (!start && i < size) {
+            if (view[i] != kSyncByte) {
+                const void* sync = std::memchr(view.data() + i, kSyncByte, size - i);
+                if (sync == nullptr) break;
+                i = static_cast<std::size_t>(static_cast<const std::uint8_t*>(sync) - view.data());
+            }
             const std::size_t runEnd = SyncRunEnd(view.data(), i, size);
-            i = std::max(i, runEnd - std::min<std::size_t>(runEnd, 2));
-            std::uint8_t h[kHeaderSize];
-            if (ReadAt(source, offset + i, h, kHeaderSize) < kHeaderSize) return std::nullopt;
-            if (IsValidHeader(h)) {
-                return HeaderAt{offset + i,
-                                {true, static_cast<MpegVersion>(kVersion.Of(h)),
-                                 static_cast<MpegLayer>(kLayer.Of(h))}};
+            const bool lastSyncUnpaired = (runEnd - i) % 2 != 0;
+            i = runEnd;
+            if (!lastSyncUnpaired) continue;
+            if (runEnd == size) {
+                syncAtViewEnd = true;
+            } else if (IsSecondHeaderByte(view[runEnd])) {
+                start = offset + runEnd - 1;
+            } else {
+                i = runEnd + 1;
             }
         }
+        // Last, as it may read past the view.
+        if (!valid) valid = ValidHeaderIn(source, offset, view);
         offset += size;
     }
+    return start;
 }
 
 // What the first frame's information tag says of the bit rate: variable, constant, or nothing.
@@ -289,10 +302,9 @@ void MP3Utils::Scan(ByteSource& source) {
     bVBR_ = false;
     audio_ = {};
     const std::uint64_t audioStart = AudioStart(source);
-    // Audio of another kind comes first: any MPEG-1 Layer III header further on is a false one
-    // inside its data.
-    std::optional<HeaderAt> other = FindValidHeader(source, audioStart);
-    if (other && other->audio.IsMpeg1Layer3()) other.reset();
+    // Audio of another kind that comes first: any MPEG-1 Layer III header further on is a false
+    // one inside its data.
+    std::optional<HeaderAt> other;
     std::optional<bool> tagSaysVariable;
     bool found = false;
     bool padding = false;
@@ -314,7 +326,9 @@ void MP3Utils::Scan(ByteSource& source) {
             if (!goOn || frameCounter >= kMaxHeaders) break;
         }
         if (!found) {
-            const auto start = FindHeaderStart(source, headerStart + kHeaderSize);
+            // Once only, from the audio's start: the header found next is taken.
+            const auto start = FindHeaderStart(source, headerStart, kHeaderSize, other);
+            if (other && other->audio.IsMpeg1Layer3()) other.reset();
             if (!start) break;
             headerStart = *start;
         } else {

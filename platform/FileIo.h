@@ -67,6 +67,8 @@ class ReadOnlyFile {
     void Close();
 
   private:
+    friend class PartFile;  // to move bytes within the kernel
+
     std::string path_;
     int fd_ = -1;
     int error_ = 0;
@@ -98,6 +100,11 @@ class PartFile {
     // Overwrites what was written at `offset` (a header known only at the end); the next Write
     // still goes to the end. False with errno set.
     bool WriteAt(std::int64_t offset, const char* bytes, std::size_t size);
+    // Up to `size` bytes from `from`'s position to the end of this file without passing through
+    // the program, where the system can; both positions move on. How many; 0 when the system
+    // moved none this way, for any reason, so that reading and writing take over (and meet a real
+    // failure again, to word it).
+    std::int64_t CopyFrom(ReadOnlyFile& from, std::int64_t size);
 
     // Closes the file, reporting late write errors, gives it `time` as its last-modified time when
     // one is given, and renames it over the destination.

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 #include "FileIoForTests.h"
@@ -17,6 +18,7 @@ namespace platform {
 namespace {
 
 bool gNamedPartFilesOnly = false;
+std::int64_t gKernelCopyLeft = -1;  // no limit
 
 // What a new file takes over of a mode: never the set-user-ID, set-group-ID and sticky bits.
 constexpr mode_t kPermissionBits = 0777;
@@ -79,6 +81,9 @@ bool ClaimSlot(int directory, const std::string& stem, Create create, std::strin
 namespace testing {
 void UseNamedPartFilesOnly(bool namedOnly) {
     gNamedPartFilesOnly = namedOnly;
+}
+void LimitKernelCopy(std::int64_t bytes) {
+    gKernelCopyLeft = bytes;
 }
 }  // namespace testing
 
@@ -180,6 +185,19 @@ bool PartFile::Write(const char* bytes, std::size_t size) {
 
 bool PartFile::WriteAt(std::int64_t offset, const char* bytes, std::size_t size) {
     return WriteAll(fd_, bytes, size, static_cast<off_t>(offset));
+}
+
+std::int64_t PartFile::CopyFrom(ReadOnlyFile& from, std::int64_t size) {
+    if (gKernelCopyLeft >= 0) size = std::min(size, gKernelCopyLeft);
+    if (size <= 0) return 0;
+    // Another kind of file system, FUSE, a kernel or sandbox without the call: each
+    // refuses in its own way, and some only by moving nothing.
+    const ssize_t n = RetryInterrupted([&] {
+        return copy_file_range(from.fd_, nullptr, fd_, nullptr, static_cast<std::size_t>(size), 0);
+    });
+    if (n <= 0) return 0;
+    if (gKernelCopyLeft >= 0) gKernelCopyLeft -= n;
+    return n;
 }
 
 bool PartFile::PutInPlace(const FileTime* time) {

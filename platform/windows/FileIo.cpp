@@ -214,6 +214,10 @@ bool PartFile::WriteAt(std::int64_t offset, const char* bytes, std::size_t size)
     return WriteAll(AsHandle(fd_), bytes, size, offset);
 }
 
+std::int64_t PartFile::CopyFrom(ReadOnlyFile&, std::int64_t) {
+    return 0;  // read and written: the system has no copy between two open files' positions
+}
+
 bool PartFile::PutInPlace(const FileTime* time) {
     const HANDLE file = AsHandle(fd_);
     if (time) {

@@ -42,6 +42,7 @@ class ConvertFileTest : public ScratchHome {
     }
     void TearDown() override {
         platform::testing::UseNamedPartFilesOnly(false);
+        platform::testing::LimitKernelCopy(-1);
         EXPECT_EQ(OpenDescriptors(), fds);  // every path closes both files
         ScratchHome::TearDown();
     }
@@ -105,6 +106,29 @@ TEST_F(ConvertFileTest, CancelLeavesNoDestination) {
             EXPECT_EQ(sink.yields, std::min(k, 10) + 1);
         }
         EXPECT_FALSE(std::filesystem::exists(Path("a.bmu")));
+        ExpectUntouched("old.bmu", "old");
+    }
+}
+
+// Where the kernel moves nothing (another file system, FUSE) or stops part way, reading and
+// writing go on from the same byte, both ways; a cancel between chunks leaves nothing either way.
+TEST_F(ConvertFileTest, CopyWithoutTheKernel) {
+    const std::string mp3 = RandomBytes((17 << 20) + 77);  // beyond two kernel chunks
+    WriteFile(Path("a.mp3"), mp3);
+    for (const std::int64_t limit : {0, 5000, (16 << 20) + 5}) {  // the last: in the tail
+        platform::testing::LimitKernelCopy(limit);
+        ASSERT_TRUE(Wrap("a.mp3", "a.bmu").ok());
+        platform::testing::LimitKernelCopy(limit);
+        ASSERT_TRUE(Unwrap("a.bmu", "b.mp3").ok());
+        EXPECT_TRUE(ReadFile(Path("a.bmu")) == "BMU V1.0" + mp3) << limit;
+        EXPECT_TRUE(ReadFile(Path("b.mp3")) == mp3) << limit;
+    }
+    WriteFile(Path("old.bmu"), "old");
+    for (const std::int64_t limit : {-1, 5000}) {
+        platform::testing::LimitKernelCopy(limit);
+        sink = FakeProgressSink{};
+        sink.cancelAtYield = 3000;
+        EXPECT_EQ(Wrap("a.mp3", "old.bmu").status, Status::Cancelled);
         ExpectUntouched("old.bmu", "old");
     }
 }

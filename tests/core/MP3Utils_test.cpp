@@ -123,6 +123,39 @@ TEST(MP3UtilsScan, FrameLengthLandsOnTheNextHeader) {
     }
 }
 
+// Bytes without a frame header are read to the end once, not once for each kind of audio looked
+// for; audio of another kind met on the way is still named.
+TEST(MP3UtilsScan, BytesWithoutMpeg1Layer3HeadersAreReadOnce) {
+    // Reads a page at a time and keeps the last two, as a file is read through two windows.
+    struct InPages final : ByteSource {
+        const Bytes& bytes;
+        std::uint64_t kept[2] = {~0ull, ~0ull};
+        int reads = 0;
+        explicit InPages(const Bytes& b) : bytes(b) {}
+        std::span<const std::uint8_t> View(std::uint64_t offset) override {
+            if (offset >= bytes.size()) return {};
+            const std::uint64_t page = offset / 4096;
+            if (page != kept[0] && page != kept[1]) {
+                kept[reads++ % 2] = page;
+            }
+            const std::size_t end = std::min<std::size_t>(bytes.size(), (page + 1) * 4096);
+            return {bytes.data() + offset, end - offset};
+        }
+    };
+    const std::size_t size = 1 << 20;
+    Bytes mpeg2(size, 0);
+    std::copy(kLone.begin(), kLone.end(), mpeg2.begin() + size / 2);
+    mpeg2[size / 2 + 1] = 0xF3;
+    for (const auto& [bytes, audio] : std::vector<std::pair<Bytes, std::string>>{
+             {Bytes(size, 0), "none"}, {Bytes(size, 0xFF), "none"}, {mpeg2, "MPEG-2 Layer III"}}) {
+        InPages source(bytes);
+        MP3Utils reader;
+        reader.Scan(source);
+        EXPECT_EQ(std::get<6>(Of(reader)), audio);
+        EXPECT_LE(source.reads, static_cast<int>(size / 4096) + 1) << audio;
+    }
+}
+
 using MP3UtilsFile = ScratchHome;
 
 TEST_F(MP3UtilsFile, RealEncodingsAndUnopenablePaths) {
