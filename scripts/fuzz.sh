@@ -27,7 +27,7 @@ fi
 declare -A fixed_runs=(
     [frame_header_fuzz]=60000
     [suitability_fuzz]=600000
-    [settings_fuzz]=1000
+    [settings_fuzz]=5000
     [reencode_fuzz]=3000
 )
 targets=(frame_header_fuzz suitability_fuzz settings_fuzz reencode_fuzz)

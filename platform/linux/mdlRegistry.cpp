@@ -60,9 +60,15 @@ std::int32_t OpenStatus(const QString& path) {
 std::optional<std::string> ReadText(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    const QByteArray bytes = file.read(kLargestFileBytes + 1);
-    if (bytes.size() > kLargestFileBytes) return std::nullopt;
-    return bytes.toStdString();
+    // In pieces: a read of the largest size at once would set that much memory aside every time.
+    std::string text;
+    char piece[64 << 10];
+    for (qint64 got; (got = file.read(piece, sizeof piece)) != 0;) {
+        if (got < 0) return std::nullopt;
+        text.append(piece, static_cast<std::size_t>(got));
+        if (text.size() > static_cast<std::size_t>(kLargestFileBytes)) return std::nullopt;
+    }
+    return text;
 }
 
 std::string TrimSpaces(const std::string& text) {
