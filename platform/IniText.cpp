@@ -168,16 +168,15 @@ std::string EscapedKey(std::string_view key) {
 
 // The section a header line opens, as the prefix of its full names ("" for the general one).
 std::string SectionPrefix(std::string_view header) {
-    std::string_view name =
-        header.substr(1, header.find(']') == std::string_view::npos ? std::string_view::npos
-                                                                    : header.find(']') - 1);
-    name = Trimmed(name);
-    const auto equalsNoCase = [](std::string_view a, std::string_view b) {
-        if (a.size() != b.size()) return false;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            if ((a[i] | 0x20) != (b[i] | 0x20)) return false;
-        }
-        return true;
+    const std::size_t close = header.find(']');
+    const std::string_view name =
+        Trimmed(header.substr(1, close == std::string_view::npos ? close : close - 1));
+    // ASCII letters alike in either case; nothing else folds.
+    const auto equalsNoCase = [](std::string_view a, std::string_view lower) {
+        return a.size() == lower.size() &&
+               std::equal(a.begin(), a.end(), lower.begin(), [](char c, char l) {
+                   return c == l || (c >= 'A' && c <= 'Z' && c - 'A' + 'a' == l);
+               });
     };
     if (equalsNoCase(name, "general")) return {};
     if (equalsNoCase(name, "%general")) return std::string(name.substr(1)) + '/';
@@ -310,6 +309,7 @@ struct NamedLine {
     IniLine line;
     std::string fullName;  // empty for a header or a line without '='
     bool header = false;
+    bool general = true;  // in the general section (before any header, or under "[General]")
 };
 
 std::vector<NamedLine> NamedLines(std::string_view iniText) {
@@ -317,10 +317,11 @@ std::vector<NamedLine> NamedLines(std::string_view iniText) {
     std::string prefix;
     for (const IniLine& line : SplitLines(iniText)) {
         const std::string_view text = line.Text(iniText);
-        NamedLine entry{line, {}, false};
+        NamedLine entry{line, {}, false, prefix.empty()};
         if (text.front() == '[') {
             prefix = SectionPrefix(text);
             entry.header = true;
+            entry.general = prefix.empty();
         } else if (line.equals != std::string_view::npos) {
             entry.fullName = prefix + UnescapedKey(Trimmed(text.substr(0, line.equals)));
         }
@@ -366,12 +367,10 @@ std::string WithIniValue(std::string_view iniText, std::string_view name, std::s
     std::string out;
     std::size_t copied = 0;
     bool placed = false;
-    bool inGeneral = true;                            // lines before any header are general ones
     std::size_t generalEnd = std::string_view::npos;  // after the general section's last line
     for (const NamedLine& entry : NamedLines(iniText)) {
         const std::size_t end = entry.line.start + entry.line.length;
-        if (entry.header) inGeneral = SectionPrefix(entry.line.Text(iniText)).empty();
-        if (!inGeneral) continue;
+        if (!entry.general) continue;
         generalEnd = end;
         if (entry.fullName != name) continue;
         // The first line of the name takes the new value; later ones would override it.
