@@ -4,7 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "ConvertFile.h"
+#include "FailureReasons.h"
 #include "FileIo.h"
 
 namespace tunewrap {

@@ -2,6 +2,7 @@
 #include <string>
 #include <string_view>
 
+#include "FailureReasons.h"
 #include "ProgressSink.h"
 #include "SystemTimer.h"
 
@@ -15,9 +16,6 @@ inline constexpr std::size_t kBlockSize = 4096;
 // More than this many whole blocks opens the progress dialog before the first block.
 inline constexpr std::int64_t kLargeBlockCount = 240;
 inline constexpr std::int32_t kSlowCopyMs = 3000;
-// Why a copy fails whose source was resized, written to or replaced while it was read.
-inline constexpr const char* kSourceChangedReason =
-    "The source file changed while it was being converted";
 // Why a source is refused that gives more bytes than its size says (the files of /proc).
 inline constexpr const char* kSizeUnknownReason =
     "The file's size is not known before it is read (as with the files in /proc)";
