@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "FileListFill.h"
+#include "ListedFiles.h"
 #include "PathJoin.h"
 
 using tunewrap::ListId;
@@ -36,7 +36,7 @@ Target Look(const std::string& path) {
         std::string folder;
         platform::SplitPath(path, folder, target.name);
         for (const ListId list : {ListId::MP3, ListId::BMU}) {
-            if (ShownInList(list, target.name, path)) target.list = list;
+            if (tunewrap::ShownInList(list, target.name, path)) target.list = list;
         }
     }
     return target;
