@@ -1,49 +1,12 @@
 #include "ShowProperties.h"
 
-#include <QDBusConnection>
-#include <QDBusConnectionInterface>
-#include <QDBusMessage>
-#include <QDir>
-#include <QFile>
-#include <QUrl>
-
+#include "FileManagerProperties.h"
 #include "frmProperties.h"
 
 namespace showproperties {
 
-namespace {
-
-constexpr const char* kService = "org.freedesktop.FileManager1";
-constexpr const char* kObjectPath = "/org/freedesktop/FileManager1";
-// A file manager answers at once; one that hangs must not freeze the window for long.
-constexpr int kReplyTimeoutMs = 3000;
-
-FileManagerRequest& TestRequest() {
-    static FileManagerRequest request;
-    return request;
-}
-
-}  // namespace
-
-void SetFileManagerForTesting(FileManagerRequest request) {
-    TestRequest() = std::move(request);
-}
-
-bool AskFileManager(const std::string& path) {
-    if (TestRequest()) return TestRequest()(path);
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || bus.interface() == nullptr) return false;
-    // Only a file manager that is running: starting one just for this would be slow and odd.
-    if (!bus.interface()->isServiceRegistered(kService).value()) return false;
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(kService, kObjectPath, kService, "ShowItemProperties");
-    const QString file = QDir::cleanPath(QFile::decodeName(QByteArray::fromStdString(path)));
-    call << QStringList{QUrl::fromLocalFile(file).toString()} << QString();
-    return bus.call(call, QDBus::Block, kReplyTimeoutMs).type() == QDBusMessage::ReplyMessage;
-}
-
 void ShowFileProperties(QWidget* owner, const std::string& path, bool renameWav) {
-    if (AskFileManager(path)) return;
+    if (platform::ShowPropertiesInFileManager(path)) return;
     auto* dialog = new frmProperties(owner, path, renameWav);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();

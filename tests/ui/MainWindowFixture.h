@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "OffscreenScreen.h"
-#include "ShowProperties.h"
+#include "FileManagerProperties.h"
 #include "common/ScratchHome.h"
 #include "frmAbout.h"
 #include "frmMainTestAccess.h"
@@ -37,7 +37,7 @@ class MainWindowTest : public ScratchHome {
     }
     void TearDown() override {
         mdlBrowseForFolder::SetAnswererForTesting(nullptr);
-        showproperties::SetFileManagerForTesting(nullptr);
+        platform::SetFileManagerForTesting(nullptr);
         ScratchHome::TearDown();
     }
 

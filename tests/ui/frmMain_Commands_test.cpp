@@ -92,7 +92,7 @@ TEST_F(Commands, RightClickOffersPropertiesForNoneOrOneFileAskingTheFileManagerF
     }
     Strings paths;
     for (bool fileManagerAnswers : {true, false}) {
-        showproperties::SetFileManagerForTesting([&](const std::string& path) {
+        platform::SetFileManagerForTesting([&](const std::string& path) {
             paths.push_back(path);
             return fileManagerAnswers;
         });
