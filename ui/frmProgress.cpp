@@ -11,6 +11,7 @@
 
 #include "AccessibleLabels.h"
 #include "Contrast.h"
+#include "ProgressSink.h"
 #include "TwipsLayout.h"
 
 namespace {
@@ -114,16 +115,15 @@ void frmProgress::UpdateProgress(std::int64_t done) {
     const QSize size = barImage_.deviceIndependentSize().toSize();
     const int width = size.width();
     const int height = size.height();
+    const int rounded = ProgressPercent(done, barTotal_);
+    const QString text = QString::number(rounded) + '%';
     // The copy opens the dialog only with a positive total and never reports more than it;
     // clamping keeps the bar sane should either ever be broken.
-    const bool scaled = barTotal_ > 0;
-    done = scaled ? std::clamp<std::int64_t>(done, 0, barTotal_) : 0;
-    // Multiplying first keeps exact halves exact (2.5 % rounds to 2, 7.5 % to 8).
-    const double percent = scaled ? static_cast<double>(done) * 100.0 / barTotal_ : 0.0;
-    const int rounded = static_cast<int>(std::nearbyint(percent));
-    const QString text = QString::number(rounded) + '%';
-    const int filled =
-        scaled ? static_cast<int>(std::lround(static_cast<double>(done) * width / barTotal_)) : 0;
+    const int filled = barTotal_ > 0
+                           ? static_cast<int>(std::lround(
+                                 static_cast<double>(std::clamp<std::int64_t>(done, 0, barTotal_)) *
+                                 width / barTotal_))
+                           : width;
 
     const QColor face = palette().color(QPalette::Button);
     const QColor foreground = BarForeground(face);

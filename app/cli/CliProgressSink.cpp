@@ -14,11 +14,6 @@ constexpr auto kRedrawInterval = std::chrono::milliseconds(100);
 constexpr int kBarWidth = 30;
 constexpr int kDefaultWidth = 80;
 
-int Percent(std::int64_t done, std::int64_t total) {
-    if (total <= 0) return 100;
-    return static_cast<int>(std::clamp<std::int64_t>(done * 100 / total, 0, 100));
-}
-
 // Keeps at most `columns` characters, never cutting a UTF-8 sequence in two; control
 // characters in a name would break the line and show as "?".
 std::string FitColumns(const std::string& text, int columns) {
@@ -39,7 +34,7 @@ int TerminalWidth(std::FILE* out) {
 // The line as drawn, without cursor control; width is the terminal's column count.
 std::string ProgressLine(const std::string& fileName, std::int64_t done, std::int64_t total,
                          int width) {
-    int percent = Percent(done, total);
+    int percent = ProgressPercent(done, total);
     int filled = percent * kBarWidth / 100;
     std::string tail = " [" + std::string(filled, '#') + std::string(kBarWidth - filled, '-') +
                        "] " + std::to_string(percent) + "%";
@@ -86,7 +81,7 @@ bool CliProgressSink::CancelRequested() const {
 void CliProgressSink::Draw(bool force) {
     if (!shown_ || !drawBar_) return;
     auto now = std::chrono::steady_clock::now();
-    int percent = Percent(done_, total_);
+    int percent = ProgressPercent(done_, total_);
     if (!force && (percent == drawnPercent_ || now - drawnAt_ < kRedrawInterval)) return;
     drawnPercent_ = percent;
     drawnAt_ = now;
