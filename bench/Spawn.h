@@ -1,10 +1,5 @@
 #pragma once
 // What every benchmark shares: running a program as a whole process, timing, alternating turns.
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -15,27 +10,16 @@
 #include <utility>
 #include <vector>
 
-extern char** environ;
+#include "common/ChildProcess.h"
 
-// Spawns argv with its standard output going to `output`; true when it exited with 0.
+// Runs argv with its standard output going to `output`; true when it exited with 0.
 // `maxRssKiB`, when given, gets the child's peak resident memory.
 inline bool Run(std::vector<std::string> argv, long* maxRssKiB = nullptr,
                 const char* output = "/dev/null") {
-    std::vector<char*> args;
-    for (std::string& arg : argv) args.push_back(arg.data());
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 1, output, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) return false;
-    int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
-    if (maxRssKiB != nullptr) *maxRssKiB = usage.ru_maxrss;
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    const ChildProcess::Result result =
+        ChildProcess(std::move(argv), ".", "/dev/null", output, "/dev/stderr").Wait();
+    if (maxRssKiB != nullptr) *maxRssKiB = result.peakKiB;
+    return result.exited && result.status == 0;
 }
 
 // The kernel's peak count of a spawned child starts from its parent's memory and survives exec,
@@ -54,14 +38,11 @@ inline bool RunForPeak(std::vector<std::string> argv, long& maxRssKiB, const std
 
 inline bool ServePeakOf(int argc, char** argv, int& status) {
     if (argc < 4 || std::string(argv[1]) != "--peak-of") return false;
-    pid_t pid = 0;
-    status = 127;
-    if (posix_spawnp(&pid, argv[3], nullptr, nullptr, argv + 3, environ) != 0) return true;
-    int waited = 0;
-    rusage usage{};
-    wait4(pid, &waited, 0, &usage);
-    std::ofstream(argv[2]) << usage.ru_maxrss;
-    status = WIFEXITED(waited) ? WEXITSTATUS(waited) : 1;
+    const ChildProcess::Result result =
+        ChildProcess({argv + 3, argv + argc}, ".", "/dev/stdin", "/dev/stdout", "/dev/stderr")
+            .Wait();
+    std::ofstream(argv[2]) << result.peakKiB;
+    status = result.exited ? result.status : 1;
     return true;
 }
 
