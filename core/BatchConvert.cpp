@@ -154,8 +154,8 @@ class Batch {
         const bool preserveTime = Checked(host_, OptionId::PreserveFileDateTime);
         const ConvertResult result =
             outcome.reencoded
-                ? ReencodeFile(sourcePath, outcome.destinationPath, renameWav, sink_,
-                               {kBmuHeader, kBmuHeaderSize}, preserveTime)
+                ? ReencodeOpenFile(source, bytes, sourceName, outcome.destinationPath, renameWav,
+                                   sink_, {kBmuHeader, kBmuHeaderSize}, preserveTime)
                 : ConvertOpenFile(d_.conversion, source, bytes.Head(), outcome.destinationPath,
                                   sourceName, preserveTime, sink_, *stopwatch_);
         switch (result.status) {

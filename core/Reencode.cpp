@@ -350,16 +350,25 @@ ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& des
                            bool renameWav, ProgressSink& sink, std::string_view head,
                            bool preserveFileDateTime) {
     platform::ReadOnlyFile source(sourcePath);
-    std::int64_t done = 0;
-    {
-        FileByteSource bytes(source);
-        if (!bytes.Error().empty()) return Failed(bytes.Error());
-        // Tags at the front are passed over unread: the decoder would gather a cover picture
-        // whole (hundreds of megabytes at times) only to drop it. One that claims more than the
-        // file holds leaves no audio.
-        done = static_cast<std::int64_t>(
-            std::min<std::uint64_t>(AudioStart(bytes), static_cast<std::uint64_t>(source.size())));
-    }
+    FileByteSource bytes(source);
+    std::string dir;
+    std::string name;
+    platform::SplitPath(sourcePath, dir, name);
+    return ReencodeOpenFile(source, bytes, name, destinationPath, renameWav, sink, head,
+                            preserveFileDateTime);
+}
+
+ConvertResult ReencodeOpenFile(platform::ReadOnlyFile& source, FileByteSource& bytes,
+                               const std::string& sourceFileName,
+                               const std::string& destinationPath, bool renameWav,
+                               ProgressSink& sink, std::string_view head,
+                               bool preserveFileDateTime) {
+    if (!bytes.Error().empty()) return Failed(bytes.Error());
+    // Tags at the front are passed over unread: the decoder would gather a cover picture whole
+    // (hundreds of megabytes at times) only to drop it. One that claims more than the file holds
+    // leaves no audio.
+    std::int64_t done = static_cast<std::int64_t>(
+        std::min<std::uint64_t>(AudioStart(bytes), static_cast<std::uint64_t>(source.size())));
     if (!source.Seek(done)) return Failed(std::strerror(errno));
 
     std::string error;
@@ -377,11 +386,8 @@ ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& des
     Pipeline pipeline(ExpectedFormat(renameWav), part, head);
     if (!pipeline.Start(error)) return Failed(error);
 
-    std::string dir;
-    std::string name;
-    platform::SplitPath(sourcePath, dir, name);
     // The caption says why a wrap takes far longer than a copy would.
-    sink.SetFileName("Re-encoding " + name);
+    sink.SetFileName("Re-encoding " + sourceFileName);
     sink.SetTotal(source.size());
     sink.SetDone(done);
     // Re-encoding takes seconds even for a short song, so progress is worth showing at once.

@@ -5,6 +5,8 @@
 #include "ConvertFile.h"
 #include "ProgressSink.h"
 
+class FileByteSource;
+
 namespace tunewrap {
 
 // Why a file that holds no MPEG audio cannot be re-encoded.
@@ -32,5 +34,14 @@ bool ReencodeAvailable();
 ConvertResult ReencodeFile(const std::string& sourcePath, const std::string& destinationPath,
                            bool renameWav, ProgressSink& sink, std::string_view head = {},
                            bool preserveFileDateTime = false);
+
+// The same from a source the caller has opened, whose first bytes `bytes` has read (the batch
+// looked at them to decide on re-encoding): the file is opened once, and is checked to be what
+// it was when opened.
+ConvertResult ReencodeOpenFile(platform::ReadOnlyFile& source, FileByteSource& bytes,
+                               const std::string& sourceFileName,
+                               const std::string& destinationPath, bool renameWav,
+                               ProgressSink& sink, std::string_view head,
+                               bool preserveFileDateTime);
 
 }  // namespace tunewrap

@@ -12,4 +12,9 @@ ConvertResult ReencodeFile(const std::string&, const std::string&, bool, Progres
     return {ConvertResult::Status::Failed, kReencodeUnavailableReason};
 }
 
+ConvertResult ReencodeOpenFile(platform::ReadOnlyFile&, FileByteSource&, const std::string&,
+                               const std::string&, bool, ProgressSink&, std::string_view, bool) {
+    return {ConvertResult::Status::Failed, kReencodeUnavailableReason};
+}
+
 }  // namespace tunewrap
