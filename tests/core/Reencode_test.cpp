@@ -71,12 +71,13 @@ TEST_F(ReencodeTest, ResultSuitsTheGameAndSoundsLikeTheSource) {
     // gives back the source's length to within the resampler's rounding.
     constexpr double kLengthSlack = 2 / 44100.0;
 
-    const std::pair<std::string, bool> cases[] = {
-        {"vbr.mp3", false},        {"cbr192_joint.mp3", false}, {"cbr128_48k.mp3", false},
-        {"cbr128_32k.mp3", false}, {"cbr96_mono.mp3", false},   {"cbr128_joint.mp3", true},
-        {"mpeg2_22k.mp3", false},  {"covered.mp3", false},
+    // Mono is the channels' average: a tone on one side only loses half its energy.
+    const std::tuple<std::string, bool, double> cases[] = {
+        {"vbr.mp3", false, 0},        {"cbr192_joint.mp3", false, 0}, {"cbr128_48k.mp3", false, 0},
+        {"cbr128_32k.mp3", false, 0}, {"cbr96_mono.mp3", false, 0},   {"cbr128_joint.mp3", true, 0},
+        {"mpeg2_22k.mp3", false, 0},  {"covered.mp3", false, 0},      {"left_only.mp3", true, -3},
     };
-    for (const auto& [name, renameWav] : cases) {
+    for (const auto& [name, renameWav, decibels] : cases) {
         SCOPED_TRACE(name);
         const std::string source = name == "covered.mp3" ? Path(name) : TestDataPath(name);
         ASSERT_TRUE(Reencode(source, "out.mp3", renameWav).ok());
@@ -91,7 +92,7 @@ TEST_F(ReencodeTest, ResultSuitsTheGameAndSoundsLikeTheSource) {
         EXPECT_EQ(out.rate, 44100);
         EXPECT_EQ(out.channels, renameWav ? 1 : 2);
         EXPECT_NEAR(out.seconds, in.seconds, kLengthSlack);
-        EXPECT_NEAR(10 * std::log10(out.meanSquare / in.meanSquare), 0, 1);
+        EXPECT_NEAR(10 * std::log10(out.meanSquare / in.meanSquare), decibels, 1);
     }
 }
 
