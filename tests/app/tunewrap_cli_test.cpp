@@ -87,11 +87,10 @@ TEST_F(TunewrapCli, ExistingDestinationIsKeptUnlessTheUserSaysOtherwise) {
     const auto skipped = Cli({"to-bmu", "a.mp3"}, "y\n");  // not a terminal: not asked
     EXPECT_EQ(skipped.status, 1);
     EXPECT_EQ(skipped.out, "a.mp3: skipped: exists\n");
-    EXPECT_NE(skipped.err.find("File Exists\na.bmu already exists. Do you want to overwrite it? "
-                               "[y/N] n\n"),
-              std::string::npos)
+    // The question's text is the batch's; here its title, prompt and the answer taken.
+    EXPECT_TRUE(skipped.err.starts_with("File Exists\na.bmu ") &&
+                skipped.err.ends_with("? [y/N] n\n0 converted, 1 skipped, 0 failed\n"))
         << skipped.err;
-    EXPECT_TRUE(skipped.err.ends_with("0 converted, 1 skipped, 0 failed\n")) << skipped.err;
     EXPECT_EQ(ReadFile(Path("a.bmu")), "old");
     const auto kept = Cli({"to-bmu", "-q", "--skip-existing", "a.mp3"});
     EXPECT_EQ(kept.status, 0);  // a run again over its own output is no failure
@@ -131,10 +130,9 @@ TEST_F(TunewrapCli, WavNamesAndExpectationWithSkippingOrReencodingUnsuitableFile
     EXPECT_EQ(wav.status, 0) << wav.err;
     EXPECT_EQ(wav.out, "fx.mp3: converted to ./fx.wav\nmusic.mp3: converted to ./music.wav\n");
     // Without a terminal the warning's default converts the unsuitable file anyway.
-    EXPECT_NE(wav.err.find("Warning\nWarning! 'music.mp3'\nhas the following potential issues"),
-              std::string::npos)
+    EXPECT_TRUE(wav.err.starts_with("Warning\nWarning! 'music.mp3'\n") &&
+                wav.err.find("? [Y/n] y\n") != std::string::npos)
         << wav.err;
-    EXPECT_NE(wav.err.find("Do you wish to continue? [Y/n] y\n"), std::string::npos);
     EXPECT_EQ(Cli({"to-bmu", "--wav", "fx.mp3"}).out, "fx.mp3: skipped: exists\n");
 
     const auto skip =
@@ -155,30 +153,27 @@ TEST_F(TunewrapCli, WavNamesAndExpectationWithSkippingOrReencodingUnsuitableFile
 
 TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
     WriteFile(Path("a.mp3"), kJoint128);
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {},
-             {"to-bmu"},
-             {"to-bmu", "a.mp3", "--bogus", "a.mp3"},
-             {"to-bmu", "-o", "no dir", "a.mp3"},
-             {"to-mp3", "--wav", "a.mp3"},
-             {"to-bmu", "--reencode", "--skip-unsuitable", "a.mp3"},
-             {"info"},
-             {"fix", "-j", "0", "a.mp3"},
-             {"to-mp3", "--overwrite", "--skip-existing", "a.mp3"}}) {
-        const auto run = Cli(args);
-        EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
-        EXPECT_FALSE(run.err.empty());
-    }
-    EXPECT_FALSE(fs::exists(Path("a.bmu")) || fs::exists(Path("a.fixed.mp3")));
-    // Each message says what was wrong and what was meant.
+    // Where a message is given, it says what was wrong and what was meant.
     for (const auto& [args, message] :
          std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{}, ""},
+             {{"to-bmu"}, ""},
+             {{"info"}, ""},
+             {{"to-bmu", "a.mp3", "--bogus", "a.mp3"}, ""},
+             {{"to-mp3", "--wav", "a.mp3"}, ""},
+             {{"to-bmu", "--reencode", "--skip-unsuitable", "a.mp3"}, ""},
+             {{"to-mp3", "--overwrite", "--skip-existing", "a.mp3"}, ""},
              {{"frobnicate"}, "unknown command 'frobnicate' (the commands are info, to-bmu"},
              {{"help", "me"}, "unknown command 'me'"},
              {{"info", "-dash.mp3"}, "goes after --: tunewrap-cli info -- -dash.mp3)"},
              {{"to-bmu", "-o", "no dir", "--", "-c.mp3"}, "Directory does not exist: no dir"},
-             {{"fix", "-j", "0", "a.mp3"}, "--jobs: must be a whole number of at least 1, not 0"}})
-        EXPECT_NE(Cli(args).err.find(message), std::string::npos) << Cli(args).err;
+             {{"fix", "-j", "0", "a.mp3"},
+              "--jobs: must be a whole number of at least 1, not 0"}}) {
+        const auto run = Cli(args);
+        EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
+        EXPECT_TRUE(!run.err.empty() && run.err.find(message) != std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(fs::exists(Path("a.bmu")) || fs::exists(Path("a.fixed.mp3")));
     const auto help = Cli({"help", "fix"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out, Cli({"fix", "--help"}).out);
@@ -229,9 +224,7 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
                          "one/x.bmu: failed: ", "missing.mp3: failed: ", "dir.mp3: failed: ",
                          "two/b.mp3: converted to two/b.bmu"}));
     EXPECT_EQ(ReadFile(Path("one/x.bmu")), "BMU V1.0" + kJoint128);
-    EXPECT_NE(run.err.find("Conversion Failed\nmissing.mp3 could not be converted:"),
-              std::string::npos)
-        << run.err;
+    EXPECT_NE(run.err.find("Conversion Failed\nmissing.mp3 "), std::string::npos) << run.err;
     EXPECT_EQ(Cli({"to-bmu", ""}).out, ": failed: The file name is empty\n");
 #ifndef _WIN32
     // A file that says it is empty and yet gives bytes is not taken for empty.
