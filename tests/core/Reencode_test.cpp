@@ -13,6 +13,7 @@
 #include "common/ConvertResultPrinter.h"
 #include "common/CoverTag.h"
 #include "common/FakeProgressSink.h"
+#include "common/ProcStatus.h"
 #include "common/ScratchHome.h"
 
 using namespace tunewrap;
@@ -182,13 +183,7 @@ TEST_F(ReencodeTest, DamagedAudioAndJunkAreReencoded) {
     }
 }
 
-// The process's peak memory in KiB since the last reset (ResetPeakMemory), 0 where unknown.
-long PeakMemory() {
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0) return std::stol(line.substr(6));
-    return 0;
-}
+// Starts the peak memory figure (VmHWM) again from what the process holds now.
 bool ResetPeakMemory() {
     std::ofstream clear("/proc/self/clear_refs");
     return static_cast<bool>(clear << "5" << std::flush);
@@ -202,10 +197,11 @@ TEST_F(ReencodeTest, TagIsSkippedUnheld) {
                   std::string(tag.begin(), tag.end()) + ReadFile(TestDataPath("cbr192_joint.mp3")));
     }
     malloc_trim(0);  // else the decoder could gather the tag into the memory that made it
-    if (!ResetPeakMemory() || PeakMemory() == 0) GTEST_SKIP() << "no peak memory figure here";
-    const long before = PeakMemory();
+    if (!ResetPeakMemory() || ProcStatusKiB("VmHWM") == 0)
+        GTEST_SKIP() << "no peak memory figure here";
+    const long before = ProcStatusKiB("VmHWM");
     ASSERT_TRUE(Reencode(Path("covered.mp3"), "out.mp3").ok());
-    EXPECT_LT(PeakMemory() - before, 8 << 10) << "KiB";
+    EXPECT_LT(ProcStatusKiB("VmHWM") - before, 8 << 10) << "KiB";
 }
 
 }  // namespace
