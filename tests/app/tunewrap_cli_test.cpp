@@ -8,7 +8,6 @@
 
 #include "FileIo.h"
 #include "Reencode.h"
-#include "Version.h"
 #include "common/ChildProcess.h"
 #include "common/ScratchHome.h"
 
@@ -88,11 +87,10 @@ TEST_F(TunewrapCli, ExistingDestinationIsKeptUnlessTheUserSaysOtherwise) {
     const auto skipped = Cli({"to-bmu", "a.mp3"}, "y\n");  // not a terminal: not asked
     EXPECT_EQ(skipped.status, 1);
     EXPECT_EQ(skipped.out, "a.mp3: skipped: exists\n");
-    EXPECT_NE(skipped.err.find("File Exists\na.bmu already exists. Do you want to overwrite it? "
-                               "[y/N] n\n"),
-              std::string::npos)
+    // The question's text is the batch's; here its title, prompt and the answer taken.
+    EXPECT_TRUE(skipped.err.starts_with("File Exists\na.bmu ") &&
+                skipped.err.ends_with("? [y/N] n\n0 converted, 1 skipped, 0 failed\n"))
         << skipped.err;
-    EXPECT_TRUE(skipped.err.ends_with("0 converted, 1 skipped, 0 failed\n")) << skipped.err;
     EXPECT_EQ(ReadFile(Path("a.bmu")), "old");
     const auto kept = Cli({"to-bmu", "-q", "--skip-existing", "a.mp3"});
     EXPECT_EQ(kept.status, 0);  // a run again over its own output is no failure
@@ -103,17 +101,19 @@ TEST_F(TunewrapCli, ExistingDestinationIsKeptUnlessTheUserSaysOtherwise) {
     EXPECT_EQ(ReadFile(Path("a.bmu")), "BMU V1.0" + kJoint128);
 
     if (OnTerminal("--version").status != 0) GTEST_SKIP() << "no script(1) or no terminal";
-    WriteFile(Path("a.bmu"), "old");
-    WriteFile(Path("red\x1B[31m.mp3"), kJoint128);  // a name must not drive the terminal
-    const auto yes = OnTerminal("to-bmu a.mp3 'red\x1B[31m.mp3'", "y\n");
+    // A name must not drive the terminal; a large copy's progress line is erased when done.
+    std::string large;
+    while (large.size() < 1 << 20) large += kJoint128;
+    WriteFile(Path("red\x1B[31m.mp3"), large);
+    for (const char* bmu : {"a.bmu", "red\x1B[31m.bmu"}) WriteFile(Path(bmu), "old");
+    const auto yes = OnTerminal("to-bmu a.mp3 'red\x1B[31m.mp3'", "y\nYES\n");
     EXPECT_EQ(yes.status, 0) << yes.out;
-    EXPECT_NE(yes.out.find("a.bmu already exists. Do you want to overwrite it? [y/N]"),
-              std::string::npos)
-        << yes.out;
-    EXPECT_NE(yes.out.find("red?[31m.mp3: converted to ./red?[31m.bmu"), std::string::npos);
-    EXPECT_EQ(yes.out.find('\x1B'), std::string::npos) << yes.out;
+    EXPECT_NE(yes.out.find("\rred?[31m.mp3 [---"), std::string::npos) << yes.out;
+    EXPECT_NE(yes.out.find("\r\x1B[Kred?[31m.mp3: converted to ./red?[31m.bmu"), std::string::npos);
+    EXPECT_EQ(yes.out.find("\x1B[31m"), std::string::npos) << yes.out;
     EXPECT_EQ(OnTerminal("info 'red\x1B[31m.mp3'", "").out.find('\x1B'), std::string::npos);
-    EXPECT_EQ(ReadFile(Path("a.bmu")), "BMU V1.0" + kJoint128);
+    EXPECT_EQ(ReadFile(Path("a.bmu")) + ReadFile(Path("red\x1B[31m.bmu")),
+              "BMU V1.0" + kJoint128 + "BMU V1.0" + large);
     // "No" to going on after a failure also holds back the files of later directories.
     WriteFile(Path("sub/b.mp3"), kJoint128);
     const auto stop = OnTerminal("to-bmu missing.mp3 sub/b.mp3", "n\n");
@@ -130,10 +130,9 @@ TEST_F(TunewrapCli, WavNamesAndExpectationWithSkippingOrReencodingUnsuitableFile
     EXPECT_EQ(wav.status, 0) << wav.err;
     EXPECT_EQ(wav.out, "fx.mp3: converted to ./fx.wav\nmusic.mp3: converted to ./music.wav\n");
     // Without a terminal the warning's default converts the unsuitable file anyway.
-    EXPECT_NE(wav.err.find("Warning\nWarning! 'music.mp3'\nhas the following potential issues"),
-              std::string::npos)
+    EXPECT_TRUE(wav.err.starts_with("Warning\nWarning! 'music.mp3'\n") &&
+                wav.err.find("? [Y/n] y\n") != std::string::npos)
         << wav.err;
-    EXPECT_NE(wav.err.find("Do you wish to continue? [Y/n] y\n"), std::string::npos);
     EXPECT_EQ(Cli({"to-bmu", "--wav", "fx.mp3"}).out, "fx.mp3: skipped: exists\n");
 
     const auto skip =
@@ -154,30 +153,27 @@ TEST_F(TunewrapCli, WavNamesAndExpectationWithSkippingOrReencodingUnsuitableFile
 
 TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
     WriteFile(Path("a.mp3"), kJoint128);
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {},
-             {"to-bmu"},
-             {"to-bmu", "a.mp3", "--bogus", "a.mp3"},
-             {"to-bmu", "-o", "no dir", "a.mp3"},
-             {"to-mp3", "--wav", "a.mp3"},
-             {"to-bmu", "--reencode", "--skip-unsuitable", "a.mp3"},
-             {"info"},
-             {"fix", "-j", "0", "a.mp3"},
-             {"to-mp3", "--overwrite", "--skip-existing", "a.mp3"}}) {
-        const auto run = Cli(args);
-        EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
-        EXPECT_FALSE(run.err.empty());
-    }
-    EXPECT_FALSE(fs::exists(Path("a.bmu")) || fs::exists(Path("a.fixed.mp3")));
-    // Each message says what was wrong and what was meant.
+    // Where a message is given, it says what was wrong and what was meant.
     for (const auto& [args, message] :
          std::vector<std::pair<std::vector<std::string>, std::string>>{
+             {{}, ""},
+             {{"to-bmu"}, ""},
+             {{"info"}, ""},
+             {{"to-bmu", "a.mp3", "--bogus", "a.mp3"}, ""},
+             {{"to-mp3", "--wav", "a.mp3"}, ""},
+             {{"to-bmu", "--reencode", "--skip-unsuitable", "a.mp3"}, ""},
+             {{"to-mp3", "--overwrite", "--skip-existing", "a.mp3"}, ""},
              {{"frobnicate"}, "unknown command 'frobnicate' (the commands are info, to-bmu"},
              {{"help", "me"}, "unknown command 'me'"},
              {{"info", "-dash.mp3"}, "goes after --: tunewrap-cli info -- -dash.mp3)"},
              {{"to-bmu", "-o", "no dir", "--", "-c.mp3"}, "Directory does not exist: no dir"},
-             {{"fix", "-j", "0", "a.mp3"}, "--jobs: must be a whole number of at least 1, not 0"}})
-        EXPECT_NE(Cli(args).err.find(message), std::string::npos) << Cli(args).err;
+             {{"fix", "-j", "0", "a.mp3"},
+              "--jobs: must be a whole number of at least 1, not 0"}}) {
+        const auto run = Cli(args);
+        EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
+        EXPECT_TRUE(!run.err.empty() && run.err.find(message) != std::string::npos) << run.err;
+    }
+    EXPECT_FALSE(fs::exists(Path("a.bmu")) || fs::exists(Path("a.fixed.mp3")));
     const auto help = Cli({"help", "fix"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out, Cli({"fix", "--help"}).out);
@@ -187,7 +183,8 @@ TEST_F(TunewrapCli, UsageErrorsExitWithTwoAndWriteNothing) {
         EXPECT_EQ(all.find(clutter), std::string::npos) << clutter;
     EXPECT_EQ(all.find("Exit status:"), all.rfind("Exit status:"));
     EXPECT_EQ(Cli({"--version"}).out,
-              tunewrap::VersionTitle() + "\n" + tunewrap::kLicenceLine + "\n");
+              "Tunewrap - v0.35\nLicensed under the MIT licence; the LICENSE file beside the "
+              "README has its terms.\n");
 }
 
 // Names stand anywhere among the options, and after "--" as well, but never as an option's value.
@@ -227,9 +224,7 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
                          "one/x.bmu: failed: ", "missing.mp3: failed: ", "dir.mp3: failed: ",
                          "two/b.mp3: converted to two/b.bmu"}));
     EXPECT_EQ(ReadFile(Path("one/x.bmu")), "BMU V1.0" + kJoint128);
-    EXPECT_NE(run.err.find("Conversion Failed\nmissing.mp3 could not be converted:"),
-              std::string::npos)
-        << run.err;
+    EXPECT_NE(run.err.find("Conversion Failed\nmissing.mp3 "), std::string::npos) << run.err;
     EXPECT_EQ(Cli({"to-bmu", ""}).out, ": failed: The file name is empty\n");
 #ifndef _WIN32
     // A file that says it is empty and yet gives bytes is not taken for empty.
@@ -241,19 +236,27 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
     // After the last file nothing is left to go on with.
     EXPECT_EQ(Cli({"to-bmu", "missing.mp3"}).err.find("Conversion Failed"), std::string::npos);
 
-    // Back again; the time (whole seconds: the file system may keep more than the copy) is kept
-    // unless told not to.
+    // Back again with each option on and off: an existing file is overwritten only when told,
+    // and the time (whole seconds: the file system may keep more than the copy) is kept unless
+    // told not to.
+    WriteFile(Path("one/y.bmu"), "BMU V1.0" + kJoint128);
     const auto old = std::chrono::floor<std::chrono::seconds>(fs::file_time_type::clock::now() -
                                                               std::chrono::hours(48));
-    fs::last_write_time(Path("one/x.bmu"), old);
-    for (const bool keep : {true, false}) {
-        const auto back =
-            Cli({"to-mp3", keep ? "--overwrite" : "--no-preserve-time", "-o", "two", "one/x.bmu"});
-        EXPECT_EQ(back.out, "one/x.bmu: converted to two/x.mp3\n") << back.err;
-        EXPECT_EQ(ReadFile(Path("two/x.mp3")), kJoint128);
-        EXPECT_EQ(fs::last_write_time(Path("two/x.mp3")) == old, keep);
+    for (const char* bmu : {"one/x.bmu", "one/y.bmu"}) fs::last_write_time(Path(bmu), old);
+    for (const auto& [flags, overwritten, kept] :
+         std::vector<std::tuple<std::vector<std::string>, bool, bool>>{
+             {{}, false, true},
+             {{"--overwrite"}, true, true},
+             {{"--overwrite", "--no-preserve-time"}, true, false}}) {
+        WriteFile(Path("two/x.mp3"), "old");
+        std::vector<std::string> args{"to-mp3", "-o", "two", "one/x.bmu", "one/y.bmu"};
+        args.insert(args.end(), flags.begin(), flags.end());
+        Cli(args);
+        EXPECT_EQ(ReadFile(Path("two/x.mp3")), overwritten ? kJoint128 : "old");
+        EXPECT_EQ(ReadFile(Path("two/y.mp3")), kJoint128);
+        EXPECT_EQ(fs::last_write_time(Path("two/y.mp3")) == old, kept);
         EXPECT_EQ(fs::last_write_time(Path("one/x.bmu")), old);  // the source is only read
-        fs::remove(Path("two/x.mp3"));
+        fs::remove(Path("two/y.mp3"));
     }
     // Sources of one destination name, also from two directories: the first file written
     // stays, overwrite or not. A plain MP3 is no BMU file, whatever its name.

@@ -47,11 +47,13 @@ enc 11025 mpeg25_11k.mp3 -b 32 -m j
 # Variable, yet its first thirteen frames (the silence) are all 128 kbit/s: only the Xing tag
 # in the first frame tells.
 LENGTH=0.5 SILENCE=0.3 enc 44100 vbr_first128.mp3 -V 0 -b 128 -B 320 -F -m j
-# Damaged on purpose: every granule's global gain at its largest, 255, so the decoder makes
-# samples some ten million times full scale from them.
-python3 - cbr192_joint.mp3 > gain255.mp3 <<'PY'
+# set_gain SOURCE GAIN CHANNELS > OUTPUT: every granule's global gain of the channels named
+# ("both" or "right") set to GAIN; 255 makes samples some ten million times full scale, 0 silence.
+set_gain() {
+    python3 - "$@" <<'PY'
 import sys
 data = bytearray(open(sys.argv[1], 'rb').read())
+gain, only_right = int(sys.argv[2]), sys.argv[3] == 'right'
 rates = [0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320]
 def set_bits(at, count, value):
     for k in range(count):
@@ -65,10 +67,16 @@ while i + 4 <= len(data):
         continue
     channels = 1 if h[3] >> 6 == 3 else 2
     # The side information: main_data_begin (9 bits), private bits, scfsi, then 59 bits per
-    # granule and channel, of which global_gain is bits 21 to 28.
+    # granule and channel (left before right), of which global_gain is bits 21 to 28.
     at = (i + 4 + (0 if h[1] & 1 else 2)) * 8 + 9 + (5 if channels == 1 else 3) + 4 * channels
     for granule in range(2 * channels):
-        set_bits(at + 59 * granule + 21, 8, 255)
+        if not only_right or granule % 2 == 1:
+            set_bits(at + 59 * granule + 21, 8, gain)
     i += 144000 * rates[h[2] >> 4] // [44100, 48000, 32000][h[2] >> 2 & 3] + (h[2] >> 1 & 1)
 sys.stdout.buffer.write(data)
 PY
+}
+# Damaged on purpose: the decoder makes samples far beyond full scale.
+set_gain cbr192_joint.mp3 255 both > gain255.mp3
+# Left and right differ: a tone on the left only (the channels are coded apart in "-m s").
+set_gain cbr128_stereo.mp3 0 right > left_only.mp3

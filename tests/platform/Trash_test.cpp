@@ -34,9 +34,11 @@ TEST_F(TrashTest, RoundTripNamesTheOrigin) {
     EXPECT_EQ(std::filesystem::status(Path("data/Trash")).permissions(),
               std::filesystem::perms::owner_all);
     WriteFile(Path("m/My Song #1.mp3"), "second");
+    WriteFile(Trash("files/My Song #1.mp3.2"), "left");  // its info file lost: still taken
     EXPECT_TRUE(MoveToTrash(Path("m/My Song #1.mp3")).ok);
-    EXPECT_EQ(ReadFile(Trash("files/My Song #1.mp3")) + ReadFile(Trash("files/My Song #1.mp3.2")),
-              "firstsecond");
+    for (const auto& [name, text] : {std::pair{"", "first"}, {".2", "left"}, {".3", "second"}})
+        EXPECT_EQ(ReadFile(Trash("files/My Song #1.mp3") + name), text);
+    EXPECT_FALSE(Exists(Trash("info/My Song #1.mp3.2.trashinfo")));
     const std::string info = ReadFile(Trash("info/My Song #1.mp3.trashinfo"));
     EXPECT_EQ(
         info.rfind("[Trash Info]\nPath=" + Path("m/My%20Song%20%231.mp3") + "\nDeletionDate=20", 0),

@@ -4,9 +4,9 @@
 #include <unistd.h>
 
 #include <QSettings>
-#include <fstream>
 #include <functional>
 
+#include "common/ProcStatus.h"
 #include "common/ScratchHome.h"
 
 namespace {
@@ -74,8 +74,7 @@ TEST_F(Registry, TextsCrossBetweenTheStoreAndQSettings) {
                                  "q\"uote",
                                  "back\\sl",
                                  "tab\tnew\n",
-                                 "\x01"
-                                 "1f",
+                                 "\0011f",
                                  "@at",
                                  "@@double",
                                  "\x7f",
@@ -115,24 +114,15 @@ TEST_F(Registry, WritesKeepEveryOtherLine) {
     ExpectRead("MP3Dir", ERROR_SUCCESS, "/a");
 }
 
-std::int64_t PeakVirtualKiB() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmPeak:", 0) == 0) return std::stoll(line.substr(7));
-    }
-    return 0;
-}
-
 // A typed value's bytes claim counts (here a list of 610 million values); reading it as damaged
 // must not ask for memory in proportion to them, even without touching it.
 TEST_F(Registry, DamagedTypedValuesAskForNoMemory) {
     WriteFile(Path("home/.config/Brenlo/Tunewrap.conf"),
               "[General]\nMP3Dir=@Variant(\\0\\0\\0\\t$eAl)\nBMUDir=/b\n");
-    const std::int64_t before = PeakVirtualKiB();
+    const std::int64_t before = ProcStatusKiB("VmPeak");
     ExpectRead("MP3Dir", ERROR_SUCCESS, "ERROR: Non String Value");
     ExpectRead("BMUDir", ERROR_SUCCESS, "/b");
-    EXPECT_LT(PeakVirtualKiB() - before, 1 << 20);
+    EXPECT_LT(ProcStatusKiB("VmPeak") - before, 1 << 20);
 }
 
 // A damaged store reads as no value at all, at once: the window then starts with its defaults.
