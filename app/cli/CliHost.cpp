@@ -46,17 +46,7 @@ std::string CliHost::DirectoryText(ListId pane) {
 }
 
 int CliHost::OptionState(OptionId option) {
-    switch (option) {
-        case OptionId::OverwriteAll:
-            return options_.overwriteAll ? 1 : 0;
-        case OptionId::PreserveFileDateTime:
-            return options_.preserveFileDateTime ? 1 : 0;
-        case OptionId::WAVExtension:
-            return options_.renameWav ? 1 : 0;
-        case OptionId::ReencodeUnsuitable:
-            return options_.reencodeUnsuitable ? 1 : 0;
-    }
-    return 0;
+    return options_.checked[static_cast<std::size_t>(option)] ? 1 : 0;
 }
 
 }  // namespace tunewrap::cli

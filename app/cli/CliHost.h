@@ -1,20 +1,20 @@
 #pragma once
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "CliQuestions.h"
 #include "ConversionHost.h"
+#include "Options.h"
 
 namespace tunewrap::cli {
 
 struct ConvertOptions {
     bool toBMU = true;
-    bool renameWav = false;
-    bool overwriteAll = false;
-    bool preserveFileDateTime = true;
-    bool reencodeUnsuitable = false;
+    std::array<bool, kOptionCount> checked = DefaultOptionStates();  // the window's options
     bool skipExisting = false;  // an existing destination is kept, and that is no fault
+    void Set(OptionId option, bool on) { checked[static_cast<std::size_t>(option)] = on; }
 };
 
 // One batch as the window would run it: the given files of one directory are the source
