@@ -3,21 +3,13 @@
 #include <QApplication>
 #include <QList>
 
-#include "BmuFile.h"
 #include "FileIo.h"
 #include "FileListText.h"
 #include "FileListView.h"
+#include "ListedFiles.h"
 #include "mdlFileOps.h"
 
 namespace {
-
-// Wave audio shares the ".wav" name with BMU files; a file that cannot be probed is left out
-// rather than guessed at.
-bool IsWaveAudio(const std::string& name, const std::string& path) {
-    if (!tunewrap::HasExtension(name, tunewrap::kWavExtension)) return false;
-    const tunewrap::ContainerProbe probe = tunewrap::ProbeContainer(path);
-    return !probe.read() || probe.kind == tunewrap::Container::RiffWave;
-}
 
 class BusyPointer {
   public:
@@ -41,7 +33,7 @@ void FillFileList(FileListView& list, const std::string& dirWithSeparator, const
     for (std::string name = mdlFileOps::FindFile(search, pattern, 0); !name.empty();
          name = mdlFileOps::FindFile(search, pattern, 0)) {
         const std::string path = dirWithSeparator + name;
-        if (IsWaveAudio(name, path)) continue;
+        if (tunewrap::IsWaveAudio(name, path)) continue;
         std::int64_t size = -1;
         platform::FileTime modified;
         if (!platform::SizeAndModified(path, size, modified)) continue;
@@ -49,11 +41,4 @@ void FillFileList(FileListView& list, const std::string& dirWithSeparator, const
     }
     list.addTopLevelItems(rows);
     list.ApplySort();
-}
-
-bool ShownInList(tunewrap::ListId list, const std::string& name, const std::string& path) {
-    using tunewrap::HasExtension;
-    if (list == tunewrap::ListId::MP3) return HasExtension(name, tunewrap::kMp3Extension);
-    return HasExtension(name, tunewrap::kBmuExtension) ||
-           (HasExtension(name, tunewrap::kWavExtension) && !IsWaveAudio(name, path));
 }

@@ -47,7 +47,7 @@ TEST_F(Lists, DestinationShowsBmuDataButNotWaveAudio) {
     EXPECT_EQ(Names(bmus), (Strings{"pipe.wav", "sfx.wav", "Theme.bmu", "tiny.wav"}));
     EXPECT_EQ(bmus.topLevelItem(2)->text(1), "          8");
     EXPECT_FALSE(bmus.topLevelItem(2)->text(2).isEmpty());
-    EXPECT_EQ(window->EntryName(tunewrap::ListId::MP3, 2), "caf\xE9.mp3");
+    EXPECT_EQ(window->RowName(tunewrap::ListId::MP3, 2), "caf\xE9.mp3");
     EXPECT_EQ(mp3s.topLevelItem(0)->text(1), "         -1");
     EXPECT_EQ(mp3s.topLevelItem(2)->text(1), "          0");
 }
@@ -103,15 +103,15 @@ TEST_F(Lists, UserSelectionEnablesConvertingButCodeSelectionDoesNot) {
     window->show();
     FileListView &mp3s = *window->lvwMP3List, &bmus = *window->lvwBMUList;
     mp3s.selectAll();
-    window->cmdMP3Refresh_Click();
-    EXPECT_EQ(window->CountSelectedItems(mp3s), 0);
+    window->findChild<QPushButton*>("cmdMP3Refresh")->click();
+    EXPECT_EQ(Names(mp3s, true).size(), 0u);
     EXPECT_FALSE(window->cmdConvertToBMU->isEnabled());
     EXPECT_FALSE(window->cmdConvertToMP3->isEnabled());
 
     mp3s.setFocus();
     mp3s.setCurrentItem(nullptr);
     QTest::keyClick(&mp3s, Qt::Key_Down);
-    EXPECT_EQ(window->CountSelectedItems(mp3s), 1);
+    EXPECT_EQ(Names(mp3s, true).size(), 1u);
     EXPECT_TRUE(window->cmdConvertToBMU->isEnabled());
     QTest::mouseClick(bmus.viewport(), Qt::LeftButton, Qt::NoModifier,
                       bmus.visualItemRect(bmus.topLevelItem(0)).center());
@@ -127,7 +127,7 @@ TEST_F(Lists, UserSelectionEnablesConvertingButCodeSelectionDoesNot) {
         } else {
             QTest::keyClick(&mp3s, Qt::Key_A, Qt::ControlModifier);
         }
-        EXPECT_EQ(window->CountSelectedItems(mp3s), 2) << fromMenu;
+        EXPECT_EQ(Names(mp3s, true).size(), 2u) << fromMenu;
         EXPECT_TRUE(window->cmdConvertToBMU->isEnabled()) << fromMenu;
     }
 }
