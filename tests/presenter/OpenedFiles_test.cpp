@@ -27,21 +27,12 @@ class Opened : public Presenter {
 
 TEST_F(Opened, AFolderIsListedMp3sAreWrappedBmusUnwrappedAndAnythingElseIsRefusedWhole) {
     const std::string song = "Downloads/song.mp3", bmu = "Downloads/x.bmu";
-    const std::pair<ListId, Names> refused[] = {
-        {BMU, {"Downloads/notes.txt"}},
-        {BMU, {song, "Downloads/notes.txt"}},
-        {BMU, {song, "Downloads"}},
-        {BMU, {song, bmu}},
-        {BMU, {"Downloads/gone.mp3"}},
-        {BMU, {bmu}},
-        {MP3, {song}},
-        {MP3, {"Downloads/real.wav"}},
-        {MP3, {"Downloads", "Game"}},
-        {MP3, {}},
-    };
-    for (const auto& [pane, paths] : refused) {
-        EXPECT_EQ(Drop(pane, paths).kind, PaneDrop::Kind::Refused) << paths.size();
-    }
+    const Names notes = {"Downloads/notes.txt"}, gone = {"Downloads/gone.mp3"};
+    for (const Names& paths :
+         {notes, {song, notes[0]}, {song, "Downloads"}, {song, bmu}, gone, {bmu}})
+        EXPECT_EQ(Drop(BMU, paths).kind, PaneDrop::Kind::Refused) << paths.back();
+    for (const Names& paths : {Names{song}, {"Downloads/real.wav"}, {"Downloads", "Game"}, {}})
+        EXPECT_EQ(Drop(MP3, paths).kind, PaneDrop::Kind::Refused) << paths.size();
     const PaneDrop folder = Drop(MP3, {"Downloads/"});
     EXPECT_EQ(folder.kind, PaneDrop::Kind::ListFolder);
     EXPECT_EQ(folder.folder, Path("Downloads"));
@@ -102,7 +93,7 @@ TEST_F(Opened, CommandLineFilesOpenTheirFolderSelectedAndFoldersFillTheFreePanes
     EXPECT_EQ(view.boxes, (std::array{Path("Music"), Path("Downloads")}));
     EXPECT_EQ(view.Listed(MP3, true), Names{"b.MP3"});
     EXPECT_EQ(view.Listed(BMU, true), Names{"x.bmu"});
-    EXPECT_EQ(view.log, (Names{"scroll MP3 2", "scroll BMU 3"}));
+    EXPECT_EQ(view.log, (Names{"scroll 2 of 0", "scroll 3 of 1"}));
     EXPECT_TRUE(view.On(Control::ConvertToBMU) && view.On(Control::ConvertToMP3));
 }
 

@@ -60,24 +60,20 @@ class RecordingView : public tunewrap::MainView {
         At(list, position).selected = selected;
     }
     void ScrollToRow(ListId list, int position) override {
-        Note("scroll", list, std::to_string(position));
+        log.push_back("scroll " + std::to_string(position) + " of " + std::to_string(int(list)));
     }
     void FillList(ListId list, const std::string& dir, const std::string& mask,
                   bool append) override {
         if (!append) rows[Index(list)].clear();
-        Names names;
         std::error_code error;
         for (const auto& entry : std::filesystem::directory_iterator(dir, error)) {
             const std::string name = entry.path().filename().string();
-            if (Lower(name).ends_with(mask.substr(1))) names.push_back(name);
+            if (Lower(name).ends_with(mask.substr(1))) rows[Index(list)].push_back({name});
         }
-        for (const std::string& name : names) rows[Index(list)].push_back({name});
         std::sort(rows[Index(list)].begin(), rows[Index(list)].end(),
                   [](const Row& a, const Row& b) { return a.name < b.name; });
     }
-    void SortList(ListId list, tunewrap::ListColumn column, bool descending) override {
-        Note("sort", list, std::to_string(int(column)) + (descending ? " down" : " up"));
-    }
+    void SortList(ListId, tunewrap::ListColumn, bool) override {}
     int SetColumnWidth(ListId list, tunewrap::ListColumn column,
                        std::optional<float> twips) override {
         return pixels[{list, column}] = twips ? int(*twips / 15) : 100;  // 100: fitted
@@ -119,9 +115,6 @@ class RecordingView : public tunewrap::MainView {
   private:
     static std::size_t Index(ListId list) { return static_cast<std::size_t>(list); }
     Row& At(ListId list, int position) { return rows[Index(list)].at(position - 1); }
-    void Note(const char* what, ListId list, const std::string& how) {
-        log.push_back(std::string(what) + (list == ListId::MP3 ? " MP3 " : " BMU ") + how);
-    }
     static std::string Lower(std::string text) {
         for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         return text;

@@ -2,21 +2,16 @@
 #include <QMimeData>
 
 #include "MainWindowFixture.h"
-#include "OpenedFiles.h"
 
 namespace {
 
-// Downloads holds MP3 files, BMU files and things the window has no use for.
+// Downloads holds an MP3 file and a BMU file.
 class Drops : public TwoFolders {
   protected:
     void SetUp() override {
         TwoFolders::SetUp();
         WriteFile(Path("Downloads/song.mp3"), Sample("cbr128_joint.mp3"));
-        WriteFile(Path("Downloads/zap.mp3"), Sample("cbr96_mono.mp3"));  // warned about
         WriteFile(Path("Downloads/x.bmu"), "BMU V1.0x");
-        WriteFile(Path("Downloads/fx.wav"), "BMU V1.0fx");
-        WriteFile(Path("Downloads/real.wav"), "RIFF");
-        WriteFile(Path("Downloads/notes.txt"), "");
         WriteFile(Path("Game/music/song.bmu"), "old");
         window = Open();
     }
@@ -71,14 +66,7 @@ TEST_F(Drops, TheirEventsAreTakenOnlyAsCopiesOfLocalFilesAndNotDuringABatch) {
     EXPECT_EQ(Names(*window->lvwMP3List), Strings{"x.mp3"});
     EXPECT_TRUE(DragAndDrop(window->findChild<QWidget*>("lblMP3"), {Path("Downloads") + "/"}));
     EXPECT_EQ(window->txtMP3Dir->text().toStdString(), Path("Downloads"));
-    EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"song.mp3", "zap.mp3"}));
-}
-
-TEST_F(Drops, CommandLineFilesOpenSelectedInTheirLists) {
-    window->OpenWith(ParseWindowArguments({Path("Downloads/x.bmu"), Path("Downloads/song.mp3")}));
-    EXPECT_EQ(Names(*window->lvwMP3List, true), Strings{"song.mp3"});
-    EXPECT_EQ(Names(*window->lvwBMUList, true), Strings{"x.bmu"});
-    EXPECT_TRUE(window->cmdConvertToBMU->isEnabled() && window->cmdConvertToMP3->isEnabled());
+    EXPECT_EQ(Names(*window->lvwMP3List), Strings{"song.mp3"});
 }
 
 }  // namespace
