@@ -13,6 +13,7 @@
 #include "ProgressDialogSink.h"
 #include "RefreshIcon.h"
 #include "Version.h"
+#include "WrapCheckBox.h"
 
 using tunewrap::ListId;
 using tunewrap::OptionId;

@@ -18,7 +18,6 @@
 #include "Options.h"
 #include "RegistrySettings.h"
 #include "TwipsLayout.h"
-#include "WrapCheckBox.h"
 
 class ProgressDialogSink;
 class QMessageBox;
