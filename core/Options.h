@@ -28,44 +28,19 @@ struct OptionInfo {
 };
 
 // In OptionId order. "WaveExtention" is the stored name the program has always used.
+// clang-format off
 inline constexpr std::array<OptionInfo, kOptionCount> kOptions = {{
-    {OptionId::OverwriteAll,
-     "chkOverwriteAll",
-     "OverwriteAll",
-     "overwrite all",
-     {5520, 2760, 1215, 255, false, false},
-     2,
-     "--overwrite",
-     false,
-     false},
-    {OptionId::PreserveFileDateTime,
-     "chkPreserveFileDateTime",
-     "PreserveFileDateTime",
-     "preserve file date/time",
-     {5520, 4440, 1215, 495, true, true},
-     1,
-     "--no-preserve-time",
-     true,
-     true},
-    {OptionId::WAVExtension,
-     "chkWAVExtension",
-     "WaveExtention",
-     "rename .wav",
-     {5520, 1200, 1215, 375, false, false},
-     0,
-     "--wav",
-     false,
-     false},
-    {OptionId::ReencodeUnsuitable,
-     "chkReencodeUnsuitable",
-     "ReencodeUnsuitable",
-     "re-encode unsuitable",
-     {5520, 3120, 1215, 495, true, false},
-     3,
-     "--reencode",
-     false,
-     false},
+    {OptionId::WAVExtension, "chkWAVExtension", "WaveExtention", "rename .wav",
+     {5520, 1200, 1215, 375, false, false}, 0, "--wav", false, false},
+    {OptionId::OverwriteAll, "chkOverwriteAll", "OverwriteAll", "overwrite all",
+     {5520, 2760, 1215, 255, false, false}, 2, "--overwrite", false, false},
+    {OptionId::PreserveFileDateTime, "chkPreserveFileDateTime", "PreserveFileDateTime",
+     "preserve file date/time", {5520, 4440, 1215, 495, true, true}, 1, "--no-preserve-time",
+     true, true},
+    {OptionId::ReencodeUnsuitable, "chkReencodeUnsuitable", "ReencodeUnsuitable",
+     "re-encode unsuitable", {5520, 3120, 1215, 495, true, false}, 3, "--reencode", false, false},
 }};
+// clang-format on
 static_assert(kOptions.size() == kOptionCount, "one row per option");
 
 constexpr bool InEnumOrder() {

@@ -31,7 +31,7 @@ TEST_F(Presenter, StartUpFallsBackToDefaultsAndStoresTheDateOptionAtOnceAndOnEve
         EXPECT_EQ(settings.Stored("MP3Dir"), c.storedMp3Dir);
         EXPECT_EQ(settings.Stored("BMUDir"), c.storedBmuDir);
         EXPECT_EQ(settings.Stored("PreserveFileDateTime"), "1");
-        EXPECT_EQ(view.checked, (std::array{false, true, false, false}));
+        EXPECT_EQ(view.checked, (std::array{false, false, true, false}));
         // Designed widths in an empty list, widths fitted to the names in a filled one.
         const int mp3[] = {3510 / 15, 1050 / 15, 1830 / 15}, fitted = 100;
         for (int column = 0; column < 3; ++column) {
@@ -58,7 +58,7 @@ TEST_F(Presenter, StoredSettingsAreRestoredWithoutWritingAndOnlyChangesAreSavedB
     for (int i = 0; i < 11; ++i) settings.program[names[i]] = values[i];
     Open();
     EXPECT_EQ(settings.writes, 0);
-    EXPECT_EQ(view.checked, (std::array{true, false, true, true}));
+    EXPECT_EQ(view.checked, (std::array{true, true, false, true}));
     EXPECT_EQ(view.placed, (tunewrap::WindowPlace{100, 80, 1000, 500, true}));
     EXPECT_EQ(view.Width(BMU, 1), 0);
     view.boxes = {"", "/typed/elsewhere"};  // an empty box keeps the stored folder
