@@ -31,7 +31,7 @@ TEST_F(Presenter, StartUpFallsBackToDefaultsAndStoresTheDateOptionAtOnceAndOnEve
         EXPECT_EQ(settings.Stored("MP3Dir"), c.storedMp3Dir);
         EXPECT_EQ(settings.Stored("BMUDir"), c.storedBmuDir);
         EXPECT_EQ(settings.Stored("PreserveFileDateTime"), "1");
-        EXPECT_EQ(view.checked, (std::array{false, false, true, false}));
+        EXPECT_EQ(view.checked, tunewrap::DefaultOptionStates());
         // Designed widths in an empty list, widths fitted to the names in a filled one.
         const int mp3[] = {3510 / 15, 1050 / 15, 1830 / 15}, fitted = 100;
         for (int column = 0; column < 3; ++column) {
