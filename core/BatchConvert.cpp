@@ -65,28 +65,28 @@ class Batch {
   public:
     Batch(const Direction& direction, ConversionHost& host, ProgressSink& sink,
           CreatedFiles& created)
-        : d_(direction), host_(host), sink_(sink), created_(created) {}
+        : direction_(direction), host_(host), sink_(sink), created_(created) {}
 
     std::vector<FileOutcome> Run() {
         host_.BeginBusy();
-        const int count = host_.EntryCount(d_.source);
+        const int count = host_.EntryCount(direction_.source);
         for (int position = 1; position <= count; ++position) {
             if (sink_.CancelRequested()) break;
             // The list may have been refilled meanwhile; what is gone is not guessed at.
-            if (position > host_.EntryCount(d_.source)) break;
-            if (!host_.EntrySelected(d_.source, position)) continue;
-            outcomes_.push_back(ConvertEntry(host_.EntryName(d_.source, position),
-                                             host_.EntryPath(d_.source, position)));
-            host_.EntryDone(d_.source, position, outcomes_.back());
+            if (position > host_.EntryCount(direction_.source)) break;
+            if (!host_.EntrySelected(direction_.source, position)) continue;
+            outcomes_.push_back(ConvertEntry(host_.EntryName(direction_.source, position),
+                                             host_.EntryPath(direction_.source, position)));
+            host_.EntryDone(direction_.source, position, outcomes_.back());
             const bool goOn = outcomes_.back().kind != FileOutcome::Kind::Failed ||
                               GoOnAfterFailure(outcomes_.back(), position);
-            host_.DeselectEntry(d_.source, position);
+            host_.DeselectEntry(direction_.source, position);
             if (!goOn) break;
         }
         const std::string directory =
-            host_.DirectoryText(d_.destination) + platform::kPathSeparator;
-        for (const Refill& refill : d_.refills) {
-            host_.RefillList(d_.destination, directory, refill.mask, refill.append);
+            host_.DirectoryText(direction_.destination) + platform::kPathSeparator;
+        for (const Refill& refill : direction_.refills) {
+            host_.RefillList(direction_.destination, directory, refill.mask, refill.append);
         }
         host_.EndBusy();
         sink_.ClearCancel();
@@ -97,13 +97,14 @@ class Batch {
     // One selected entry, from the overwrite question to the copy. Both directory texts are taken
     // once, so every step of the file works on the same two paths.
     FileOutcome ConvertEntry(const std::string& sourceName, const std::string& sourcePath) {
-        const bool renameWav = !d_.wavExtension.empty() && Checked(host_, OptionId::WAVExtension);
+        const bool renameWav =
+            !direction_.wavExtension.empty() && Checked(host_, OptionId::WAVExtension);
         const std::string destinationName =
-            DestinationName(sourceName, renameWav ? d_.wavExtension : d_.extension);
+            DestinationName(sourceName, renameWav ? direction_.wavExtension : direction_.extension);
         FileOutcome outcome;
         outcome.sourceName = sourceName;
         outcome.destinationPath =
-            platform::JoinPath(host_.DirectoryText(d_.destination), destinationName);
+            platform::JoinPath(host_.DirectoryText(direction_.destination), destinationName);
         auto fail = [&outcome](std::string reason) {
             outcome.kind = FileOutcome::Kind::Failed;
             outcome.reason = std::move(reason);
@@ -126,8 +127,8 @@ class Batch {
         }
         FileByteSource bytes(source);
         if (!bytes.Error().empty()) return fail(bytes.Error());
-        if ((ClassifyContainer(bytes.Head()) == Container::Bmu) != d_.sourceIsBmu) {
-            return fail(d_.sourceIsBmu ? "not a BMU file" : "already a BMU file");
+        if ((ClassifyContainer(bytes.Head()) == Container::Bmu) != direction_.sourceIsBmu) {
+            return fail(direction_.sourceIsBmu ? "not a BMU file" : "already a BMU file");
         }
         if (!Checked(host_, OptionId::OverwriteAll) && destination.taken &&
             !AnsweredYes(host_, QuestionKind::FileExists,
@@ -136,7 +137,7 @@ class Batch {
             outcome.kind = FileOutcome::Kind::SkippedExists;
             return outcome;
         }
-        if (d_.checksSuitability) {
+        if (direction_.checksSuitability) {
             MP3Utils reader;
             reader.Scan(bytes);
             if (!bytes.ReturnBehindHead()) return fail(std::strerror(errno));
@@ -156,7 +157,7 @@ class Batch {
             outcome.reencoded
                 ? ReencodeOpenFile(source, bytes, sourceName, outcome.destinationPath, renameWav,
                                    sink_, {kBmuHeader, kBmuHeaderSize}, preserveTime)
-                : ConvertOpenFile(d_.conversion, source, bytes.Head(), outcome.destinationPath,
+                : ConvertOpenFile(direction_.conversion, source, bytes.Head(), outcome.destinationPath,
                                   sourceName, preserveTime, sink_, *stopwatch_);
         switch (result.status) {
             case ConvertResult::Status::Converted:
@@ -172,9 +173,9 @@ class Batch {
     }
 
     bool AnySelectedAfter(int position) {
-        const int count = host_.EntryCount(d_.source);
+        const int count = host_.EntryCount(direction_.source);
         for (int later = position + 1; later <= count; ++later) {
-            if (host_.EntrySelected(d_.source, later)) return true;
+            if (host_.EntrySelected(direction_.source, later)) return true;
         }
         return host_.LaterBatchesFollow();
     }
@@ -192,7 +193,7 @@ class Batch {
                            MsgIcon::Exclamation, MsgButton::Yes);
     }
 
-    const Direction& d_;
+    const Direction& direction_;
     ConversionHost& host_;
     ProgressSink& sink_;
     CreatedFiles& created_;

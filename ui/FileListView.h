@@ -27,11 +27,6 @@ class FileListView : public QTreeWidget {
     // The name as the file system has it, also when it is no valid text in the user's encoding.
     static std::string FileName(const QTreeWidgetItem& row);
 
-    // The folder the rows were listed from, with the separator the fill was given. Names taken
-    // from the list belong there, whatever the directory box shows meanwhile.
-    const std::string& ListedFolder() const { return listedFolder_; }
-    void SetListedFolder(const std::string& dirWithSeparator) { listedFolder_ = dirWithSeparator; }
-
   signals:
     // The user clicked an item or changed the selection with the keyboard. Selection changes
     // made by code (a refill, deselection by a batch) raise none.
@@ -59,7 +54,6 @@ class FileListView : public QTreeWidget {
 
     bool OpensMenu(const QKeyEvent& event) const;
 
-    std::string listedFolder_;
     int sortKey_ = NameColumn;
     int sortOrder_ = 0;
     bool userInput_ = false;

@@ -9,10 +9,14 @@
 #include <QMessageBox>
 
 #include "FileListFill.h"
+#include "Options.h"
 #include "ProgressDialogSink.h"
 #include "RefreshIcon.h"
+#include "Version.h"
+#include "WrapCheckBox.h"
 
 using tunewrap::ListId;
+using tunewrap::OptionId;
 
 namespace {
 
@@ -48,6 +52,13 @@ Control* Named(Control* control, const char* name) {
     return control;
 }
 
+QCheckBox* NewOptionBox(QWidget* parent, const tunewrap::OptionInfo& option) {
+    const QString caption = QString::fromUtf8(option.caption);
+    return Named(
+        option.slot.wraps ? new WrapCheckBox(caption, parent) : new QCheckBox(caption, parent),
+        option.controlName);
+}
+
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent) {
@@ -64,7 +75,10 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
     AcceptDrops();
     SetFocusOrder();
     ApplyLayout();
-    Form_Load();
+    presenter_ = std::make_unique<tunewrap::MainPresenter>(*this, settings_, *progressSink_,
+                                                           QDir::homePath().toStdString());
+    presenter_->Load();
+    setWindowTitle(QString::fromStdString(tunewrap::VersionTitle()));
 }
 
 frmMain::~frmMain() = default;
@@ -76,7 +90,12 @@ void frmMain::CreateControls() {
     cmdMP3Refresh = NewButton(this, "cmdMP3Refresh", QString());
     lvwMP3List = Named(new FileListView(this), "lvwMP3List");
     cmdConvertToBMU = NewButton(this, "cmdConvertToBMU", QStringLiteral("To .BMU ->"));
-    chkWAVExtension = Named(new QCheckBox(QStringLiteral("rename .wav"), this), "chkWAVExtension");
+    for (const tunewrap::OptionInfo& option : tunewrap::kOptions)
+        optionBoxes_[static_cast<std::size_t>(option.id)] = NewOptionBox(this, option);
+    chkWAVExtension = OptionBox(OptionId::WAVExtension);
+    chkOverwriteAll = OptionBox(OptionId::OverwriteAll);
+    chkReencodeUnsuitable = OptionBox(OptionId::ReencodeUnsuitable);
+    chkPreserveFileDateTime = OptionBox(OptionId::PreserveFileDateTime);
     lblWaveReason = Named(
         new QLabel(
             QStringLiteral("This is used to convert 96k/ mono MP3s for sound effects, VO, etc."),
@@ -84,14 +103,7 @@ void frmMain::CreateControls() {
         "lblWaveReason");
     lblWaveReason->setWordWrap(true);
     lblWaveReason->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    chkOverwriteAll =
-        Named(new QCheckBox(QStringLiteral("overwrite all"), this), "chkOverwriteAll");
-    chkReencodeUnsuitable = Named(new WrapCheckBox(QStringLiteral("re-encode unsuitable"), this),
-                                  "chkReencodeUnsuitable");
     cmdConvertToMP3 = NewButton(this, "cmdConvertToMP3", QStringLiteral("<- To .MP3"));
-    chkPreserveFileDateTime =
-        Named(new WrapCheckBox(QStringLiteral("preserve file date/time"), this),
-              "chkPreserveFileDateTime");
     cmdInfo = NewButton(this, "cmdInfo", QStringLiteral("About..."));
     lblBMU = Named(new QLabel(QStringLiteral("BMU files (*.bmu, *.wav) files - destination"), this),
                    "lblBMU");
@@ -138,27 +150,30 @@ void frmMain::ConnectHandlers() {
     connect(cmdConvertToBMU, &QPushButton::clicked, this, &frmMain::cmdConvertToBMU_Click);
     connect(cmdConvertToMP3, &QPushButton::clicked, this, &frmMain::cmdConvertToMP3_Click);
     connect(cmdInfo, &QPushButton::clicked, this, &frmMain::cmdInfo_Click);
-    connect(chkPreserveFileDateTime, &QCheckBox::toggled, this,
-            &frmMain::chkPreserveFileDateTime_Click);
     connect(mnuPopupDelete, &QAction::triggered, this, &frmMain::mnuPopupDelete_Click);
     connect(mnuPopupSelectAll, &QAction::triggered, this, &frmMain::mnuPopupSelectAll_Click);
     connect(mnuPopupProperties, &QAction::triggered, this, &frmMain::mnuPopupProperties_Click);
-
-    connect(lvwMP3List, &FileListView::ColumnClick, this, &frmMain::lvwMP3List_ColumnClick);
-    connect(lvwBMUList, &FileListView::ColumnClick, this, &frmMain::lvwBMUList_ColumnClick);
-    connect(lvwMP3List, &FileListView::ItemClick, this, &frmMain::lvwMP3List_ItemClick);
-    connect(lvwBMUList, &FileListView::ItemClick, this, &frmMain::lvwBMUList_ItemClick);
-    connect(lvwMP3List, &FileListView::KeyUp, this, &frmMain::lvwMP3List_KeyUp);
-    connect(lvwBMUList, &FileListView::KeyUp, this, &frmMain::lvwBMUList_KeyUp);
     connect(lvwMP3List, &FileListView::MouseUp, this, &frmMain::lvwMP3List_MouseUp);
     connect(lvwBMUList, &FileListView::MouseUp, this, &frmMain::lvwBMUList_MouseUp);
+    for (const tunewrap::OptionInfo& option : tunewrap::kOptions) {
+        connect(OptionBox(option.id), &QCheckBox::toggled, this,
+                [this, id = option.id](bool checked) { presenter_->SetOption(id, checked); });
+    }
     for (const ListId id : {ListId::MP3, ListId::BMU}) {
         FileListView* list = &List(id);
-        connect(list, &FileListView::DeleteKey, this, [this, id] { DeleteSelectedFiles(id); });
-        connect(list, &FileListView::SelectAllKey, this, [this, id] { SelectAllFiles(id); });
-        connect(list, &FileListView::MenuKey, this, [this, id](const QPoint& globalPos) {
-            ShowPopup(static_cast<std::int16_t>(id), globalPos);
-        });
+        connect(list, &FileListView::ColumnClick, this,
+                [this, id](int column1Based) { presenter_->ColumnClicked(id, column1Based); });
+        connect(list, &FileListView::ItemClick, this, [this, id] { presenter_->RowsClicked(id); });
+        connect(
+            list, &FileListView::KeyUp, this, [this, id](int key, Qt::KeyboardModifiers modifiers) {
+                constexpr auto kAnyOf = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
+                if (key == Qt::Key_F5 && (modifiers & kAnyOf) == 0) presenter_->Refresh(id);
+            });
+        connect(list, &FileListView::DeleteKey, this,
+                [this, id] { presenter_->DeleteSelected(id); });
+        connect(list, &FileListView::SelectAllKey, this, [this, id] { presenter_->SelectAll(id); });
+        connect(list, &FileListView::MenuKey, this,
+                [this, id](const QPoint& globalPos) { OpenMenu(id, globalPos); });
     }
     // Enter lists the typed folder, so the list never shows one folder while the box names another
     // that an action could be aimed at.
@@ -166,24 +181,17 @@ void frmMain::ConnectHandlers() {
     connect(txtBMUDir, &QLineEdit::returnPressed, this, &frmMain::cmdBMURefresh_Click);
 }
 
+// The options come last, in the order of their tabPosition.
 void frmMain::SetFocusOrder() {
-    const std::array<QWidget*, 15> order = {
-        txtMP3Dir,
-        cmdPromptForMP3Dir,
-        cmdMP3Refresh,
-        lvwMP3List,
-        cmdConvertToBMU,
-        txtBMUDir,
-        cmdPromptForBMUDir,
-        cmdBMURefresh,
-        lvwBMUList,
-        cmdConvertToMP3,
+    std::vector<QWidget*> order = {
+        txtMP3Dir, cmdPromptForMP3Dir, cmdMP3Refresh, lvwMP3List, cmdConvertToBMU,
+        txtBMUDir, cmdPromptForBMUDir, cmdBMURefresh, lvwBMUList, cmdConvertToMP3,
         cmdInfo,
-        chkWAVExtension,
-        chkPreserveFileDateTime,
-        chkOverwriteAll,
-        chkReencodeUnsuitable,
     };
+    const std::size_t options = order.size();
+    order.resize(options + tunewrap::kOptionCount);
+    for (const tunewrap::OptionInfo& option : tunewrap::kOptions)
+        order[options + option.tabPosition] = OptionBox(option.id);
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     for (QLabel* label : {lblMP3, lblBMU, lblWaveReason}) label->setFocusPolicy(Qt::NoFocus);
 }
@@ -196,12 +204,8 @@ void frmMain::ApplyLayout() {
         {cmdMP3Refresh, {5040, 480, 375, 315}, kAfterLeftPane},
         {lvwMP3List, {120, 840, 5295, 4575}, kLeftList},
         {cmdConvertToBMU, {5520, 840, 1215, 375}, kAfterLeftPane},
-        {chkWAVExtension, {5520, 1200, 1215, 375}, kAfterLeftPane},
         {lblWaveReason, {5520, 1560, 1215, 1095}, kAfterLeftPane},
-        {chkOverwriteAll, {5520, 2760, 1215, 255}, kAfterLeftPane},
-        {chkReencodeUnsuitable, {5520, 3120, 1215, 495}, kAfterLeftPane},
         {cmdConvertToMP3, {5520, 3960, 1215, 375}, kMiddleLow},
-        {chkPreserveFileDateTime, {5520, 4440, 1215, 495}, kMiddleLow},
         {cmdInfo, {5520, 5040, 1215, 375}, kMiddleLow},
         {lblBMU, {6840, 120, 5175, 255}, kRightPane},
         {txtBMUDir, {6840, 480, 4455, 285}, kRightPane},
@@ -209,6 +213,11 @@ void frmMain::ApplyLayout() {
         {cmdBMURefresh, {11760, 480, 375, 315}, kAfterRightPane},
         {lvwBMUList, {6840, 840, 5295, 4575}, kRightList},
     };
+    for (const tunewrap::OptionInfo& option : tunewrap::kOptions) {
+        const auto& [left, top, width, height, wraps, low] = option.slot;
+        layout_.push_back(
+            {OptionBox(option.id), {left, top, width, height}, low ? kMiddleLow : kAfterLeftPane});
+    }
     scale_ = FittingScale(layout_, font());
     designedSize_ =
         QSize(scale_.ToPixelsX(kClientWidthTwips), scale_.ToPixelsY(kClientHeightTwips));
@@ -243,130 +252,23 @@ FileListView& frmMain::List(ListId list) const {
     return list == ListId::MP3 ? *lvwMP3List : *lvwBMUList;
 }
 
-void frmMain::FillFileList(FileListView& list, const std::string& dirWithSeparator,
-                           const std::string& mask, bool append) {
-    ::FillFileList(list, dirWithSeparator, mask, append);
-    list.SetListedFolder(dirWithSeparator);
+QCheckBox* frmMain::OptionBox(OptionId option) const {
+    return optionBoxes_[static_cast<std::size_t>(option)];
 }
 
-int frmMain::CountSelectedItems(const FileListView& list) const {
-    int count = 0;
-    for (int i = 0; i < list.topLevelItemCount(); ++i) {
-        if (list.topLevelItem(i)->isSelected()) ++count;
-    }
-    return count;
-}
-
-// ---- Panes: browse and About live in frmMain_Panes.cpp, the context-menu commands in
-// frmMain_ListCommands.cpp.
-
-void frmMain::cmdMP3Refresh_Click() {
-    FillFileList(*lvwMP3List, txtMP3Dir->text().toStdString() + "/", "*.mp3", false);
-}
-
-void frmMain::cmdBMURefresh_Click() {
-    FillDestinationList(txtBMUDir->text().toStdString() + "/");
-}
-
-void frmMain::FillDestinationList(const std::string& dirWithSeparator) {
-    FillFileList(*lvwBMUList, dirWithSeparator, "*.bmu", false);
-    FillFileList(*lvwBMUList, dirWithSeparator, "*.wav", true);
-}
-
-// ---- Lists
-
-void frmMain::SortOnColumnClick(FileListView& list, std::int16_t& sortColumn, int column1Based) {
-    int order = 0;
-    if (column1Based == sortColumn) {
-        order = 1 - list.SortOrder();
-    } else {
-        sortColumn = static_cast<std::int16_t>(column1Based);
-    }
-    list.SetSort(sortColumn - 1, order);
-}
-
-void frmMain::lvwMP3List_ColumnClick(int column1Based) {
-    SortOnColumnClick(*lvwMP3List, intMP3SortColumn, column1Based);
-}
-
-void frmMain::lvwBMUList_ColumnClick(int column1Based) {
-    SortOnColumnClick(*lvwBMUList, intBMUSortColumn, column1Based);
-}
-
-QPushButton* frmMain::ConvertButton(ListId list) const {
-    return list == ListId::MP3 ? cmdConvertToBMU : cmdConvertToMP3;
-}
-
-void frmMain::EnableOnSelection(const FileListView& list, QPushButton* convertButton) {
-    if (CountSelectedItems(list) > 0) convertButton->setEnabled(true);
-}
-
-void frmMain::lvwMP3List_ItemClick() {
-    EnableOnSelection(*lvwMP3List, ConvertButton(ListId::MP3));
-}
-void frmMain::lvwBMUList_ItemClick() {
-    EnableOnSelection(*lvwBMUList, ConvertButton(ListId::BMU));
-}
-
-namespace {
-bool IsPlainF5(int key, Qt::KeyboardModifiers modifiers) {
-    return key == Qt::Key_F5 &&
-           (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == 0;
-}
-}  // namespace
-
-void frmMain::lvwMP3List_KeyUp(int key, Qt::KeyboardModifiers modifiers) {
-    if (IsPlainF5(key, modifiers)) cmdMP3Refresh_Click();
-}
-
-void frmMain::lvwBMUList_KeyUp(int key, Qt::KeyboardModifiers modifiers) {
-    if (IsPlainF5(key, modifiers)) cmdBMURefresh_Click();
-}
-
-void frmMain::ShowPopup(std::int16_t popupList, const QPoint& globalPos) {
-    intPopupList = popupList;
-    const int selected = CountSelectedItems(List(static_cast<ListId>(popupList)));
-    mnuPopupProperties->setEnabled(selected <= 1);
+void frmMain::OpenMenu(ListId list, const QPoint& globalPos) {
+    presenter_->MenuOpened(list);
     mnuPopup->popup(globalPos);
 }
 
 void frmMain::lvwMP3List_MouseUp(Qt::MouseButton button, const QPoint& globalPos) {
-    if (button == Qt::RightButton) ShowPopup(0, globalPos);
+    if (button == Qt::RightButton) OpenMenu(ListId::MP3, globalPos);
 }
 
 void frmMain::lvwBMUList_MouseUp(Qt::MouseButton button, const QPoint& globalPos) {
-    if (button == Qt::RightButton) ShowPopup(1, globalPos);
-}
-
-// ---- Convert buttons and closing
-
-void frmMain::cmdConvertToBMU_Click() {
-    RunBatch(&tunewrap::ConvertToBMU, *this);
-}
-void frmMain::cmdConvertToMP3_Click() {
-    RunBatch(&tunewrap::ConvertToMP3, *this);
-}
-
-void frmMain::RunBatch(std::vector<tunewrap::FileOutcome> (*job)(tunewrap::ConversionHost&,
-                                                                 ProgressSink&),
-                       tunewrap::ConversionHost& host) {
-    if (batchRunning_) return;
-    batchRunning_ = true;
-    job(host, *progressSink_);
-    batchRunning_ = false;
-    if (closeAfterBatch_) close();
+    if (button == Qt::RightButton) OpenMenu(ListId::BMU, globalPos);
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    if (batchRunning_) {
-        // The job runs further up this very call stack; it must finish its end steps before the
-        // window goes. Cancel the copy, turn down any open question, close once it returns.
-        closeAfterBatch_ = true;
-        progressSink_->RequestCancel();
-        if (openQuestion_ != nullptr) openQuestion_->done(QMessageBox::No);
-        event->ignore();
-        return;
-    }
-    Form_Unload();
-    event->accept();
+    presenter_->CloseRequested() ? event->accept() : event->ignore();
 }

@@ -20,6 +20,11 @@
 namespace tunewrap::cli {
 namespace {
 
+// The flag of one of the window's options.
+std::string Flag(OptionId option) {
+    return Option(option).cliFlag;
+}
+
 constexpr int kExitUsage = 2;
 
 // What --help says after the options, in parts: each command's help has the parts about it,
@@ -122,7 +127,8 @@ void AddOutputOptions(CLI::App& command, Arguments& args, const char* overwriteT
                     "Write the new files to this existing directory (default: next to each file)")
         ->check(CLI::ExistingDirectory.description(""))
         ->type_name("DIR");
-    CLI::Option* overwrite = command.add_flag("--overwrite", args.overwriteAll, overwriteText);
+    CLI::Option* overwrite =
+        command.add_flag(Flag(OptionId::OverwriteAll), args.overwriteAll, overwriteText);
     command
         .add_flag("--skip-existing", args.skipExisting,
                   "Keep existing files without asking, and count them as done for the exit "
@@ -132,7 +138,7 @@ void AddOutputOptions(CLI::App& command, Arguments& args, const char* overwriteT
 
 void AddCopyOptions(CLI::App& command, Arguments& args) {
     AddOutputOptions(command, args, "Overwrite existing files without asking (\"overwrite all\")");
-    command.add_flag("--no-preserve-time", args.noPreserveTime,
+    command.add_flag(Flag(OptionId::PreserveFileDateTime), args.noPreserveTime,
                      "Give new files the current time instead of the source's modification time");
     command.add_flag("-q,--quiet", args.quiet,
                      "Write neither the questions that take their default nor the summary");
@@ -217,10 +223,10 @@ bool Terminal() {
 int Convert(const Arguments& args, bool toBMU) {
     ConvertOptions options;
     options.toBMU = toBMU;
-    options.renameWav = args.renameWav;
-    options.overwriteAll = args.overwriteAll;
-    options.preserveFileDateTime = !args.noPreserveTime;
-    options.reencodeUnsuitable = args.reencode;
+    options.Set(OptionId::WAVExtension, args.renameWav);
+    options.Set(OptionId::OverwriteAll, args.overwriteAll);
+    options.Set(OptionId::PreserveFileDateTime, !args.noPreserveTime);
+    options.Set(OptionId::ReencodeUnsuitable, args.reencode);
     bool terminal = Terminal();
     options.skipExisting = args.skipExisting;
     CliQuestions questions(terminal, args.skipUnsuitable, args.skipExisting, args.quiet, stdin,
@@ -299,7 +305,7 @@ struct Parser {
 
         info = app.add_subcommand(
             "info", "Show each MP3 file's frame header values and whether it suits the game");
-        info->add_flag("--wav", args.renameWav,
+        info->add_flag(Flag(OptionId::WAVExtension), args.renameWav,
                        "Check against 96 kbit/s mono (sound effects, voice-over) instead of "
                        "128 kbit/s stereo");
         info->add_flag("--json", args.json,
@@ -309,7 +315,7 @@ struct Parser {
         CLI::Option* infoFiles = AddFiles(*info, "MP3 files to inspect");
 
         toBMU = app.add_subcommand("to-bmu", "Wrap MP3 files into BMU files");
-        toBMU->add_flag("--wav", args.renameWav,
+        toBMU->add_flag(Flag(OptionId::WAVExtension), args.renameWav,
                         "Name the new files .wav instead of .bmu and expect 96 kbit/s mono "
                         "(\"rename .wav\")");
         AddCopyOptions(*toBMU, args);
@@ -319,7 +325,7 @@ struct Parser {
             "--reencode)");
         if (ReencodeAvailable()) {
             toBMU
-                ->add_flag("--reencode", args.reencode,
+                ->add_flag(Flag(OptionId::ReencodeUnsuitable), args.reencode,
                            "Re-encode unsuitable files into their BMU files instead of asking "
                            "(\"re-encode unsuitable\"); slower than wrapping")
                 ->excludes(skip);
@@ -337,7 +343,7 @@ struct Parser {
             ReencodeAvailable()
                 ? "Re-encode unsuitable MP3 files into NAME.fixed.mp3 files that suit the game"
                 : "Not available in this build (it cannot re-encode)");
-        fix->add_flag("--wav", args.renameWav,
+        fix->add_flag(Flag(OptionId::WAVExtension), args.renameWav,
                       "Make 96 kbit/s mono (sound effects, voice-over) instead of 128 kbit/s joint "
                       "stereo");
         AddOutputOptions(*fix, args, "Replace existing NAME.fixed.mp3 files");

@@ -89,13 +89,12 @@ std::vector<BatchFiles> GroupByDirectory(const std::vector<std::string_view>& fi
         if (b == batches.size()) {
             std::string destination =
                 outputDir.empty() ? dir : WithoutTrailingSeparators(outputDir);
-            batches.push_back({dir, destination, {}, {}, {}, false});
+            batches.push_back({dir, destination, {}, {}, false});
         }
         std::string parent, name;
         platform::SplitPath(file, parent, name);
-        batches[b].names.push_back(name);
+        batches[b].files.push_back({platform::JoinPath(dir, name), name});
         batches[b].given.push_back(file);
-        batches[b].selected.push_back(true);
     }
     for (std::size_t b = 0; b + 1 < batches.size(); ++b) batches[b].laterBatchesFollow = true;
     return batches;
@@ -112,19 +111,19 @@ int RunConvert(const ConvertOptions& options, const std::string& outputDir,
     // next directory's.
     CreatedFiles created;
     bool stopped = false;
-    for (BatchFiles& batch : GroupByDirectory(files, outputDir)) {
+    for (const BatchFiles& batch : GroupByDirectory(files, outputDir)) {
+        CliHost rest(options, batch, questions, [&](std::size_t entry, const FileOutcome& outcome) {
+            lines.Print(batch.given[entry], OutcomeText(outcome));
+            tally.Count(outcome.kind);
+        });
+        GivenFilesHost host(rest, options.toBMU ? ListId::MP3 : ListId::BMU, batch.files);
         if (!stopped) {
-            CliHost host(options, batch, questions,
-                         [&](std::size_t entry, const FileOutcome& outcome) {
-                             lines.Print(batch.given[entry], OutcomeText(outcome));
-                             tally.Count(outcome.kind);
-                         });
             options.toBMU ? ConvertToBMU(host, sink, created) : ConvertToMP3(host, sink, created);
         }
         // Every entry the job reached it deselected; one still selected was never reached
         // because the run stopped (Ctrl+C, or "no" to going on after a failure).
-        for (std::size_t i = 0; i < batch.names.size(); ++i) {
-            if (!batch.selected[i]) continue;
+        for (std::size_t i = 0; i < batch.files.size(); ++i) {
+            if (!host.StillSelected(i)) continue;
             lines.Print(batch.given[i], "not reached");
             tally.CountNotReached();
             stopped = true;

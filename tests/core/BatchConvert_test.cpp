@@ -9,6 +9,7 @@
 #include "BmuFile.h"
 #include "ConvertFile.h"
 #include "MP3Utils.h"
+#include "Options.h"
 #include "Reencode.h"
 #include "Suitability.h"
 #include "common/CoverTag.h"
@@ -30,7 +31,8 @@ class FakeHost : public ConversionHost {
     };
     std::vector<Entry> lists[2];
     std::string dirs[2];
-    int options[4] = {0, 1, 0, 0};  // overwrite all, preserve date/time, rename .wav, re-encode
+    std::array<bool, kOptionCount> options = DefaultOptionStates();
+    void Check(OptionId option) { options[int(option)] = true; }
     std::deque<MsgButton> answers;
     std::vector<std::string> log;
 
@@ -113,7 +115,7 @@ TEST_F(BatchConvertTest, AsksBeforeEachOverwriteAndDeselectsEveryEntryReached) {
     EXPECT_EQ(ReadFile(Path("mp3/c.mp3")), payload);
     EXPECT_EQ(Selection(), (std::vector<bool>{false, false, false}));
 
-    host.options[0] = 1;  // overwrite all: no more questions
+    host.Check(OptionId::OverwriteAll);  // no more questions
     for (auto& e : host.lists[1]) e.selected = true;
     host.log.clear();
     ConvertToMP3(host, sink);
@@ -158,7 +160,7 @@ TEST_F(BatchConvertTest, NamesRefusalsAndCollisionsAreSettledPerEntry) {
         WriteFile(Path("bmu/") + name, bytes);
         host.lists[1].push_back({name});
     }
-    host.options[0] = 1;
+    host.Check(OptionId::OverwriteAll);
     ConvertToMP3(host, sink);
     std::vector<std::string> expected;
     for (const auto& c : cases) expected.push_back(std::get<2>(c));
@@ -186,7 +188,7 @@ TEST_F(BatchConvertTest, ReencodeUnsuitableWrapsAFreshEncodingUnasked) {
     const auto sourceTime = std::filesystem::last_write_time(Path("mp3/vbr.mp3")) - 1h;
     std::filesystem::last_write_time(Path("mp3/vbr.mp3"), sourceTime);
     host.lists[0] = {{"vbr.mp3"}, {"noise.mp3"}, {"good.mp3"}};
-    host.options[3] = 1;
+    host.Check(OptionId::ReencodeUnsuitable);
     ConvertToBMU(host, sink);
 
     EXPECT_EQ(host.done, (std::vector<std::string>{
@@ -214,7 +216,7 @@ TEST_F(BatchConvertTest, WrapsAndUnwrapsEverySizeByteForByteFromOneRead) {
         payloads.emplace_back(size, '\0');
         for (std::size_t i = 0; i < size; ++i) payloads.back()[i] = char(i * 131 + i / 4099);
     }
-    host.options[0] = 1;
+    host.Check(OptionId::OverwriteAll);
     for (const ListId way : {ListId::MP3, ListId::BMU}) {
         host.lists[int(way)].clear();
         for (std::size_t i = 0; i < payloads.size(); ++i) {

@@ -51,8 +51,7 @@ class HostileNames : public MainWindowTest {
 
         for (const std::string& bmu : NameSet(bmus)) {
             Select(false, {bmu});
-            window->intPopupList = 1;
-            window->mnuPopupDelete_Click();
+            emit window->lvwBMUList->DeleteKey();
             bmus.erase(bmu);
             EXPECT_EQ(Select(false, {}), bmus) << "deleting " << bmu;
             EXPECT_FALSE(std::filesystem::exists(game + "/" + bmu)) << bmu;

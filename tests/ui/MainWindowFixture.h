@@ -41,12 +41,10 @@ class MainWindowTest : public ScratchHome {
         ScratchHome::TearDown();
     }
 
-    std::string Home() const { return Path("home"); }
     bool Exists(const std::string& relative) const {
         return std::filesystem::exists(Path(relative));
     }
     static std::string Sample(const char* name) { return ReadFile(TestDataPath(name)); }
-    std::string SettingsFile() const { return Path("home/.config/Brenlo/Tunewrap.conf"); }
     static std::string Stored(const char* name, const char* key = mdlRegistry::kProgramKey) {
         std::string value;
         const bool found =

@@ -1,8 +1,8 @@
 #pragma once
 #include "frmMain.h"
 
-// The main window with the controls, state and handlers that tests, benchmarks and the
-// screenshot tool drive opened up to them; the program itself only ever makes a frmMain.
+// The main window with the controls and handlers that tests, benchmarks and the screenshot tool
+// drive opened up to them; the program itself only ever makes a frmMain.
 class frmMainTestAccess : public frmMain {
   public:
     using frmMain::frmMain;
@@ -14,9 +14,8 @@ class frmMainTestAccess : public frmMain {
         frmMain::mnuPopupSelectAll, frmMain::txtBMUDir, frmMain::txtMP3Dir;
     using frmMain::cmdBMURefresh_Click, frmMain::cmdConvertToBMU_Click,
         frmMain::cmdConvertToMP3_Click, frmMain::cmdMP3Refresh_Click,
-        frmMain::cmdPromptForBMUDir_Click, frmMain::cmdPromptForMP3Dir_Click,
-        frmMain::lvwMP3List_MouseUp, frmMain::mnuPopupDelete_Click,
+        frmMain::cmdPromptForMP3Dir_Click, frmMain::lvwMP3List_MouseUp,
         frmMain::mnuPopupProperties_Click;
-    using frmMain::CountSelectedItems, frmMain::Layout, frmMain::List;
-    using frmMain::intPopupList;
+    using frmMain::Layout, frmMain::List;
+    tunewrap::ListId MenuList() const { return presenter_->MenuList(); }
 };

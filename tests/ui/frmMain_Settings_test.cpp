@@ -56,78 +56,24 @@ void ExpectTidy(const frmMainTestAccess& window) {
     }
 }
 
-// Unusable stored values give the defaults; a missing folder gives the home folder, stored at
-// once, and a found game folder gives the destination, stored only at shut-down.
-TEST_F(Settings, StartUpFallsBackToDefaultsAndStoresTheDateOptionAtOnceAndOnEveryChange) {
+// Where no usable width is stored, the columns take the design's, scaled to the font, in an empty
+// list, and fit the names in a filled one. A click on the date option is stored at once.
+TEST_F(Settings, ColumnsStartDesignedOrFittedAndTheTitleNamesTheVersion) {
+    StoreDirectories();
     WriteFile(Path("Game/music/a song with a rather long name.bmu"), "BMU V1.0xyz");
-    const struct {
-        const char *mp3Dir, *bmuDir, *location;
-        std::string shownBmuDir, storedMp3Dir, storedBmuDir;
-    } cases[] = {{nullptr, nullptr, nullptr, Home(), "<absent>", "<absent>"},  // first start
-                 {"gone", "gone too", nullptr, Home(), Home(), Home()},
-                 {"", nullptr, "no game here", Home(), Home(), Home()},
-                 {"", nullptr, "Game", Path("Game") + "/music", Home(), "<absent>"}};
-    std::unique_ptr<Window> window;
-    for (const auto& c : cases) {
-        window.reset();
-        std::filesystem::remove_all(Path("home/.config"));
-        if (c.mp3Dir) {
-            WriteFile(SettingsFile(),
-                      "[General]\nMP3FileColWidth=wide\nMP3SizeColWidth=@ByteArray(1)\n"
-                      "MP3DateColWidth=-5\nWaveExtention=2\nOverwriteAll=yes\n"
-                      "PreserveFileDateTime=1.0\n");
-            Store("MP3Dir", c.mp3Dir[0] ? Path(c.mp3Dir) : "");
-        }
-        if (c.bmuDir) Store("BMUDir", Path(c.bmuDir));
-        if (c.location) Store("Location", Path(c.location), mdlRegistry::kGameKey);
-        window = Open();
-        EXPECT_EQ(window->txtMP3Dir->text().toStdString(), Home());
-        EXPECT_EQ(window->txtBMUDir->text().toStdString(), c.shownBmuDir);
-        EXPECT_EQ(Stored("MP3Dir"), c.storedMp3Dir);
-        EXPECT_EQ(Stored("BMUDir"), c.storedBmuDir);
-        EXPECT_EQ(Stored("PreserveFileDateTime"), "1");
-        EXPECT_FALSE(window->chkWAVExtension->isChecked() || window->chkOverwriteAll->isChecked() ||
-                     window->chkReencodeUnsuitable->isChecked());
-        EXPECT_TRUE(window->chkPreserveFileDateTime->isChecked());
-        const int designed[] = {3510, 1050, 1830};  // twips, the list being 5295 wide
-        for (int column = 0; column < 3; ++column) {
-            EXPECT_NEAR(window->lvwMP3List->columnWidth(column),
-                        std::lround(designed[column] * window->lvwMP3List->width() / 5295.0), 1);
-        }
+    Store("MP3FileColWidth", "1e30");
+    auto window = Open();
+    EXPECT_EQ(window->windowTitle().toStdString(), "Tunewrap - v0.35");
+    const int designed[] = {3510, 1050, 1830};  // twips, the list being 5295 wide
+    for (int column = 0; column < 3; ++column) {
+        EXPECT_NEAR(window->lvwMP3List->columnWidth(column),
+                    std::lround(designed[column] * window->lvwMP3List->width() / 5295.0), 1);
     }
-    const FileListView& list = *window->lvwBMUList;  // the name column fits the names listed
+    const FileListView& list = *window->lvwBMUList;
     const int text = list.fontMetrics().horizontalAdvance(list.topLevelItem(0)->text(0));
     EXPECT_TRUE(list.columnWidth(0) >= text && list.columnWidth(0) < text + 40);
     window->chkPreserveFileDateTime->click();
     EXPECT_EQ(Stored("PreserveFileDateTime"), "0");
-}
-
-TEST_F(Settings, StoredSettingsAreRestoredWithoutWritingAndOnlyChangesAreSavedBack) {
-    StoreDirectories();
-    const char* stored[][2] = {{"MP3FileColWidth", "1049.953"}, {"MP3SizeColWidth", "1050"},
-                               {"MP3DateColWidth", "1830"},     {"BMUFileColWidth", "2000"},
-                               {"BMUSizeColWidth", "0"},        {"BMUDateColWidth", "3000"},
-                               {"WaveExtention", "1"},          {"OverwriteAll", "1"},
-                               {"PreserveFileDateTime", "0"},   {"ReencodeUnsuitable", "1"}};
-    for (const auto& [name, value] : stored) Store(name, value);
-    const std::string before = ReadFile(SettingsFile());
-
-    auto window = Open();
-    EXPECT_EQ(ReadFile(SettingsFile()), before);
-    EXPECT_TRUE(window->chkWAVExtension->isChecked() && window->chkOverwriteAll->isChecked() &&
-                window->chkReencodeUnsuitable->isChecked());
-    EXPECT_FALSE(window->chkPreserveFileDateTime->isChecked());
-    EXPECT_EQ(window->lvwBMUList->columnWidth(1), 0);
-    window->txtMP3Dir->clear();  // an empty box keeps the stored folder
-    window->txtBMUDir->setText("/typed/elsewhere");
-    window->lvwMP3List->setColumnWidth(2, 0);
-    window->chkOverwriteAll->setChecked(false);
-    window->chkReencodeUnsuitable->setChecked(false);
-    window->close();
-    stored[2][1] = stored[7][1] = stored[9][1] = "0";
-    for (const auto& [name, value] : stored) EXPECT_EQ(Stored(name), value) << name;
-    EXPECT_EQ(Stored("MP3Dir"), Path("Music"));
-    EXPECT_EQ(Stored("BMUDir"), "/typed/elsewhere");
 }
 
 // With the default font the resizing test below checks them, down to the smallest window.
@@ -171,31 +117,27 @@ TEST_F(Settings, EveryInteractiveControlHasAnAccessibleName) {
 
 }  // namespace
 
-// A stored place is taken only where it lies on a screen; a size no screen can hold is dropped;
-// a text that is not a geometry counts as none.
+// A stored place is taken only where it lies on a screen; a size no screen can hold is dropped.
 TEST(WindowGeometry, StoredPlaceIsTakenWhereItFitsAndTheDesignIsShrunkToTheScreen) {
     const QList<QRect> screens = {QRect(0, 0, 1280, 770), QRect(1280, 0, 1920, 1050)};
     const QSize designed(950, 430), minimum(600, 415);
     const QMargins frame(4, 30, 4, 4);
     const struct {
-        const char* text;
+        std::optional<tunewrap::WindowPlace> stored;
         QList<QRect> screens;
         QRect expected;
     } cases[] = {
-        {"100,80,1000,500,0", screens, QRect(100, 80, 1000, 500)},
-        {" 1500 , 100 ,1600,900,1", screens, QRect(1500, 100, 1600, 900)},  // second screen
-        {"-2000,80,1000,500,0", screens, QRect(140, 148, 1000, 500)},       // gone: centred
-        {"0,0,2500,500,0", screens, QRect(165, 183, 950, 430)},             // fits no screen
-        {"0,0,1000,500", screens, QRect(165, 183, 950, 430)},
-        {"0,0,0,500,0", screens, QRect(165, 183, 950, 430)},
-        {"0,0,1000,500,2", screens, QRect(165, 183, 950, 430)},
-        {"", {QRect(0, 0, 853, 533)}, QRect(4, 65, 845, 430)},  // 1280 x 800 at 150 %
-        {"", {QRect(0, 0, 500, 300)}, QRect(-50, -45, 600, 415)},
+        {{{100, 80, 1000, 500}}, screens, QRect(100, 80, 1000, 500)},
+        {{{1500, 100, 1600, 900, true}}, screens, QRect(1500, 100, 1600, 900)},  // second screen
+        {{{-2000, 80, 1000, 500}}, screens, QRect(140, 148, 1000, 500)},         // gone: centred
+        {{{0, 0, 2500, 500}}, screens, QRect(165, 183, 950, 430)},               // fits no screen
+        {{}, screens, QRect(165, 183, 950, 430)},
+        {{}, {QRect(0, 0, 853, 533)}, QRect(4, 65, 845, 430)},  // 1280 x 800 at 150 %
+        {{}, {QRect(0, 0, 500, 300)}, QRect(-50, -45, 600, 415)},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(StartingPlace(ParseWindowGeometry(c.text), designed, minimum, c.screens, frame),
-                  c.expected)
-            << c.text;
+        EXPECT_EQ(StartingPlace(c.stored, designed, minimum, c.screens, frame), c.expected)
+            << c.expected.x();
     }
 }
 
@@ -234,9 +176,13 @@ TEST_F(Settings, WindowResizesAroundItsMiddleColumnAndReopensWhereItWasClosed) {
     window->showMaximized();
     QCoreApplication::processEvents();
     window->close();
-    EXPECT_EQ(Stored("WindowGeometry"), WindowGeometryText({normal, true}));
+    auto text = [&normal](bool maximised) {
+        return tunewrap::WindowPlaceText(
+            {normal.x(), normal.y(), normal.width(), normal.height(), maximised});
+    };
+    EXPECT_EQ(Stored("WindowGeometry"), text(true));
     for (const bool maximised : {true, false}) {
-        Store("WindowGeometry", WindowGeometryText({normal, maximised}));
+        Store("WindowGeometry", text(maximised));
         window = Open();
         window->show();
         QCoreApplication::processEvents();

@@ -1,6 +1,4 @@
 #pragma once
-#include <QList>
-#include <QUrl>
 #include <array>
 #include <string>
 #include <vector>
@@ -23,9 +21,9 @@ struct PaneDrop {
 
 // One folder is listed in the pane. Files that the other pane's list would show (MP3 files on
 // the destination pane, BMU files on the source pane) are converted into the pane's folder.
-// Anything else is refused: an address that is no local file, more than one folder, a folder
-// with files, a file of the pane's own kind or of no kind the window converts, a missing file.
-PaneDrop ReadPaneDrop(tunewrap::ListId pane, const QList<QUrl>& urls);
+// Anything else is refused: more than one folder, a folder with files, a file of the pane's own
+// kind or of no kind the window converts, a missing file. `paths` are the file system's bytes.
+PaneDrop ReadPaneDrop(tunewrap::ListId pane, const std::vector<std::string>& paths);
 
 // Files dropped on one pane come from the other pane's kind.
 inline tunewrap::ListId OtherPane(tunewrap::ListId pane) {

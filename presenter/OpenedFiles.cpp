@@ -1,6 +1,5 @@
 #include "OpenedFiles.h"
 
-#include <QFile>
 #include <algorithm>
 #include <filesystem>
 #include <optional>
@@ -22,7 +21,7 @@ struct Target {
     std::string unusable;        // why the path can be neither listed nor converted
 };
 
-Target Look(const std::string& path) {
+Target Classify(const std::string& path) {
     Target target;
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
@@ -52,14 +51,11 @@ std::string FolderText(const std::string& path) {
 
 }  // namespace
 
-PaneDrop ReadPaneDrop(ListId pane, const QList<QUrl>& urls) {
+PaneDrop ReadPaneDrop(ListId pane, const std::vector<std::string>& paths) {
     std::vector<std::string> folders;
     std::vector<PaneDrop::File> files;
-    for (const QUrl& url : urls) {
-        if (!url.isLocalFile()) return {};
-        // The file system's bytes, also for a name that is no valid text in the user's encoding.
-        const std::string path = QFile::encodeName(url.toLocalFile()).toStdString();
-        const Target target = Look(path);
+    for (const std::string& path : paths) {
+        const Target target = Classify(path);
         if (target.folder) {
             folders.push_back(FolderText(path));
         } else if (target.unusable.empty() && target.list == OtherPane(pane)) {
@@ -82,7 +78,7 @@ WindowArguments ParseWindowArguments(const std::vector<std::string>& paths) {
     };
     std::vector<std::string> folders;
     for (const std::string& path : paths) {
-        const Target target = Look(path);
+        const Target target = Classify(path);
         if (!target.unusable.empty()) return fail(path, target.unusable);
         if (target.folder) {
             folders.push_back(path);

@@ -1,0 +1,144 @@
+// Start-up and shut-down: what the window remembers between runs.
+#include <charconv>
+#include <cmath>
+
+#include "FileIo.h"
+#include "MainPresenter.h"
+#include "PathJoin.h"
+#include "mdlString.h"
+
+namespace tunewrap {
+
+namespace {
+
+struct ColumnSetting {
+    const char* valueName;
+    ListId list;
+    ListColumn column;
+    int designedTwips;
+};
+
+constexpr std::array<ColumnSetting, 6> kColumns = {{
+    {"MP3FileColWidth", ListId::MP3, ListColumn::Name, 3510},
+    {"MP3SizeColWidth", ListId::MP3, ListColumn::Size, 1050},
+    {"MP3DateColWidth", ListId::MP3, ListColumn::Date, 1830},
+    {"BMUFileColWidth", ListId::BMU, ListColumn::Name, 1890},
+    {"BMUSizeColWidth", ListId::BMU, ListColumn::Size, 1050},
+    {"BMUDateColWidth", ListId::BMU, ListColumn::Date, 1830},
+}};
+
+// Some 70 inches: wider than a list on any screen can show, and far from what pixels can count.
+constexpr float kLargestWidthTwips = 1.0e5f;
+
+// The leading number of a stored width, blanks skipped; false when the text starts with none
+// or the width could not be a column's.
+bool ParseWidth(const std::string& text, float& twips) {
+    const std::size_t start = text.find_first_not_of(" \t");
+    if (start == std::string::npos) return false;
+    const auto [end, error] =
+        std::from_chars(text.data() + start, text.data() + text.size(), twips);
+    return error == std::errc() && end != text.data() + start && std::isfinite(twips) &&
+           twips >= 0.0f && twips <= kLargestWidthTwips;
+}
+
+std::string FlagText(bool on) {
+    return mdlString::TrimmedStr(std::int32_t{on ? 1 : 0});
+}
+
+}  // namespace
+
+std::string MainPresenter::ReadSetting(const char* valueName) {
+    std::string text;
+    settings_.Read(SettingsStore::Owner::Program, valueName, text);
+    return text;
+}
+
+void MainPresenter::WriteSetting(const char* valueName, const std::string& text) {
+    settings_.Write(valueName, text);
+}
+
+void MainPresenter::Load() {
+    ShowFolder(ListId::MP3, SourceDirectory());
+    ShowFolder(ListId::BMU, DestinationDirectory());
+    // Before the columns, which may fit the lists' width.
+    view_.PlaceWindow(ParseWindowPlace(ReadSetting("WindowGeometry")));
+    RestoreColumnWidths();
+    RestoreOptions();
+}
+
+// A directory start-up cannot list gives way to the home directory, which is stored at once.
+std::string MainPresenter::ListableOrHome(const std::string& dir, const char* valueName) {
+    if (platform::IsListableDirectory(dir)) return dir;
+    WriteSetting(valueName, home_);
+    return home_;
+}
+
+std::string MainPresenter::SourceDirectory() {
+    std::string stored;
+    return settings_.Read(SettingsStore::Owner::Program, "MP3Dir", stored)
+               ? ListableOrHome(stored, "MP3Dir")
+               : home_;
+}
+
+// Without one of its own, the destination is the game's music folder, when the game is found.
+std::string MainPresenter::DestinationDirectory() {
+    std::string stored, game;
+    if (settings_.Read(SettingsStore::Owner::Program, "BMUDir", stored)) {
+        return ListableOrHome(stored, "BMUDir");
+    }
+    if (!settings_.Read(SettingsStore::Owner::Game, "Location", game)) return home_;
+    // The music folder itself may be missing; its list is then simply empty.
+    return platform::IsListableDirectory(game) ? WithSeparator(game) + "music"
+                                               : ListableOrHome(game, "BMUDir");
+}
+
+void MainPresenter::RestoreColumnWidths() {
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        const ColumnSetting& setting = kColumns[i];
+        float twips = 0.0f;
+        if (!ParseWidth(ReadSetting(setting.valueName), twips)) {
+            if (view_.RowCount(setting.list) > 0) {
+                view_.SetColumnWidth(setting.list, setting.column, std::nullopt);
+                continue;
+            }
+            twips = static_cast<float>(setting.designedTwips);
+        }
+        storedWidths_[i] = {twips, view_.SetColumnWidth(setting.list, setting.column, twips)};
+    }
+}
+
+void MainPresenter::SaveColumnWidths() {
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        const ColumnSetting& setting = kColumns[i];
+        const ColumnWidth now = view_.CurrentColumnWidth(setting.list, setting.column);
+        const float twips =
+            now.pixels == storedWidths_[i].pixels ? storedWidths_[i].twips : now.twips;
+        WriteSetting(setting.valueName, mdlString::TrimmedStr(twips));
+    }
+}
+
+// A value other than 0 or 1 gives the option's default.
+void MainPresenter::RestoreOptions() {
+    for (const OptionInfo& option : kOptions) {
+        const std::string text = ReadSetting(option.valueName);
+        SetOption(option.id, text == "0" || text == "1" ? text == "1" : option.defaultOn);
+    }
+}
+
+void MainPresenter::Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    // An emptied box keeps the stored folder.
+    for (const auto& [pane, valueName] :
+         {std::pair{ListId::MP3, "MP3Dir"}, {ListId::BMU, "BMUDir"}}) {
+        const std::string text = view_.DirectoryBoxText(pane);
+        if (!text.empty()) WriteSetting(valueName, text);
+    }
+    SaveColumnWidths();
+    for (const OptionInfo& option : kOptions) {
+        WriteSetting(option.valueName, FlagText(OptionChecked(option.id)));
+    }
+    WriteSetting("WindowGeometry", WindowPlaceText(view_.CurrentPlace()));
+}
+
+}  // namespace tunewrap

@@ -1,0 +1,62 @@
+#pragma once
+#include <optional>
+#include <string>
+
+#include "ConversionHost.h"
+#include "WindowPlace.h"
+
+namespace tunewrap {
+
+// What the main window's presenter turns on and off besides the options.
+enum class Control { ConvertToBMU, ConvertToMP3, About, WAVExtension, MenuProperties };
+enum class ListColumn { Name = 0, Size = 1, Date = 2 };
+
+// A column's width as the screen has it, and as twips for the settings.
+struct ColumnWidth {
+    int pixels = 0;
+    float twips = 0.0f;
+};
+
+// The main window as its presenter sees it: two lists of files (rows at 1-based positions, in
+// displayed order), their directory boxes, the options' check boxes, the message box and the
+// dialogs the window opens. It shows what it is told and decides nothing.
+class MainView {
+  public:
+    virtual ~MainView() = default;
+
+    virtual int RowCount(ListId list) = 0;
+    virtual std::string RowName(ListId list, int position) = 0;
+    virtual bool RowSelected(ListId list, int position) = 0;
+    virtual void SelectRow(ListId list, int position, bool selected) = 0;
+    virtual void ScrollToRow(ListId list, int position) = 0;
+    // The entries of dirWithSeparator matching mask, after the rows there are when `append`.
+    virtual void FillList(ListId list, const std::string& dirWithSeparator, const std::string& mask,
+                          bool append) = 0;
+    virtual void SortList(ListId list, ListColumn column, bool descending) = 0;
+    // Sets the column to `twips`, or fits it to its contents without; returns its pixels.
+    virtual int SetColumnWidth(ListId list, ListColumn column, std::optional<float> twips) = 0;
+    virtual ColumnWidth CurrentColumnWidth(ListId list, ListColumn column) = 0;
+
+    virtual std::string DirectoryBoxText(ListId pane) = 0;
+    virtual void SetDirectoryBoxText(ListId pane, const std::string& text) = 0;
+    virtual void CheckOption(OptionId option, bool checked) = 0;
+    virtual void Enable(Control control, bool enabled) = 0;
+    virtual void ShowBusy(bool busy) = 0;
+
+    // A question (Yes and No) or, without `question`, a message with OK only.
+    virtual MsgButton ShowBox(const TextLines& text, const std::string& title, MsgIcon icon,
+                              MsgButton defaultButton, bool question) = 0;
+    // The folder picked, or empty when the picker was cancelled.
+    virtual std::string PickFolder(const std::string& title, const std::string& start) = 0;
+    virtual void ShowProperties(const std::string& path, bool wavExtension) = 0;
+    virtual void MoveToTrash(const std::string& path) = 0;
+
+    // Places the window where it was stored, or where it fits best without a stored place.
+    virtual void PlaceWindow(const std::optional<WindowPlace>& stored) = 0;
+    virtual WindowPlace CurrentPlace() = 0;
+    // Cancels the running copy and turns down any open question, so the batch ends at once.
+    virtual void StopBatch() = 0;
+    virtual void Close() = 0;
+};
+
+}  // namespace tunewrap

@@ -1,0 +1,132 @@
+// What the presenter has the window show and ask.
+#include <QFile>
+#include <QMessageBox>
+
+#include "FileListFill.h"
+#include "ProgressDialogSink.h"
+#include "ShowProperties.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+#include "mdlBrowseForFolder.h"
+#include "mdlFileOps.h"
+
+using tunewrap::Control;
+using tunewrap::ListColumn;
+using tunewrap::ListId;
+using tunewrap::MsgButton;
+using tunewrap::MsgIcon;
+
+namespace {
+
+// Box texts are the file system's bytes, also for a name that is no valid text in the user's
+// encoding.
+std::string Bytes(const QString& text) {
+    return QFile::encodeName(text).toStdString();
+}
+
+}  // namespace
+
+QTreeWidgetItem* frmMain::Row(ListId list, int position) const {
+    return List(list).topLevelItem(position - 1);
+}
+
+int frmMain::RowCount(ListId list) {
+    return List(list).topLevelItemCount();
+}
+
+std::string frmMain::RowName(ListId list, int position) {
+    return FileListView::FileName(*Row(list, position));
+}
+
+bool frmMain::RowSelected(ListId list, int position) {
+    return Row(list, position)->isSelected();
+}
+
+void frmMain::SelectRow(ListId list, int position, bool selected) {
+    Row(list, position)->setSelected(selected);
+}
+
+void frmMain::ScrollToRow(ListId list, int position) {
+    List(list).scrollToItem(Row(list, position));
+}
+
+void frmMain::FillList(ListId list, const std::string& dirWithSeparator, const std::string& mask,
+                       bool append) {
+    ::FillFileList(List(list), dirWithSeparator, mask, append);
+}
+
+void frmMain::SortList(ListId list, ListColumn column, bool descending) {
+    List(list).SetSort(static_cast<int>(column), descending ? 1 : 0);
+}
+
+std::string frmMain::DirectoryBoxText(ListId pane) {
+    return Bytes((pane == ListId::MP3 ? txtMP3Dir : txtBMUDir)->text());
+}
+
+void frmMain::SetDirectoryBoxText(ListId pane, const std::string& text) {
+    (pane == ListId::MP3 ? txtMP3Dir : txtBMUDir)
+        ->setText(QFile::decodeName(QByteArray::fromStdString(text)));
+}
+
+void frmMain::CheckOption(tunewrap::OptionId option, bool checked) {
+    OptionBox(option)->setChecked(checked);
+}
+
+void frmMain::Enable(Control control, bool enabled) {
+    const std::array<QObject*, 5> controls = {cmdConvertToBMU, cmdConvertToMP3, cmdInfo,
+                                              chkWAVExtension, mnuPopupProperties};
+    QObject* target = controls[static_cast<std::size_t>(control)];
+    if (auto* widget = qobject_cast<QWidget*>(target)) {
+        widget->setEnabled(enabled);
+    } else {
+        static_cast<QAction*>(target)->setEnabled(enabled);
+    }
+}
+
+void frmMain::ShowBusy(bool busy) {
+    busy ? setCursor(Qt::WaitCursor) : unsetCursor();
+}
+
+MsgButton frmMain::ShowBox(const tunewrap::TextLines& text, const std::string& title, MsgIcon icon,
+                           MsgButton defaultButton, bool question) {
+    if (askYesNoHook_) {
+        return askYesNoHook_(tunewrap::JoinLines(text, tunewrap::kBoxLineEnd), title, icon,
+                             defaultButton);
+    }
+    QMessageBox box(icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::Warning,
+                    QString::fromStdString(title),
+                    QString::fromStdString(tunewrap::JoinLines(text, "\n")),
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, this);
+    if (question) {
+        box.setDefaultButton(defaultButton == MsgButton::Yes ? QMessageBox::Yes : QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+    }
+    openQuestion_ = &box;
+    const int answer = box.exec();
+    openQuestion_ = nullptr;
+    return answer == QMessageBox::Yes ? MsgButton::Yes : MsgButton::No;
+}
+
+std::string frmMain::PickFolder(const std::string& title, const std::string& start) {
+    return mdlBrowseForFolder::BrowseForFolder(static_cast<platform::WindowHandle>(winId()), title,
+                                               start);
+}
+
+void frmMain::ShowProperties(const std::string& path, bool wavExtension) {
+    showproperties::ShowFileProperties(this, path, wavExtension);
+}
+
+void frmMain::MoveToTrash(const std::string& path) {
+    mdlFileOps::ShellDelete(static_cast<platform::WindowHandle>(winId()), path, "", false, false,
+                            false);
+}
+
+void frmMain::StopBatch() {
+    progressSink_->RequestCancel();
+    if (openQuestion_ != nullptr) openQuestion_->done(QMessageBox::No);
+}
+
+void frmMain::cmdInfo_Click() {
+    frmAbout about(this);
+    about.exec();
+}
