@@ -39,7 +39,6 @@ TEST_F(Opened, AFolderIsListedMp3sAreWrappedBmusUnwrappedAndAnythingElseIsRefuse
 
     // As the convert button does, from where the files are: questions, the copy, the refill.
     view.answers = {MsgButton::Yes, MsgButton::Yes};
-    view.whenAsked = [&] { EXPECT_FALSE(presenter->TakesDrops()); };
     presenter->Dropped(BMU, Drop(BMU, {song, "Downloads/zap.mp3"}));
     ASSERT_EQ(view.asked.size(), 2u);
     EXPECT_TRUE(view.asked[0].starts_with("File Exists: ") && view.asked[1].starts_with("Warning"));

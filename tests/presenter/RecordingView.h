@@ -3,7 +3,6 @@
 #include <array>
 #include <cctype>
 #include <filesystem>
-#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -32,8 +31,7 @@ class RecordingView : public tunewrap::MainView {
     bool busy = false;
     std::vector<tunewrap::MsgButton> answers;  // in turn; No once they run out
     Names asked;                               // "title: line\nline..."
-    std::function<void()> whenAsked;
-    std::string picked;  // the folder picker's answer
+    std::string picked;                        // the folder picker's answer
     std::optional<tunewrap::WindowPlace> placed;
     tunewrap::WindowPlace place{40, 30, 950, 430, false};
     Names log;
@@ -94,7 +92,6 @@ class RecordingView : public tunewrap::MainView {
     tunewrap::MsgButton ShowBox(const tunewrap::TextLines& text, const std::string& title,
                                 tunewrap::MsgIcon, tunewrap::MsgButton, bool) override {
         asked.push_back(title + ": " + tunewrap::JoinLines(text, "\n"));
-        if (whenAsked) whenAsked();
         return asked.size() <= answers.size() ? answers[asked.size() - 1] : tunewrap::MsgButton::No;
     }
     std::string PickFolder(const std::string& title, const std::string& start) override {
