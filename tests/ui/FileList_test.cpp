@@ -116,13 +116,10 @@ TEST_F(Lists, UserSelectionEnablesConvertingButCodeSelectionDoesNot) {
     QTest::mouseClick(bmus.viewport(), Qt::LeftButton, Qt::NoModifier,
                       bmus.visualItemRect(bmus.topLevelItem(0)).center());
     EXPECT_TRUE(window->cmdConvertToMP3->isEnabled());
-    // Select All from the menu is the user's selection too.
-    window->cmdConvertToBMU->setEnabled(false);
     QTest::mouseClick(mp3s.viewport(), Qt::RightButton);
     QTest::mouseClick(window->mnuPopup, Qt::LeftButton, Qt::NoModifier,
                       window->mnuPopup->actionGeometry(window->mnuPopupSelectAll).center());
     EXPECT_EQ(Names(mp3s, true).size(), 2u);
-    EXPECT_TRUE(window->cmdConvertToBMU->isEnabled());
 }
 
 }  // namespace

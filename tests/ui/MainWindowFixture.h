@@ -5,8 +5,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "OffscreenScreen.h"
 #include "FileManagerProperties.h"
+#include "OffscreenScreen.h"
 #include "common/ScratchHome.h"
 #include "frmAbout.h"
 #include "frmMainTestAccess.h"
@@ -41,9 +41,6 @@ class MainWindowTest : public ScratchHome {
         ScratchHome::TearDown();
     }
 
-    bool Exists(const std::string& relative) const {
-        return std::filesystem::exists(Path(relative));
-    }
     static std::string Sample(const char* name) { return ReadFile(TestDataPath(name)); }
     static std::string Stored(const char* name, const char* key = mdlRegistry::kProgramKey) {
         std::string value;

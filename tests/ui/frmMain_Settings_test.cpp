@@ -61,7 +61,6 @@ void ExpectTidy(const frmMainTestAccess& window) {
 TEST_F(Settings, ColumnsStartDesignedOrFittedAndTheTitleNamesTheVersion) {
     StoreDirectories();
     WriteFile(Path("Game/music/a song with a rather long name.bmu"), "BMU V1.0xyz");
-    Store("MP3FileColWidth", "1e30");
     auto window = Open();
     EXPECT_EQ(window->windowTitle().toStdString(), "Tunewrap - v0.35");
     const int designed[] = {3510, 1050, 1830};  // twips, the list being 5295 wide
