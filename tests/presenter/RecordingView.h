@@ -25,8 +25,7 @@ class RecordingView : public tunewrap::MainView {
     std::array<std::vector<Row>, 2> rows;
     std::array<std::string, 2> boxes;
     std::array<bool, tunewrap::kOptionCount> checked{};
-    std::map<tunewrap::Control, bool> enabled = {{tunewrap::Control::ConvertToBMU, false},
-                                                 {tunewrap::Control::ConvertToMP3, false}};
+    std::map<tunewrap::Control, bool> enabled;
     std::map<std::pair<ListId, tunewrap::ListColumn>, int> pixels;  // 15 twips to a pixel
     bool busy = false;
     std::vector<tunewrap::MsgButton> answers;  // in turn; No once they run out

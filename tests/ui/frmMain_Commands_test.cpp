@@ -23,16 +23,7 @@ class Commands : public TwoFolders {
         WriteFile(Path("Game/music/real.wav"), "RIFF");
         window = Open();
     }
-    // The picker answers `chosen` and notes what it was asked.
-    void Answer(const std::string& chosen) {
-        mdlBrowseForFolder::SetAnswererForTesting(
-            [this, chosen](const auto& title, const auto& at) {
-                asked = title + "|" + at;
-                return chosen;
-            });
-    }
     std::unique_ptr<Window> window;
-    std::string asked;
 };
 
 TEST_F(Commands, RightClickKeepsTheSelectionAndPropertiesAskTheFileManagerFirst) {
@@ -91,7 +82,11 @@ TEST_F(Commands, DeleteKeyTrashesAndEnterListsTheTypedFolder) {
 
 // The picker is asked from the pane's box; a folder ending in a separator lists the same.
 TEST_F(Commands, BrowseListsTheChosenFolder) {
-    Answer(Path("Music") + "/");
+    std::string asked;
+    mdlBrowseForFolder::SetAnswererForTesting([&](const auto& title, const auto& at) {
+        asked = title + "|" + at;
+        return Path("Music") + "/";
+    });
     window->txtMP3Dir->setText("/elsewhere");
     window->cmdPromptForMP3Dir_Click();
     EXPECT_EQ(asked, "Select your MP3 directory|/elsewhere");

@@ -66,7 +66,6 @@ TEST_F(Drops, TheirEventsAreTakenOnlyAsCopiesOfLocalFilesAndNotDuringABatch) {
     EXPECT_EQ(Names(*window->lvwMP3List), Strings{"x.mp3"});
     EXPECT_TRUE(DragAndDrop(window->findChild<QWidget*>("lblMP3"), {Path("Downloads") + "/"}));
     EXPECT_EQ(window->txtMP3Dir->text().toStdString(), Path("Downloads"));
-    EXPECT_EQ(Names(*window->lvwMP3List), Strings{"song.mp3"});
 }
 
 }  // namespace
