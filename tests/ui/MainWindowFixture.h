@@ -42,15 +42,15 @@ class MainWindowTest : public ScratchHome {
     }
 
     static std::string Sample(const char* name) { return ReadFile(TestDataPath(name)); }
-    static std::string Stored(const char* name, const char* key = mdlRegistry::kProgramKey) {
+    static std::string Stored(const char* name) {
         std::string value;
-        const bool found =
-            mdlRegistry::ReadRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, name, value) == 0;
+        const bool found = mdlRegistry::ReadRegString(mdlRegistry::HKEY_LOCAL_MACHINE,
+                                                      mdlRegistry::kProgramKey, name, value) == 0;
         return found ? value : "<absent>";
     }
-    static void Store(const char* name, const std::string& value,
-                      const char* key = mdlRegistry::kProgramKey) {
-        mdlRegistry::WriteRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, name, value);
+    static void Store(const char* name, const std::string& value) {
+        mdlRegistry::WriteRegString(mdlRegistry::HKEY_LOCAL_MACHINE, mdlRegistry::kProgramKey, name,
+                                    value);
     }
     // Two panes with files: Music holds the source files, Game/music the destination files.
     void StoreDirectories() {

@@ -12,7 +12,7 @@
 
 namespace {
 
-// Music holds a.mp3 and b.mp3; Game/music x.bmu, a BMU file named y.wav and a wave file.
+// Music holds a.mp3 and b.mp3; Game/music x.bmu and a BMU file named y.wav.
 class Commands : public TwoFolders {
   protected:
     void SetUp() override {
@@ -20,7 +20,6 @@ class Commands : public TwoFolders {
         for (const char* file : {"Music/a.mp3", "Music/b.mp3", "Game/music/x.bmu"})
             WriteFile(Path(file), "x");
         WriteFile(Path("Game/music/y.wav"), "BMU V1.0");
-        WriteFile(Path("Game/music/real.wav"), "RIFF");
         window = Open();
     }
     std::unique_ptr<Window> window;
