@@ -135,9 +135,7 @@ TEST(MP3UtilsScan, BytesWithoutMpeg1Layer3HeadersAreReadOnce) {
         std::span<const std::uint8_t> View(std::uint64_t offset) override {
             if (offset >= bytes.size()) return {};
             const std::uint64_t page = offset / 4096;
-            if (page != kept[0] && page != kept[1]) {
-                kept[reads++ % 2] = page;
-            }
+            if (page != kept[0] && page != kept[1]) kept[reads++ % 2] = page;
             const std::size_t end = std::min<std::size_t>(bytes.size(), (page + 1) * 4096);
             return {bytes.data() + offset, end - offset};
         }
