@@ -159,11 +159,7 @@ using MP3UtilsFile = ScratchHome;
 TEST_F(MP3UtilsFile, RealEncodingsAndUnopenablePaths) {
     for (const auto& [name, values] : std::vector<std::pair<std::string, Values>>{
              {"cbr128_joint.mp3", {128, 44100, 1, true, false, false, k13}},
-             {"cbr128_stereo.mp3", {128, 44100, 0, true, false, false, k13}},
              {"cbr96_mono.mp3", {96, 44100, 3, false, false, false, k13}},
-             {"cbr192_joint.mp3", {192, 44100, 1, true, false, false, k13}},
-             {"cbr128_48k.mp3", {128, 48000, 1, true, false, false, k13}},
-             {"cbr128_crc.mp3", {128, 44100, 1, true, false, true, k13}},
              {"vbr.mp3", {32, 44100, 1, true, true, false, k13}},
              {"vbr_first128.mp3", {128, 44100, 1, true, true, false, k13}},
              // Other MPEG audio is named by its first header.
