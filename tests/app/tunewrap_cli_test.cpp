@@ -278,7 +278,7 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
 }
 
 // Lines in the order given whichever file is done first; only unsuitable files are re-encoded.
-TEST_F(TunewrapCli, FixWritesSuitableFilesAndLeavesTheSourcesAndSuitableOnes) {
+TEST_F(TunewrapCli, FixWritesSuitableFilesOnceAndNeverOverASource) {
     if (!tunewrap::ReencodeAvailable()) GTEST_SKIP() << "built without re-encoding";
     const std::string vbr = ReadFile(TestDataPath("vbr.mp3"));
     std::string song;
@@ -310,21 +310,18 @@ TEST_F(TunewrapCli, FixWritesSuitableFilesAndLeavesTheSourcesAndSuitableOnes) {
     const auto kept = Cli({"fix", "--skip-existing", "-o", "two", "one/a.b.mp3"});
     EXPECT_EQ(kept.out, "one/a.b.mp3: skipped: exists\n");
     EXPECT_EQ(kept.status, 0);
-}
 
-// However a destination is spelt or reached, fix writes it once and never over a source.
-TEST_F(TunewrapCli, FixNeverWritesOverASourceOrOverWhatItWrote) {
-    if (!tunewrap::ReencodeAvailable()) GTEST_SKIP() << "built without re-encoding";
+    // However a destination is spelt or reached, fix writes it once and never over a source.
     const std::string unsuitable = ReadFile(TestDataPath("cbr128_48k.mp3"));
     for (const char* name : {"a.mp3", "a.wav", "b.mp3", "b.fixed.mp3", "s.fixed.mp3", "feat. X"})
         WriteFile(Path(name), unsuitable);
-    const auto run = Cli({"fix", "-j", "2", "--overwrite", "a.mp3", Path("a.wav"), "b.mp3",
-                          "b.fixed.mp3", "feat. X"});
-    EXPECT_EQ(run.out, "a.mp3: fixed to ./a.fixed.mp3\n" + Path("a.wav") +
-                           ": failed: would overwrite a file this run just created\n"
-                           "b.mp3: failed: would overwrite a source of this run\n"
-                           "b.fixed.mp3: fixed to ./b.fixed.fixed.mp3\n"
-                           "feat. X: fixed to ./feat. X.fixed.mp3\n");
+    const auto guarded = Cli({"fix", "-j", "2", "--overwrite", "a.mp3", Path("a.wav"), "b.mp3",
+                              "b.fixed.mp3", "feat. X"});
+    EXPECT_EQ(guarded.out, "a.mp3: fixed to ./a.fixed.mp3\n" + Path("a.wav") +
+                               ": failed: would overwrite a file this run just created\n"
+                               "b.mp3: failed: would overwrite a source of this run\n"
+                               "b.fixed.mp3: fixed to ./b.fixed.fixed.mp3\n"
+                               "feat. X: fixed to ./feat. X.fixed.mp3\n");
     EXPECT_TRUE(ReadFile(Path("b.fixed.mp3")) == unsuitable);
 #ifndef _WIN32
     fs::create_symlink("s.fixed.mp3", Path("s.mp3"));
@@ -332,16 +329,12 @@ TEST_F(TunewrapCli, FixNeverWritesOverASourceOrOverWhatItWrote) {
               "s.mp3: failed: Source and destination are the same file\n");
     EXPECT_TRUE(ReadFile(Path("s.fixed.mp3")) == unsuitable);
 #endif
-}
 
-// A re-encode shows the copy's progress line on a terminal, taken away before the file's line.
-TEST_F(TunewrapCli, FixShowsProgressOnATerminal) {
-    if (!tunewrap::ReencodeAvailable()) GTEST_SKIP() << "built without re-encoding";
-    WriteFile(Path("a.mp3"), ReadFile(TestDataPath("cbr128_48k.mp3")));
-    const auto run = OnTerminal("fix a.mp3");
-    if (run.status != 0) GTEST_SKIP() << "no script(1) or no terminal";
-    EXPECT_NE(run.out.find("\rRe-encoding a.mp3 [---"), std::string::npos) << run.out;
-    EXPECT_NE(run.out.find("\r\x1B[Ka.mp3: fixed to ./a.fixed.mp3"), std::string::npos);
+    // A re-encode shows the copy's progress line on a terminal, taken away before the file's line.
+    const auto shown = OnTerminal("fix --overwrite a.mp3");
+    if (shown.status != 0) GTEST_SKIP() << "no script(1) or no terminal";
+    EXPECT_NE(shown.out.find("\rRe-encoding a.mp3 [---"), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("\r\x1B[Ka.mp3: fixed to ./a.fixed.mp3"), std::string::npos);
 }
 
 #ifdef _WIN32

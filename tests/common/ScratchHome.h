@@ -28,14 +28,6 @@ inline std::filesystem::path FsPath(const std::string& path) {
 #endif
 }
 
-inline void SetEnvironment(const char* name, const std::string& value) {
-#ifdef _WIN32
-    _putenv_s(name, value.c_str());
-#else
-    setenv(name, value.c_str(), 1);
-#endif
-}
-
 // A private temporary directory per test, with $HOME, $XDG_DATA_HOME and $XDG_CONFIG_HOME moved
 // into it so no test touches the real user's files, settings or trash.
 class ScratchHome : public ::testing::Test {
@@ -51,9 +43,15 @@ class ScratchHome : public ::testing::Test {
         ASSERT_NE(mkdtemp(pattern), nullptr);
         root_ = pattern;
 #endif
-        SetEnvironment("HOME", Path("home"));
-        SetEnvironment("XDG_DATA_HOME", Path("home/.local/share"));
-        SetEnvironment("XDG_CONFIG_HOME", Path("home/.config"));
+        for (const auto& [name, relative] : {std::pair{"HOME", "home"},
+                                             {"XDG_DATA_HOME", "home/.local/share"},
+                                             {"XDG_CONFIG_HOME", "home/.config"}}) {
+#ifdef _WIN32
+            _putenv_s(name, Path(relative).c_str());
+#else
+            setenv(name, Path(relative).c_str(), 1);
+#endif
+        }
         std::filesystem::create_directories(root_ / "home");
     }
 
@@ -92,14 +90,11 @@ class ScratchHome : public ::testing::Test {
         return names;
     }
 
+#ifndef _WIN32
     // A tmpfs at `relative` (options as for mount(8)), removed at tear-down; false when this
     // machine does not allow mounting. The mounts are private to this process, so they vanish
     // with it even when it dies before its tear-down.
     bool MountTmpfs(const std::string& relative, const std::string& options) {
-#ifdef _WIN32
-        (void)relative, (void)options;
-        return false;
-#else
         static const bool privateMounts =
             unshare(CLONE_NEWNS) == 0 &&
             mount("none", "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
@@ -109,17 +104,12 @@ class ScratchHome : public ::testing::Test {
         if (mount("tmpfs", target.c_str(), "tmpfs", 0, options.c_str()) != 0) return false;
         mounts_.push_back(target);
         return true;
-#endif
     }
 
     static bool RemountReadOnly(const std::string& target) {
-#ifdef _WIN32
-        (void)target;
-        return false;
-#else
         return mount(nullptr, target.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-#endif
     }
+#endif
 
     std::filesystem::path root_;
 

@@ -9,7 +9,6 @@
 #include <random>
 
 #include "FileIo.h"
-#include "common/ConvertResultPrinter.h"
 #include "common/FakeProgressSink.h"
 #include "common/ScratchHome.h"
 #include "linux/FileIoForTests.h"
@@ -83,7 +82,6 @@ TEST_F(ConvertFileTest, RoundTripForAnyPayload) {
         EXPECT_EQ(ReadFile(Path("b.mp3")), mp3);
         EXPECT_EQ(std::filesystem::last_write_time(Path("b.mp3")),
                   std::filesystem::last_write_time(Path("a.bmu")));  // to the millisecond
-        EXPECT_GE(sink.IndexOf("done " + std::to_string(size)), 0);
     }
     for (const std::string shortFile : {"", "BMU V1.", "BMU V1.0"}) {
         WriteFile(Path("s.wav"), shortFile);

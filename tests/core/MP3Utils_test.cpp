@@ -135,9 +135,7 @@ TEST(MP3UtilsScan, BytesWithoutMpeg1Layer3HeadersAreReadOnce) {
         std::span<const std::uint8_t> View(std::uint64_t offset) override {
             if (offset >= bytes.size()) return {};
             const std::uint64_t page = offset / 4096;
-            if (page != kept[0] && page != kept[1]) {
-                kept[reads++ % 2] = page;
-            }
+            if (page != kept[0] && page != kept[1]) kept[reads++ % 2] = page;
             const std::size_t end = std::min<std::size_t>(bytes.size(), (page + 1) * 4096);
             return {bytes.data() + offset, end - offset};
         }
@@ -161,11 +159,7 @@ using MP3UtilsFile = ScratchHome;
 TEST_F(MP3UtilsFile, RealEncodingsAndUnopenablePaths) {
     for (const auto& [name, values] : std::vector<std::pair<std::string, Values>>{
              {"cbr128_joint.mp3", {128, 44100, 1, true, false, false, k13}},
-             {"cbr128_stereo.mp3", {128, 44100, 0, true, false, false, k13}},
              {"cbr96_mono.mp3", {96, 44100, 3, false, false, false, k13}},
-             {"cbr192_joint.mp3", {192, 44100, 1, true, false, false, k13}},
-             {"cbr128_48k.mp3", {128, 48000, 1, true, false, false, k13}},
-             {"cbr128_crc.mp3", {128, 44100, 1, true, false, true, k13}},
              {"vbr.mp3", {32, 44100, 1, true, true, false, k13}},
              {"vbr_first128.mp3", {128, 44100, 1, true, true, false, k13}},
              // Other MPEG audio is named by its first header.

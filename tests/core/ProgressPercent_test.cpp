@@ -22,7 +22,6 @@ TEST(ProgressPercent, RoundsHalvesToEvenClampsAndCallsAnEmptyCopyComplete) {
                  {40, 40, 100},
                  {kHuge / 40 * 3, kHuge / 40 * 40, 8},
                  {kHuge / 40 + 1, kHuge, 3}};
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(ProgressPercent(c.done, c.total), c.percent) << c.done << " of " << c.total;
-    }
 }

@@ -10,7 +10,6 @@
 
 #include "MP3Utils.h"
 #include "Suitability.h"
-#include "common/ConvertResultPrinter.h"
 #include "common/CoverTag.h"
 #include "common/FakeProgressSink.h"
 #include "common/ProcStatus.h"
@@ -183,12 +182,6 @@ TEST_F(ReencodeTest, DamagedAudioAndJunkAreReencoded) {
     }
 }
 
-// Starts the peak memory figure (VmHWM) again from what the process holds now.
-bool ResetPeakMemory() {
-    std::ofstream clear("/proc/self/clear_refs");
-    return static_cast<bool>(clear << "5" << std::flush);
-}
-
 // A cover picture is passed over, not held: memory stays the same for any size of tag.
 TEST_F(ReencodeTest, TagIsSkippedUnheld) {
     {
@@ -197,7 +190,9 @@ TEST_F(ReencodeTest, TagIsSkippedUnheld) {
                   std::string(tag.begin(), tag.end()) + ReadFile(TestDataPath("cbr192_joint.mp3")));
     }
     malloc_trim(0);  // else the decoder could gather the tag into the memory that made it
-    if (!ResetPeakMemory() || ProcStatusKiB("VmHWM") == 0)
+    // Writing 5 starts the peak memory figure (VmHWM) again from what the process holds now.
+    std::ofstream clearRefs("/proc/self/clear_refs");
+    if (!(clearRefs << "5" << std::flush) || ProcStatusKiB("VmHWM") == 0)
         GTEST_SKIP() << "no peak memory figure here";
     const long before = ProcStatusKiB("VmHWM");
     ASSERT_TRUE(Reencode(Path("covered.mp3"), "out.mp3").ok());

@@ -8,7 +8,6 @@
 #include "ConvertFile.h"
 #include "FileIo.h"
 #include "PathJoin.h"
-#include "common/ConvertResultPrinter.h"
 #include "common/FakeProgressSink.h"
 #include "common/ScratchHome.h"
 #include "mdlFileOps.h"

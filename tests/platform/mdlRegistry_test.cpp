@@ -82,9 +82,8 @@ TEST_F(Registry, TextsCrossBetweenTheStoreAndQSettings) {
     const QString qtFile = QString::fromStdString(Path("home/.config/Brenlo/Qt.conf"));
     {
         QSettings qt(qtFile, QSettings::IniFormat);
-        for (std::size_t i = 0; i < std::size(texts); ++i) {
+        for (std::size_t i = 0; i < std::size(texts); ++i)
             qt.setValue(QString("T%1").arg(i), QString::fromStdString(texts[i]));
-        }
     }
     for (std::size_t i = 0; i < std::size(texts); ++i) {
         const std::string name = "T" + std::to_string(i);
@@ -95,9 +94,8 @@ TEST_F(Registry, TextsCrossBetweenTheStoreAndQSettings) {
     }
     QSettings qt(QString::fromStdString(Path("home/.config/Brenlo/Tunewrap.conf")),
                  QSettings::IniFormat);
-    for (std::size_t i = 0; i < std::size(texts); ++i) {
+    for (std::size_t i = 0; i < std::size(texts); ++i)
         EXPECT_EQ(qt.value(QString("T%1").arg(i)).toString().toStdString(), texts[i]);
-    }
 }
 
 // A write changes its own line and nothing else, damaged lines and other sections included.
