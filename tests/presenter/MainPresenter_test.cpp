@@ -200,6 +200,8 @@ TEST_F(Commands, NamesAreTakenFromTheListedFolderUntilARefreshListsTheTypedOne) 
 TEST_F(Commands, ButtonsStayOffDuringABatchAndASecondBatchIsTurnedAway) {
     WriteFile(Path("Music/a.mp3"), Sample("cbr128_joint.mp3"));
     Open();
+    presenter->RowsClicked(MP3);  // a click that leaves nothing selected turns nothing on
+    EXPECT_FALSE(view.On(Control::ConvertToBMU));
     view.Select(MP3, {"a.mp3"});
     presenter->RowsClicked(MP3);
     ASSERT_TRUE(view.On(Control::ConvertToBMU));
