@@ -17,7 +17,7 @@
 inline bool Run(std::vector<std::string> argv, long* maxRssKiB = nullptr,
                 const char* output = "/dev/null") {
     const ChildProcess::Result result =
-        ChildProcess(std::move(argv), ".", "/dev/null", output, "/dev/stderr").Wait();
+        ChildProcess(std::move(argv), ".", "/dev/null", output, "").Wait();
     if (maxRssKiB != nullptr) *maxRssKiB = result.peakKiB;
     return result.exited && result.status == 0;
 }
@@ -39,8 +39,7 @@ inline bool RunForPeak(std::vector<std::string> argv, long& maxRssKiB, const std
 inline bool ServePeakOf(int argc, char** argv, int& status) {
     if (argc < 4 || std::string(argv[1]) != "--peak-of") return false;
     const ChildProcess::Result result =
-        ChildProcess({argv + 3, argv + argc}, ".", "/dev/stdin", "/dev/stdout", "/dev/stderr")
-            .Wait();
+        ChildProcess({argv + 3, argv + argc}, ".", "", "", "").Wait();
     std::ofstream(argv[2]) << result.peakKiB;
     status = result.exited ? result.status : 1;
     return true;

@@ -115,7 +115,8 @@ class ChildProcess {
     };
 
     // `out` and `err` name where its output goes, relative to `dir` (an absolute path such as
-    // /dev/null is taken as it is); Wait reads them back.
+    // /dev/null is taken as it is); Wait reads them back. An empty name leaves the stream the
+    // parent's: reopening /dev/stderr fails where that is a socket.
     ChildProcess(std::vector<std::string> argv, std::string dir,
                  const std::string& in = "/dev/null", std::string out = "stdout.txt",
                  std::string err = "stderr.txt")
@@ -128,11 +129,12 @@ class ChildProcess {
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
         posix_spawn_file_actions_addchdir_np(&actions, dir_.c_str());
-        posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, 1, out_.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
-        posix_spawn_file_actions_addopen(&actions, 2, err_.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
-                                         0644);
+        if (!in.empty()) posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
+        for (const auto& [fd, name] : {std::pair{1, &out_}, std::pair{2, &err_}}) {
+            if (name->empty()) continue;
+            posix_spawn_file_actions_addopen(&actions, fd, name->c_str(),
+                                             O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        }
         if (posix_spawnp(&pid_, args[0], &actions, nullptr, args.data(), environ) != 0) {
             pid_ = -1;
             finished_ = kNotStarted;
@@ -204,7 +206,7 @@ class ChildProcess {
     static constexpr int kNotStarted = 127 << 8;  // exit status 127, as a shell says
 
     std::string Read(const std::string& name) const {
-        if (name.starts_with('/')) return {};  // not the child's own file
+        if (name.empty() || name.starts_with('/')) return {};  // not the child's own file
         std::ifstream in(dir_ + "/" + name, std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     }
