@@ -235,18 +235,20 @@ int MainPresenter::EntryCount(ListId list) {
     return view_.RowCount(list);
 }
 
-// A refresh during a batch may have shortened a list; a vanished position is no entry.
+bool MainPresenter::HasRow(ListId list, int position) {
+    return position >= 1 && position <= view_.RowCount(list);
+}
+
 bool MainPresenter::EntrySelected(ListId list, int position) {
-    return position >= 1 && position <= view_.RowCount(list) && view_.RowSelected(list, position);
+    return HasRow(list, position) && view_.RowSelected(list, position);
 }
 
 std::string MainPresenter::EntryName(ListId list, int position) {
-    return position >= 1 && position <= view_.RowCount(list) ? view_.RowName(list, position)
-                                                             : std::string();
+    return HasRow(list, position) ? view_.RowName(list, position) : std::string();
 }
 
 void MainPresenter::DeselectEntry(ListId list, int position) {
-    if (position >= 1 && position <= view_.RowCount(list)) view_.SelectRow(list, position, false);
+    if (HasRow(list, position)) view_.SelectRow(list, position, false);
 }
 
 // The box shows its title and text whatever the question is about; only the command line answers

@@ -76,6 +76,8 @@ class MainPresenter : public ConversionHost {
 
     void RunBatch(ListId source, ConversionHost& host);  // from its entries to the other's
     int SelectedCount(ListId list);
+    // A refresh during a batch may have shortened a list; a vanished position is no entry.
+    bool HasRow(ListId list, int position);
     void EnableConvert(ListId list);
     void ListFolder(ListId pane, const std::string& folder);
     void ShowFolder(ListId pane, const std::string& folder);
