@@ -1,13 +1,21 @@
 #include "FileListView.h"
 
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <algorithm>
 #include <compare>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "FileListText.h"
 
 namespace {
+
+// Lists up to this long are fitted by laying out every row; longer ones by their widest rows.
+constexpr int kRowsMeasured = 64;
 
 // A row keeps the values behind its Size and Modified texts, so those columns sort by bytes and
 // time; the texts alone would put 10 Jan 2024 before 6 Dec 2023. It keeps its name too (shared
@@ -108,8 +116,10 @@ QTreeWidgetItem* FileListView::NewRow(const std::string& fileName, std::int64_t 
         new FileRow({shown, texts.SizeText(bytes), texts.DateText(modifiedSecondsSinceEpoch)},
                     bytes, modifiedSecondsSinceEpoch);
     // Names that are not valid UTF-8 show with replacement characters; keep the real bytes so
-    // the batch jobs can still open the file.
-    if (shown.toStdString() != fileName) {
+    // the batch jobs can still open the file. An all-ASCII name needs no check.
+    const bool ascii =
+        std::all_of(fileName.begin(), fileName.end(), [](unsigned char c) { return c < 0x80; });
+    if (!ascii && shown.toStdString() != fileName) {
         row->setData(NameColumn, Qt::UserRole, QByteArray::fromStdString(fileName));
     }
     return row;
@@ -118,6 +128,48 @@ QTreeWidgetItem* FileListView::NewRow(const std::string& fileName, std::int64_t 
 std::string FileListView::FileName(const QTreeWidgetItem& row) {
     const QVariant raw = row.data(NameColumn, Qt::UserRole);
     return raw.isValid() ? raw.toByteArray().toStdString() : row.text(NameColumn).toStdString();
+}
+
+int FileListView::sizeHintForColumn(int column) const {
+    const int rows = topLevelItemCount();
+    if (rows <= kRowsMeasured) return QTreeWidget::sizeHintForColumn(column);
+    // Laying out one text costs as much as listing its file, so a large list estimates each text
+    // from its characters' advances, measured once each, and lays out only the widest estimates
+    // (kerning and joined letters make the estimate a little off, never by a whole row's rank).
+    const QFontMetrics metrics(font());
+    // Most names use a few dozen characters of the Basic Multilingual Plane: those look up
+    // their advance by their code, the rare others in a map.
+    std::vector<int> basicAdvances(0x10000, -1);
+    QHash<char32_t, int> otherAdvances;
+    const auto advanceOf = [&](char32_t point) {
+        int& known = point < basicAdvances.size() ? basicAdvances[point] : otherAdvances[point];
+        if (known < 0) known = metrics.horizontalAdvance(QString::fromUcs4(&point, 1));
+        return known;
+    };
+    std::vector<std::pair<int, int>> estimates;  // estimated width, row
+    estimates.reserve(static_cast<std::size_t>(rows));
+    for (int row = 0; row < rows; ++row) {
+        const QString text = topLevelItem(row)->text(column);
+        int width = 0;
+        for (qsizetype at = 0; at < text.size(); ++at) {
+            char32_t point = text[at].unicode();
+            if (text[at].isHighSurrogate() && at + 1 < text.size() &&
+                text[at + 1].isLowSurrogate()) {
+                point = QChar::surrogateToUcs4(text[at], text[at + 1]);
+                ++at;
+            }
+            width += advanceOf(point);
+        }
+        estimates.emplace_back(width, row);
+    }
+    const auto widest = estimates.begin() + kRowsMeasured;
+    std::partial_sort(estimates.begin(), widest, estimates.end(), std::greater<>());
+    int hint = 0;
+    for (auto candidate = estimates.begin(); candidate != widest; ++candidate) {
+        const QModelIndex cell = indexFromItem(topLevelItem(candidate->second), column);
+        hint = std::max(hint, sizeHintForIndex(cell).width());
+    }
+    return hint;
 }
 
 template <typename Handle>

@@ -31,6 +31,25 @@ TEST(FileListText, SizesFollowTheLocaleAndTimesTheOffsetInForce) {
 
 using Lists = TwoFolders;
 
+// A long list fits the widest text wherever it stands, though most of its rows are never laid
+// out, and a text of many narrow letters does not pass for a wide one.
+TEST_F(Lists, ColumnsFitTheWidestTextOfEveryRow) {
+    for (const int rows : {10, 3000}) {
+        FileListView list;
+        FileListText texts(QLocale::c());
+        for (int row = 0; row < rows; ++row) {
+            const std::string name = row == rows / 2 ? "WWWWWWWWWW.mp3"
+                                     : row == 1      ? std::string(20, 'i') + ".mp3"
+                                                     : "song " + std::to_string(row) + ".mp3";
+            list.addTopLevelItem(FileListView::NewRow(name, row, 0, texts));
+        }
+        const QModelIndex widest = list.model()->index(rows / 2, FileListView::NameColumn);
+        EXPECT_EQ(list.sizeHintForColumn(FileListView::NameColumn),
+                  list.sizeHintForIndex(widest).width())
+            << rows;
+    }
+}
+
 TEST_F(Lists, DestinationShowsBmuDataButNotWaveAudio) {
     const std::pair<const char*, const char*> files[] = {
         {"riff.wav", "RIFF....WAVEfmt "}, {"sfx.wav", "BMU V1.0 mp3"},
