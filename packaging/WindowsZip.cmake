@@ -1,10 +1,14 @@
-# The Windows package (`cpack` in the build folder): one ZIP with the program, the README and
+# The Windows package (`cpack` in the build folder): one ZIP with the programs, the README and
 # the licence at its top, and what the README links to.
 install(FILES ${CMAKE_SOURCE_DIR}/README.md ${CMAKE_SOURCE_DIR}/CONTRIBUTING.md
               ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION .)
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/ DESTINATION docs
         FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
-set(CPACK_PACKAGE_NAME tunewrap-cli)
+if(TUNEWRAP_BUILD_UI)
+    set(CPACK_PACKAGE_NAME tunewrap)
+else()
+    set(CPACK_PACKAGE_NAME tunewrap-cli)
+endif()
 set(CPACK_PACKAGE_VENDOR "The Tunewrap developers")
 set(CPACK_SYSTEM_NAME windows-x86_64)
 set(CPACK_GENERATOR ZIP)
