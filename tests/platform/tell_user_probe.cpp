@@ -20,6 +20,12 @@ int main(int argc, char* argv[]) {
         if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                             &startup, &copy))
             return 4;
+        // A box the test could not find and close goes when the test ends this process.
+        const HANDLE job = CreateJobObjectW(nullptr, nullptr);
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        SetInformationJobObject(job, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+        AssignProcessToJobObject(job, copy.hProcess);
         WaitForSingleObject(copy.hProcess, INFINITE);
         DWORD status = 4;
         GetExitCodeProcess(copy.hProcess, &status);

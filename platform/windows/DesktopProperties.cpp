@@ -1,4 +1,4 @@
-#include "FileManagerProperties.h"
+#include "DesktopProperties.h"
 
 #include <windows.h>
 
@@ -8,21 +8,7 @@
 
 namespace platform {
 
-namespace {
-
-FileManagerRequest& TestRequest() {
-    static FileManagerRequest request;
-    return request;
-}
-
-}  // namespace
-
-void SetFileManagerForTesting(FileManagerRequest request) {
-    TestRequest() = std::move(request);
-}
-
-bool ShowPropertiesInFileManager(const std::string& path) {
-    if (TestRequest()) return TestRequest()(path);
+bool AskDesktopForProperties(const std::string& path) {
     const std::wstring file = win::ShellPath(path);
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof request;
