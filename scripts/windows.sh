@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-linux_cli=$root/build/app/tunewrap-cli
+linux_cli=${TUNEWRAP_LINUX_CLI:-$root/build/app/tunewrap-cli}
 [ -x "$linux_cli" ] || { echo "build the Linux tree first (scripts/build.sh)"; exit 1; }
 
 # Wine keeps its own Windows installation in the build folder; quiet, and made once.
@@ -24,5 +24,8 @@ if x86_64-w64-mingw32-objdump -p build-windows/app/tunewrap-cli.exe |
     echo "tunewrap-cli.exe needs MinGW DLLs; it must be linked statically"
     exit 1
 fi
-ctest --test-dir build-windows --output-on-failure -j"$(nproc)"
+# A message box needs a display: without one, Wine gets a virtual one for the tests.
+display=()
+if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then display=(xvfb-run -a); fi
+"${display[@]}" ctest --test-dir build-windows --output-on-failure -j"$(nproc)"
 (cd build-windows && cpack >/dev/null && ls -l ./*.zip)
