@@ -7,6 +7,7 @@
 #include "CloseOnSignal.h"
 #include "OpenedFiles.h"
 #include "Terminal.h"
+#include "UserMessage.h"
 #include "Version.h"
 #include "frmMain.h"
 
@@ -29,13 +30,11 @@ constexpr const char* kUsage =
 int main(int argc, char* argv[]) {
     // Answered before any window system is touched, so that they work without a display.
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("%s\n%s\n", tunewrap::VersionTitle().c_str(), tunewrap::kLicenceLine);
-            return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
-        }
-        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-            std::fputs(kUsage, stdout);
-            return std::fflush(stdout) == 0 && !std::ferror(stdout) ? 0 : 1;
+        const bool version = std::strcmp(argv[i], "--version") == 0;
+        if (version || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            const std::string text =
+                version ? tunewrap::VersionTitle() + "\n" + tunewrap::kLicenceLine + "\n" : kUsage;
+            return platform::TellUser(text) ? 0 : 1;
         }
     }
     QApplication app(argc, argv);  // takes Qt's own options (-platform, -style...) off argv

@@ -35,9 +35,9 @@ int main(int argc, char** argv) {
         ::close(fd);
     }
     using namespace mdlRegistry;
-    WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "MP3Dir", mp3Dir);
-    WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "BMUDir", bmuDir);
-    WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "OverwriteAll", "1");
+    WriteRegString(HKEY_CURRENT_USER, kProgramKey, "MP3Dir", mp3Dir);
+    WriteRegString(HKEY_CURRENT_USER, kProgramKey, "BMUDir", bmuDir);
+    WriteRegString(HKEY_CURRENT_USER, kProgramKey, "OverwriteAll", "1");
 
     frmMainTestAccess window;
     window.SetAskYesNoHook([](auto&&...) { return tunewrap::MsgButton::Yes; });

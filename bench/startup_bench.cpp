@@ -37,8 +37,8 @@ int main(int argc, char** argv) {
     MakeFiles(mp3s, ".mp3", frames, files);
     MakeFiles(bmus, ".bmu", "BMU V1.0" + frames, files / 10);
     using namespace mdlRegistry;
-    WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "MP3Dir", mp3s);
-    WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "BMUDir", bmus);
+    WriteRegString(HKEY_CURRENT_USER, kProgramKey, "MP3Dir", mp3s);
+    WriteRegString(HKEY_CURRENT_USER, kProgramKey, "BMUDir", bmus);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("QT_PLUGIN_PATH", IDLE_PROBE_PLUGIN_PATH, 1);
     setenv("QT_QPA_GENERIC_PLUGINS", "tunewrapidleprobe", 1);

@@ -95,7 +95,7 @@ struct Read {
 Read CheckRead(const std::string& key, const std::string& name) {
     std::string value = "untouched";
     const std::int32_t status =
-        mdlRegistry::ReadRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, name, value);
+        mdlRegistry::ReadRegString(mdlRegistry::HKEY_CURRENT_USER, key, name, value);
     FUZZ_CHECK(
         status == mdlRegistry::ERROR_SUCCESS || status == mdlRegistry::ERROR_FILE_NOT_FOUND ||
         status == mdlRegistry::ERROR_ACCESS_DENIED || status == mdlRegistry::ERROR_MORE_DATA);
@@ -144,11 +144,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const std::string& name : names) before.push_back(CheckRead(key, name));
 
     const std::int32_t status =
-        mdlRegistry::WriteRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, writtenName, written);
+        mdlRegistry::WriteRegString(mdlRegistry::HKEY_CURRENT_USER, key, writtenName, written);
     FUZZ_CHECK(status == mdlRegistry::ERROR_SUCCESS);
     std::string back;
     const std::int32_t readStatus =
-        mdlRegistry::ReadRegString(mdlRegistry::HKEY_LOCAL_MACHINE, key, writtenName, back);
+        mdlRegistry::ReadRegString(mdlRegistry::HKEY_CURRENT_USER, key, writtenName, back);
     if (written.size() <= 1024 && ValidUtf8WithoutNul(written)) {
         FUZZ_CHECK(readStatus == mdlRegistry::ERROR_SUCCESS);
         FUZZ_CHECK(back == TrimSpaces(written));

@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-linux_cli=$root/build/app/tunewrap-cli
+linux_cli=${TUNEWRAP_LINUX_CLI:-$root/build/app/tunewrap-cli}
 [ -x "$linux_cli" ] || { echo "build the Linux tree first (scripts/build.sh)"; exit 1; }
 
 # Wine keeps its own Windows installation in the build folder; quiet, and made once.
@@ -31,6 +31,7 @@ for exe in tunewrap-cli.exe tunewrap.exe; do
         exit 1
     fi
 done
+# The window and message boxes need a display: Wine gets a virtual one, never the desktop's.
 xvfb-run -a -s "-screen 0 1920x1080x24" \
     ctest --test-dir build-windows --output-on-failure -j"$(nproc)"
 (cd build-windows && cpack >/dev/null && ls -l ./*.zip)

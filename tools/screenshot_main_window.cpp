@@ -66,8 +66,8 @@ int main(int argc, char* argv[]) {
                    base.addDays(1).addSecs(minutes += 61));
     }
     using namespace mdlRegistry;
-    WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "MP3Dir", mp3Dir.toStdString());
-    WriteRegString(HKEY_LOCAL_MACHINE, kProgramKey, "BMUDir", bmuDir.toStdString());
+    WriteRegString(HKEY_CURRENT_USER, kProgramKey, "MP3Dir", mp3Dir.toStdString());
+    WriteRegString(HKEY_CURRENT_USER, kProgramKey, "BMUDir", bmuDir.toStdString());
 
     frmMainTestAccess window;
     window.lvwMP3List->topLevelItem(2)->setSelected(true);

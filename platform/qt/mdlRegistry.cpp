@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "IniText.h"
+#include "RegistryValue.h"
 
 // A key "Software\A\B\C" lives in the INI file "A/B/C.conf" below the user's configuration
 // directory; its values sit in the file's general section. A save goes through a new file renamed
@@ -21,12 +22,10 @@
 namespace mdlRegistry {
 namespace {
 
-constexpr std::size_t kReadBufferBytes = 1024;
 // Settings files hold a few hundred bytes. One with an over-long line still gives its other
 // values (the long one reads as too long); one far larger than that is not ours, and is not
 // read at all.
 constexpr qint64 kLargestFileBytes = 16 << 20;
-constexpr const char* kNonStringValue = "ERROR: Non String Value";
 
 QString ConfigRoot() {
     const char* xdg = std::getenv("XDG_CONFIG_HOME");
@@ -71,13 +70,6 @@ std::optional<std::string> ReadText(const QString& path) {
     return text;
 }
 
-std::string TrimSpaces(const std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return {};
-    const std::size_t last = text.find_last_not_of(' ');
-    return text.substr(first, last - first + 1);
-}
-
 }  // namespace
 
 std::int32_t ReadRegString(HKEY /*hive*/, const std::string& subKey, const std::string& valueName,
@@ -96,14 +88,7 @@ std::int32_t ReadRegString(HKEY /*hive*/, const std::string& subKey, const std::
         value.clear();
         return ERROR_FILE_NOT_FOUND;
     }
-    std::string text = stored->text;
-    if (text.size() > kReadBufferBytes) {
-        value.clear();
-        return ERROR_MORE_DATA;
-    }
-    if (!text.empty() && text.back() == '\0') text.pop_back();
-    value = stored->isText ? TrimSpaces(text) : std::string(kNonStringValue);
-    return ERROR_SUCCESS;
+    return FoundValue(stored->text, stored->isText, value);
 }
 
 std::int32_t WriteRegString(HKEY /*hive*/, const std::string& subKey, const std::string& valueName,

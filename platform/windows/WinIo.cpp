@@ -68,11 +68,16 @@ std::string Narrow(const std::wstring& utf16) {
     return narrow;
 }
 
-std::wstring WidePath(const std::string& utf8) {
+std::wstring ShellPath(const std::string& utf8) {
     std::wstring path = Wide(utf8);
     for (wchar_t& c : path) {
         if (c == L'/') c = L'\\';
     }
+    return path;
+}
+
+std::wstring WidePath(const std::string& utf8) {
+    std::wstring path = ShellPath(utf8);
     if (path.empty() || StartsWith(path, L"\\\\?\\") || StartsWith(path, L"\\\\.\\")) return path;
     // GetFullPathNameW also folds "." and ".." and doubled separators, which the prefix would
     // otherwise pass on to the file system verbatim.

@@ -14,6 +14,10 @@ namespace platform::win {
 std::wstring Wide(const std::string& utf8);
 std::string Narrow(const std::wstring& utf16);
 
+// A path as the shell takes it: separators turned to backslashes, and no \\?\ form, which the
+// shell does not know.
+std::wstring ShellPath(const std::string& utf8);
+
 // A path as the file functions take it: separators turned to backslashes and, for a path on a
 // drive or a share, made absolute with the \\?\ prefix, so that a path longer than MAX_PATH
 // and a name ending in a dot or a space reach the file system as written.

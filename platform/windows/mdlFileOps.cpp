@@ -73,11 +73,8 @@ bool Exists(const std::string& path) {
 void ShellDelete(platform::WindowHandle hwndOwner, const std::string& sFileList,
                  const std::string& sProgressTitle, bool bConfirm, bool bPermanent,
                  bool bIncludeFolders) {
-    // The shell takes the names separated by NULs and ended by two; without the \\?\ form.
-    std::wstring names = platform::win::Wide(sFileList);
-    for (wchar_t& c : names) {
-        if (c == L'/') c = L'\\';
-    }
+    // The shell takes the names separated by NULs and ended by two.
+    std::wstring names = platform::win::ShellPath(sFileList);
     names.append(2, L'\0');
     const std::wstring title = platform::win::Wide(sProgressTitle);
     SHFILEOPSTRUCTW operation{};

@@ -44,12 +44,12 @@ class MainWindowTest : public ScratchHome {
     static std::string Sample(const char* name) { return ReadFile(TestDataPath(name)); }
     static std::string Stored(const char* name) {
         std::string value;
-        const bool found = mdlRegistry::ReadRegString(mdlRegistry::HKEY_LOCAL_MACHINE,
+        const bool found = mdlRegistry::ReadRegString(mdlRegistry::HKEY_CURRENT_USER,
                                                       mdlRegistry::kProgramKey, name, value) == 0;
         return found ? value : "<absent>";
     }
     static void Store(const char* name, const std::string& value) {
-        mdlRegistry::WriteRegString(mdlRegistry::HKEY_LOCAL_MACHINE, mdlRegistry::kProgramKey, name,
+        mdlRegistry::WriteRegString(mdlRegistry::HKEY_CURRENT_USER, mdlRegistry::kProgramKey, name,
                                     value);
     }
     // Two panes with files: Music holds the source files, Game/music the destination files.

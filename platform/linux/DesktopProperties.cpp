@@ -1,4 +1,4 @@
-#include "FileManagerProperties.h"
+#include "DesktopProperties.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -17,19 +17,9 @@ constexpr const char* kObjectPath = "/org/freedesktop/FileManager1";
 // A file manager answers at once; one that hangs must not freeze the window for long.
 constexpr int kReplyTimeoutMs = 3000;
 
-FileManagerRequest& TestRequest() {
-    static FileManagerRequest request;
-    return request;
-}
-
 }  // namespace
 
-void SetFileManagerForTesting(FileManagerRequest request) {
-    TestRequest() = std::move(request);
-}
-
-bool ShowPropertiesInFileManager(const std::string& path) {
-    if (TestRequest()) return TestRequest()(path);
+bool AskDesktopForProperties(const std::string& path) {
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected() || bus.interface() == nullptr) return false;
     // Only a file manager that is running: starting one just for this would be slow and odd.
