@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "CloseOnSignal.h"
+#include "CommandLine.h"
 #include "OpenedFiles.h"
 #include "Terminal.h"
 #include "UserMessage.h"
@@ -28,6 +29,7 @@ constexpr const char* kUsage =
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    argv = platform::StartCommandLine(argc, argv);  // Windows hands over names in UTF-16
     // Answered before any window system is touched, so that they work without a display.
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         const bool version = std::strcmp(argv[i], "--version") == 0;

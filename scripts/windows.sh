@@ -17,9 +17,11 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     wineserver -w
 fi
 
+# Qt's toolchain file makes its prefix a root to search and then loads the project's own
+# (cmake/mingw-w64-x86_64.cmake, kept beside the Qt build it made).
 qt_prefix=$(scripts/qt-windows.sh | tail -1)
 cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_PREFIX_PATH="$qt_prefix" \
+    -DCMAKE_TOOLCHAIN_FILE="$qt_prefix/lib/cmake/Qt6/qt.toolchain.cmake" \
     -DTUNEWRAP_LINUX_CLI="$linux_cli" >/dev/null
 cmake --build build-windows -j"$(nproc)" >/dev/null
 # Each program is one file: anything but the system's own DLLs would be missing on a user's PC.
