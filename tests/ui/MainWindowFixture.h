@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <functional>
 
+#include "ClearStoredSettings.h"
 #include "FileManagerProperties.h"
 #include "OffscreenScreen.h"
 #include "common/ScratchHome.h"
@@ -34,6 +35,12 @@ class MainWindowTest : public ScratchHome {
             return new QApplication(argc, argv);
         }();
         (void)app;
+    }
+    void SetUp() override {
+        ScratchHome::SetUp();
+#ifdef _WIN32
+        ClearStoredSettings();
+#endif
     }
     void TearDown() override {
         mdlBrowseForFolder::SetAnswererForTesting(nullptr);

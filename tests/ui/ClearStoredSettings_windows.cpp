@@ -1,0 +1,7 @@
+#include <windows.h>
+
+#include "ClearStoredSettings.h"
+
+void ClearStoredSettings() {
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Brenlo\\Tunewrap");
+}
