@@ -5,6 +5,7 @@
 #include "FileIo.h"
 #include "MainPresenter.h"
 #include "PathJoin.h"
+#include "Reencode.h"
 #include "mdlString.h"
 
 namespace tunewrap {
@@ -117,12 +118,16 @@ void MainPresenter::SaveColumnWidths() {
     }
 }
 
-// A value other than 0 or 1 gives the option's default.
+// A value other than 0 or 1 gives the option's default. A build without re-encoding (the Windows
+// one) shows its option off and greyed, rather than failing every unsuitable file it is asked to
+// re-encode.
 void MainPresenter::RestoreOptions() {
     for (const OptionInfo& option : kOptions) {
         const std::string text = ReadSetting(option.valueName);
         SetOption(option.id, text == "0" || text == "1" ? text == "1" : option.defaultOn);
     }
+    if (!ReencodeAvailable()) SetOption(OptionId::ReencodeUnsuitable, false);
+    view_.Enable(Control::ReencodeUnsuitable, ReencodeAvailable());
 }
 
 void MainPresenter::Unload() {

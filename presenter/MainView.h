@@ -8,7 +8,14 @@
 namespace tunewrap {
 
 // What the main window's presenter turns on and off besides the options.
-enum class Control { ConvertToBMU, ConvertToMP3, About, WAVExtension, MenuProperties };
+enum class Control {
+    ConvertToBMU,
+    ConvertToMP3,
+    About,
+    WAVExtension,
+    MenuProperties,
+    ReencodeUnsuitable
+};
 enum class ListColumn { Name = 0, Size = 1, Date = 2 };
 
 // A column's width as the screen has it, and as twips for the settings.

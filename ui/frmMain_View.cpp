@@ -73,8 +73,9 @@ void frmMain::CheckOption(tunewrap::OptionId option, bool checked) {
 }
 
 void frmMain::Enable(Control control, bool enabled) {
-    const std::array<QObject*, 5> controls = {cmdConvertToBMU, cmdConvertToMP3, cmdInfo,
-                                              chkWAVExtension, mnuPopupProperties};
+    const std::array<QObject*, 6> controls = {
+        cmdConvertToBMU, cmdConvertToMP3,    cmdInfo,
+        chkWAVExtension, mnuPopupProperties, chkReencodeUnsuitable};
     QObject* target = controls[static_cast<std::size_t>(control)];
     if (auto* widget = qobject_cast<QWidget*>(target)) {
         widget->setEnabled(enabled);

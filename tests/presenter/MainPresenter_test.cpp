@@ -1,4 +1,5 @@
 #include "PresenterFixture.h"
+#include "Reencode.h"
 
 namespace {
 
@@ -58,7 +59,10 @@ TEST_F(Presenter, StoredSettingsAreRestoredWithoutWritingAndOnlyChangesAreSavedB
     for (int i = 0; i < 11; ++i) settings.program[names[i]] = values[i];
     Open();
     EXPECT_EQ(settings.writes, 0);
-    EXPECT_EQ(view.checked, (std::array{true, true, false, true}));
+    // A build without re-encoding shows that option off and greyed.
+    const bool reencodes = tunewrap::ReencodeAvailable();
+    EXPECT_EQ(view.checked, (std::array{true, true, false, reencodes}));
+    EXPECT_EQ(view.On(tunewrap::Control::ReencodeUnsuitable), reencodes);
     EXPECT_EQ(view.placed, (tunewrap::WindowPlace{100, 80, 1000, 500, true}));
     EXPECT_EQ(view.Width(BMU, 1), 0);
     view.boxes = {"", "/typed/elsewhere"};  // an empty box keeps the stored folder

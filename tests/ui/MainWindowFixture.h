@@ -48,7 +48,9 @@ class MainWindowTest : public ScratchHome {
         ScratchHome::TearDown();
     }
 
-    static std::string Sample(const char* name) { return ReadFile(TestDataPath(name)); }
+    static std::string Sample(const char* name) {
+        return ReadFile(TestDataPath(name));
+    }
     static std::string Stored(const char* name) {
         std::string value;
         const bool found = mdlRegistry::ReadRegString(mdlRegistry::HKEY_CURRENT_USER,
@@ -66,7 +68,9 @@ class MainWindowTest : public ScratchHome {
         std::filesystem::create_directories(Path("Music"));
         std::filesystem::create_directories(Path("Game/music"));
     }
-    std::unique_ptr<Window> Open() { return std::make_unique<Window>(); }
+    std::unique_ptr<Window> Open() {
+        return std::make_unique<Window>();
+    }
 
     static Strings Names(const FileListView& list, bool selectedOnly = false) {
         Strings names;
