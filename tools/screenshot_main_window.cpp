@@ -32,7 +32,7 @@ int main(int argc, char* argv[]) {
         QString path;
         explicit ScratchHome(const QString& where) : path(where) { QDir().mkpath(path); }
         ~ScratchHome() { QDir(path).removeRecursively(); }
-    } home(QStringLiteral("/tmp/player"));
+    } home(QDir::rootPath() + QStringLiteral("tmp/player"));  // C:\tmp\player on Windows
     qputenv("HOME", home.path.toUtf8());
     qputenv("XDG_CONFIG_HOME", (scratch.path() + "/.config").toUtf8());
     qputenv("XDG_DATA_HOME", (scratch.path() + "/.local/share").toUtf8());
@@ -66,8 +66,10 @@ int main(int argc, char* argv[]) {
                    base.addDays(1).addSecs(minutes += 61));
     }
     using namespace mdlRegistry;
-    WriteRegString(HKEY_CURRENT_USER, kProgramKey, "MP3Dir", mp3Dir.toStdString());
-    WriteRegString(HKEY_CURRENT_USER, kProgramKey, "BMUDir", bmuDir.toStdString());
+    WriteRegString(HKEY_CURRENT_USER, kProgramKey, "MP3Dir",
+                   QDir::toNativeSeparators(mp3Dir).toStdString());
+    WriteRegString(HKEY_CURRENT_USER, kProgramKey, "BMUDir",
+                   QDir::toNativeSeparators(bmuDir).toStdString());
 
     frmMainTestAccess window;
     window.lvwMP3List->topLevelItem(2)->setSelected(true);
