@@ -7,7 +7,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libcli11-dev nlohmann-js
 if [ "${1:-}" != --run ]; then
     packages+=(libgtest-dev clang libclang-rt-dev fonts-dejavu-core
                dpkg-dev desktop-file-utils appstream lintian man-db shared-mime-info
-               g++-mingw-w64-x86-64-posix wine xvfb xauth)
+               g++-mingw-w64-x86-64-posix wine xvfb xauth xdotool)
 fi
 missing=()
 for p in "${packages[@]}"; do

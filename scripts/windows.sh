@@ -36,4 +36,5 @@ done
 # The window and message boxes need a display: Wine gets a virtual one, never the desktop's.
 xvfb-run -a -s "-screen 0 1920x1080x24" \
     ctest --test-dir build-windows --output-on-failure -j"$(nproc)"
+xvfb-run -a scripts/windows-window.sh build-windows/app/tunewrap.exe "$linux_cli"
 (cd build-windows && cpack >/dev/null && ls -l ./*.zip)
