@@ -9,15 +9,26 @@ if [ "${1:-}" != --run ]; then
                dpkg-dev desktop-file-utils appstream lintian man-db shared-mime-info
                g++-mingw-w64-x86-64-posix wine xvfb xauth xdotool)
 fi
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+# The static Qt for Windows (scripts/qt-windows.sh) is built from Debian's own qt6-base source,
+# so apt needs the source lists of the suites it already installs from.
+need_update=
+sources=/etc/apt/sources.list.d/debian.sources
+if [ "${1:-}" != --run ] && [ -f "$sources" ] && grep -q '^Types: deb$' "$sources"; then
+    "${sudo_cmd[@]}" sed -i 's/^Types: deb$/Types: deb deb-src/' "$sources"
+    need_update=1
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    sudo_cmd=()
-    [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-    export DEBIAN_FRONTEND=noninteractive
-    "${sudo_cmd[@]}" apt-get update -q
+    need_update=1
+fi
+[ -z "$need_update" ] || "${sudo_cmd[@]}" apt-get update -q >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
     "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
