@@ -13,6 +13,9 @@ using BrowseForFolderTest = MainWindowTest;
 
 // The real dialog, confirmed (or cancelled) with whatever it offers at first.
 TEST_F(BrowseForFolderTest, OpensAtTheStartFolderAndReturnsTheChoice) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows shows its own folder picker, which a test cannot answer";
+#endif
     QTemporaryDir tmp;
     const QString music = tmp.path() + "/music", ambient = music + "/ambient";
     ASSERT_TRUE(QDir().mkpath(ambient));

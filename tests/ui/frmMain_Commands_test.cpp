@@ -69,7 +69,9 @@ TEST_F(Commands, DeleteKeyTrashesAndEnterListsTheTypedFolder) {
     Script(*window, {MsgButton::Yes});
     Select(*window->lvwBMUList, {"x.bmu"});
     QTest::keyClick(window->lvwBMUList, Qt::Key_Delete);
+#ifndef _WIN32  // Windows' Recycle Bin has its own test
     EXPECT_EQ(Listing("home/.local/share/Trash/files"), std::set<std::string>{"x.bmu"});
+#endif
     EXPECT_FALSE(std::filesystem::exists(Path("Game/music/x.bmu")));
     WriteFile(Path("other/o.mp3"), "o");
     window->txtMP3Dir->clear();

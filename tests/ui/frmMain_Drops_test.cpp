@@ -22,7 +22,8 @@ class Drops : public TwoFolders {
         QList<QUrl> urls;
         for (const std::string& path : paths) {
             const QString text = QString::fromStdString(path);
-            urls.append(path.starts_with('/') ? QUrl::fromLocalFile(text) : QUrl(text));
+            urls.append(path.find("://") == std::string::npos ? QUrl::fromLocalFile(text)
+                                                              : QUrl(text));
         }
         QMimeData data;
         data.setUrls(urls);
