@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # tunewrap.exe under Wine, used through its real window as a user would: started with an MP3 file
-# (which opens its folder with the file selected), its "To .BMU ->" button clicked, and the BMU
+# (which opens its folder with the file selected), its "To .BMU ->" button pressed, and the BMU
 # file it writes compared with the Linux tool's. Run on an X server (scripts/windows.sh gives it
 # a virtual one): windows-window.sh TUNEWRAP.EXE TUNEWRAP-CLI
 set -euo pipefail
@@ -14,11 +14,13 @@ cp "$root/tests/data/cbr128_joint.mp3" "$work/music/Tavern Song.mp3"
 # The destination the window starts with, as a user would have left it.
 wine reg add 'HKCU\Software\Brenlo\Tunewrap' /v BMUDir /d "Z:$work/game/music" /f >/dev/null
 wine "$exe" "Z:$work/music/Tavern Song.mp3" &
-window=$(xdotool search --sync --onlyvisible --name '^Tunewrap - v')
-# The button's middle at the window's designed size: (5520 + 1215 / 2, 840 + 375 / 2) twips. A
-# click the window was not ready for yet is clicked again; once converted, the button is off.
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Tunewrap - v')
+# Into the source folder's box (the first control, at the top left whatever the font), then Tab
+# along the focus chain (its button, the refresh button, the list) to "To .BMU ->" and press it.
+# A try the window was not ready for is made again; once converted, the button is off.
 for _ in $(seq 30); do
-    xdotool mousemove --window "$window" 408 68 click 1
+    xdotool mousemove --window "$window" 100 50 click 1
+    xdotool key Tab Tab Tab Tab space
     for _ in $(seq 10); do
         [ -s "$work/game/music/Tavern Song.bmu" ] && break 2
         sleep 0.2
