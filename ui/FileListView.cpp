@@ -138,12 +138,13 @@ int FileListView::sizeHintForColumn(int column) const {
     // (kerning and joined letters make the estimate a little off, never by a whole row's rank).
     const QFontMetrics metrics(font());
     // Most names use a few dozen characters of the Basic Multilingual Plane: those look up
-    // their advance by their code, the rare others in a map.
-    std::vector<int> basicAdvances(0x10000, -1);
+    // their advance by their code, the rare others in a map. 0 is "not measured yet" in both
+    // (a mark of no width is measured again each time, which costs only time).
+    std::vector<int> basicAdvances(0x10000);
     QHash<char32_t, int> otherAdvances;
     const auto advanceOf = [&](char32_t point) {
         int& known = point < basicAdvances.size() ? basicAdvances[point] : otherAdvances[point];
-        if (known < 0) known = metrics.horizontalAdvance(QString::fromUcs4(&point, 1));
+        if (known == 0) known = metrics.horizontalAdvance(QString::fromUcs4(&point, 1));
         return known;
     };
     std::vector<std::pair<int, int>> estimates;  // estimated width, row
