@@ -27,8 +27,8 @@ bool TellUser(const std::string& text) {
         std::fputs(text.c_str(), stdout);
         return std::fflush(stdout) == 0 && !std::ferror(stdout);
     }
-    // Failing, the box gives 0 (Wine without a display: -1).
-    return MessageBoxW(nullptr, win::Wide(text).c_str(), L"Tunewrap", MB_OK | MB_ICONINFORMATION) !=
+    // Failing, the box gives 0 (Wine without a display: -1), so only a button pressed counts.
+    return MessageBoxW(nullptr, win::Wide(text).c_str(), L"Tunewrap", MB_OK | MB_ICONINFORMATION) >
            0;
 }
 
