@@ -1,0 +1,3 @@
+#include "Erf.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "KeyBif.h"
+
+#include <gtest/gtest.h>

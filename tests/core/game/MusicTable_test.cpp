@@ -1,0 +1,3 @@
+#include "MusicTable.h"
+
+#include <gtest/gtest.h>

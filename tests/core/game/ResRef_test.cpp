@@ -1,0 +1,3 @@
+#include "ResRef.h"
+
+#include <gtest/gtest.h>

@@ -1,0 +1,3 @@
+#include "TwoDa.h"
+
+#include <gtest/gtest.h>
