@@ -29,8 +29,9 @@ declare -A fixed_runs=(
     [suitability_fuzz]=600000
     [settings_fuzz]=5000
     [reencode_fuzz]=3000
+    [twoda_fuzz]=450000
 )
-targets=(frame_header_fuzz suitability_fuzz settings_fuzz reencode_fuzz)
+targets=(frame_header_fuzz suitability_fuzz settings_fuzz reencode_fuzz twoda_fuzz)
 
 sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTUNEWRAP_HARDENING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
