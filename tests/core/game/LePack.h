@@ -1,0 +1,23 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Archive bytes written by hand, independently of the code under test.
+inline std::string Le(std::uint64_t value, int width) {
+    std::string bytes;
+    for (int i = 0; i < width; ++i) bytes += static_cast<char>(value >> (8 * i));
+    return bytes;
+}
+inline std::string U16(std::uint64_t value) {
+    return Le(value, 2);
+}
+inline std::string U32(std::uint64_t value) {
+    return Le(value, 4);
+}
+inline std::string Padded(std::string_view text, std::size_t width) {
+    std::string bytes(text);
+    bytes.resize(width, '\0');
+    return bytes;
+}
