@@ -13,7 +13,7 @@ namespace {
 
 std::string KeyEntry(std::string_view name, std::uint16_t type, std::uint32_t bif,
                      std::uint32_t index) {
-    return Padded(name, 16) + U16(type) + U32(bif << 20 | index);
+    return Padded(std::string(name), 16) + U16(type) + U32(bif << 20 | index);
 }
 
 // Two BIFs (the second's name ends in a NUL) and seven keys: file table at 64, names at 88,
@@ -27,19 +27,13 @@ std::string Key() {
            KeyEntry("wild", 8, 1, 2);
 }
 
-std::string Bif(const std::vector<std::pair<std::uint32_t, std::string>>& entries) {
-    std::string table, data;
-    const std::size_t dataAt = 20 + 16 * entries.size();
-    for (std::uint32_t i = 0; i < entries.size(); ++i) {
-        const auto& [size, bytes] = entries[i];
-        table += U32(i) + U32(dataAt + data.size()) + U32(size) + U32(8);
-        data += bytes;
-    }
-    return "BIFFV1  " + U32(entries.size()) + U32(0) + U32(20) + table + data;
-}
-
+// One entry in a.bif; in b.bif two, then one that passes the end.
 const std::map<std::string, std::string> kBifs = {
-    {"data\\a.bif", Bif({{3, "aaa"}})}, {"data\\b.bif", Bif({{2, "b0"}, {2, "b1"}, {99, ""}})}};
+    {"data\\a.bif",
+     "BIFFV1  " + U32(1) + U32(0) + U32(20) + U32(0) + U32(36) + U32(3) + U32(8) + "aaa"},
+    {"data\\b.bif", "BIFFV1  " + U32(3) + U32(0) + U32(20) + U32(0) + U32(68) + U32(2) + U32(8) +
+                        U32(1) + U32(70) + U32(2) + U32(8) + U32(2) + U32(70) + U32(99) + U32(8) +
+                        "b0b1"}};
 
 GameResource LookUp(const std::string& key, const std::map<std::string, std::string>& bifs,
                     std::string_view resRef, std::uint16_t type) {

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -10,14 +9,8 @@ inline std::string Le(std::uint64_t value, int width) {
     for (int i = 0; i < width; ++i) bytes += static_cast<char>(value >> (8 * i));
     return bytes;
 }
-inline std::string U16(std::uint64_t value) {
-    return Le(value, 2);
-}
-inline std::string U32(std::uint64_t value) {
-    return Le(value, 4);
-}
-inline std::string Padded(std::string_view text, std::size_t width) {
-    std::string bytes(text);
-    bytes.resize(width, '\0');
-    return bytes;
-}
+inline const auto U16 = [](std::uint64_t value) { return Le(value, 2); };
+inline const auto U32 = [](std::uint64_t value) { return Le(value, 4); };
+inline const auto Padded = [](std::string text, std::size_t width) {
+    return text.resize(width), text;
+};
