@@ -29,8 +29,10 @@ declare -A fixed_runs=(
     [suitability_fuzz]=600000
     [settings_fuzz]=5000
     [reencode_fuzz]=3000
+    [erf_fuzz]=4000000
+    [keybif_fuzz]=4500000
 )
-targets=(frame_header_fuzz suitability_fuzz settings_fuzz reencode_fuzz)
+targets=(frame_header_fuzz suitability_fuzz settings_fuzz reencode_fuzz erf_fuzz keybif_fuzz)
 
 sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTUNEWRAP_HARDENING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \
