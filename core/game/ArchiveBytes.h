@@ -11,6 +11,11 @@
 // and never more bytes taken into memory than the file really holds.
 namespace tunewrap::game::archive {
 
+// Every file of the game's starts with its type and its version, four characters each.
+inline constexpr std::size_t kTypeAt = 0;
+inline constexpr std::size_t kVersionAt = 4;
+inline constexpr std::size_t kTagSize = 4;
+
 template <typename Number>
 Number ReadLe(std::string_view bytes, std::size_t at) {
     Number value = 0;
@@ -40,6 +45,12 @@ inline std::optional<std::string> ReadRange(const RandomAccess& file, std::uint6
     std::string bytes(static_cast<std::size_t>(size), '\0');
     if (size > 0 && !file.readAt(offset, bytes.size(), bytes.data())) return std::nullopt;
     return bytes;
+}
+
+// Record `index` of a table of `recordSize`-byte records at `tableAt`.
+inline std::optional<std::string> ReadRecord(const RandomAccess& file, std::uint64_t tableAt,
+                                             std::uint64_t index, std::uint64_t recordSize) {
+    return ReadRange(file, tableAt + index * recordSize, recordSize);
 }
 
 // A name field as stored: up to its first NUL.

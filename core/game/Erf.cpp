@@ -19,13 +19,14 @@ namespace tunewrap::game {
 
 namespace {
 
+using archive::kTagSize;
+using archive::kTypeAt;
+using archive::kVersionAt;
 using archive::PutLe;
 using archive::ReadLe;
 
 // The header's fields, by where they start.
 constexpr std::size_t kHeaderSize = 160;
-constexpr std::size_t kFileTypeAt = 0;
-constexpr std::size_t kVersionAt = 4;
 constexpr std::size_t kLanguageCountAt = 8;
 constexpr std::size_t kLocalizedSizeAt = 12;
 constexpr std::size_t kEntryCountAt = 16;
@@ -35,7 +36,6 @@ constexpr std::size_t kResourcesOffsetAt = 28;
 constexpr std::size_t kBuildYearAt = 32;
 constexpr std::size_t kBuildDayAt = 36;
 constexpr std::size_t kDescriptionAt = 40;
-constexpr std::size_t kTagSize = 4;
 constexpr std::string_view kVersion = "V1.0";
 
 // A key: the name, zero-padded, then the entry's index and type.
@@ -104,7 +104,7 @@ std::string IndexBytes(const ErfIndex& index, ErfBuildDate date) {
     std::string bytes(IndexSize(index.localizedStrings.size(), count), '\0');
     const auto kind = std::find_if(std::begin(kKindTags), std::end(kKindTags),
                                    [&](const KindTag& k) { return k.kind == index.kind; });
-    bytes.replace(kFileTypeAt, kTagSize, kind->tag);
+    bytes.replace(kTypeAt, kTagSize, kind->tag);
     bytes.replace(kVersionAt, kTagSize, kVersion);
     const std::pair<std::size_t, std::uint64_t> fields[] = {
         {kLanguageCountAt, index.localizedStringCount},
@@ -139,7 +139,7 @@ ErfRead ReadErfIndex(const RandomAccess& file) {
     const std::string_view h = *header;
     const auto kind =
         std::find_if(std::begin(kKindTags), std::end(kKindTags),
-                     [&](const KindTag& k) { return k.tag == h.substr(0, kTagSize); });
+                     [&](const KindTag& k) { return k.tag == h.substr(kTypeAt, kTagSize); });
     if (kind == std::end(kKindTags)) return Refused("Not a hak, ERF or module file");
     if (h.substr(kVersionAt, kTagSize) != kVersion) return Refused("Not an ERF V1.0 archive");
 

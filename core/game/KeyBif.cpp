@@ -12,10 +12,11 @@ namespace tunewrap::game {
 
 namespace {
 
+using archive::kTagSize;
+using archive::kTypeAt;
+using archive::kVersionAt;
 using archive::ReadLe;
 
-constexpr std::size_t kTagSize = 4;
-constexpr std::size_t kVersionAt = 4;
 constexpr std::string_view kVersion = "V1  ";
 
 // The key's header fields, by where they start.
@@ -58,7 +59,7 @@ bool SameName(std::string_view a, std::string_view b) {
 std::optional<std::string> Header(const RandomAccess& file, std::string_view type,
                                   std::size_t size) {
     auto header = archive::ReadRange(file, 0, size);
-    if (!header || header->substr(0, kTagSize) != type ||
+    if (!header || header->substr(kTypeAt, kTagSize) != type ||
         header->substr(kVersionAt, kTagSize) != kVersion)
         return std::nullopt;
     return header;
@@ -73,8 +74,7 @@ GameResource ReadFromBif(const RandomAccess& bif, const std::string& name, std::
     if (!archive::TableFits(bif, kBifHeaderSize, tableAt, count, kBifEntrySize))
         return Damaged(name, "its resource table lies outside the file");
     if (index >= count) return Damaged(name, "the key names an entry it does not have");
-    const auto entry =
-        archive::ReadRange(bif, tableAt + std::uint64_t{index} * kBifEntrySize, kBifEntrySize);
+    const auto entry = archive::ReadRecord(bif, tableAt, index, kBifEntrySize);
     if (!entry) return Damaged(name, "could not be read");
     auto bytes = archive::ReadRange(bif, ReadLe<std::uint32_t>(*entry, kBifEntryOffsetAt),
                                     ReadLe<std::uint32_t>(*entry, kBifEntrySizeAt));
@@ -106,8 +106,7 @@ GameResource ReadFromKey(const RandomAccess& key, const std::string& keyName,
     const std::uint32_t bifIndex = *id >> kBifIndexShift;
     if (bifIndex >= bifCount) return Damaged(keyName, "an entry names a BIF it does not list");
 
-    const auto file =
-        archive::ReadRange(key, filesAt + std::uint64_t{bifIndex} * kFileEntrySize, kFileEntrySize);
+    const auto file = archive::ReadRecord(key, filesAt, bifIndex, kFileEntrySize);
     if (!file) return Damaged(keyName, "could not be read");
     auto bifName = archive::ReadRange(key, ReadLe<std::uint32_t>(*file, kFileNameOffsetAt),
                                       ReadLe<std::uint16_t>(*file, kFileNameSizeAt));
