@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "ByteCopier.h"
 #include "FailureReasons.h"
 #include "FileIo.h"
@@ -77,27 +79,24 @@ TEST_F(ErfTest, WritesTheHandComputedLayoutAndReadsItBack) {
 // Each run ends unfinished; the archive it would have replaced stays as it was, and no part file
 // is left beside it.
 TEST_F(ErfTest, AnUnfinishedWriteLeavesTheOldArchive) {
-    using Steps = std::function<bool(ErfWriter&, std::string&)>;
-    const std::pair<const char*, Steps> cases[] = {
-        {"", [&](ErfWriter& w, std::string& e) { return Stream(w, "a", 3, kStop, e); }},
-        {tunewrap::kSourceChangedReason,
-         [&](ErfWriter& w, std::string& e) { return Stream(w, "a", 4, kOn, e); }},
-        {"1 of 2 entries were added",
-         [](ErfWriter& w, std::string& e) { return w.Add("a", 1, "", e) && w.Finish(e); }},
-        {"\"a-b\" is not a valid resource name",
-         [](ErfWriter& w, std::string& e) { return w.Add("a-b", 1, "", e); }},
-        {"Entry a is in the archive twice",
-         [](ErfWriter& w, std::string& e) { return w.Add("a", 1, "", e) && w.Add("A", 1, "", e); }},
-        {"More entries than announced",
-         [](ErfWriter& w, std::string& e) {
-             return w.Add("a", 1, "", e) && w.Add("b", 1, "", e) && w.Add("c", 1, "", e);
-         }},
-        {tunewrap::kSourceChangedReason, [&](ErfWriter& w, std::string& e) {
-             const auto change = [&](std::int64_t) {
-                 return WriteFile(Path("a.mp3"), "xyzw"), true;
-             };
-             return Stream(w, "a", 3, change, e);
-         }}};
+    using Step = std::function<bool(ErfWriter&, std::string&)>;
+    const auto add = [](const char* name) -> Step {
+        return [=](ErfWriter& w, std::string& e) { return w.Add(name, 1, "", e); };
+    };
+    const auto stream = [&](std::int64_t size, auto keepGoing) -> Step {
+        return
+            [=, this](ErfWriter& w, std::string& e) { return Stream(w, "s", size, keepGoing, e); };
+    };
+    const Step finish = [](ErfWriter& w, std::string& e) { return w.Finish(e); };
+    const auto change = [&](std::int64_t) { return WriteFile(Path("a.mp3"), "xyzw"), true; };
+    const std::pair<std::string, std::vector<Step>> cases[] = {
+        {"", {stream(3, kStop)}},
+        {tunewrap::kSourceChangedReason, {stream(4, kOn)}},
+        {"1 of 2 entries were added", {add("a"), finish}},
+        {"\"a-b\" is not a valid resource name", {add("a-b")}},
+        {"Entry a is in the archive twice", {add("a"), add("A")}},
+        {"More entries than announced", {add("a"), add("b"), add("c")}},
+        {tunewrap::kSourceChangedReason, {stream(3, change)}}};
     platform::testing::UseNamedPartFilesOnly(true);
     WriteFile(Path("a.mp3"), "xyz");
     WriteFile(Path("a.hak"), "old");
@@ -105,7 +104,8 @@ TEST_F(ErfTest, AnUnfinishedWriteLeavesTheOldArchive) {
         ErfWriter writer;
         std::string error;
         ASSERT_TRUE(writer.Begin(Path("a.hak"), kIndex, 2, {}, error)) << error;
-        EXPECT_FALSE(steps(writer, error));
+        EXPECT_FALSE(
+            std::ranges::all_of(steps, [&](const Step& step) { return step(writer, error); }));
         EXPECT_EQ(error, reason);
         EXPECT_EQ(Listing(""), (std::set<std::string>{"a.hak", "a.mp3", "home"})) << reason;
         EXPECT_EQ(ReadFile(Path("a.hak")), "old");
