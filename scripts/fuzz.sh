@@ -30,8 +30,10 @@ declare -A fixed_runs=(
     [settings_fuzz]=5000
     [reencode_fuzz]=3000
     [twoda_fuzz]=450000
+    [erf_fuzz]=4000000
+    [keybif_fuzz]=4500000
 )
-targets=(frame_header_fuzz suitability_fuzz settings_fuzz reencode_fuzz twoda_fuzz)
+targets=(frame_header_fuzz suitability_fuzz settings_fuzz reencode_fuzz twoda_fuzz erf_fuzz keybif_fuzz)
 
 sanitize="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTUNEWRAP_HARDENING=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo \

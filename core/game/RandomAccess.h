@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tunewrap::game {
 
@@ -18,5 +19,8 @@ struct RandomAccess {
 // The file at `path`, opened for reading while the returned object lives; nullopt with
 // `error` set when it cannot be opened.
 std::optional<RandomAccess> OpenRandomAccess(const std::string& path, std::string& error);
+
+// Bytes in memory, which must outlive the returned object.
+RandomAccess MemoryRandomAccess(std::string_view bytes);
 
 }  // namespace tunewrap::game
