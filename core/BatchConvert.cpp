@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "BmuFile.h"
@@ -12,6 +13,7 @@
 #include "MP3Utils.h"
 #include "PathJoin.h"
 #include "Reencode.h"
+#include "ResRef.h"
 #include "Suitability.h"
 
 namespace tunewrap {
@@ -99,8 +101,13 @@ class Batch {
     FileOutcome ConvertEntry(const std::string& sourceName, const std::string& sourcePath) {
         const bool renameWav =
             !direction_.wavExtension.empty() && Checked(host_, OptionId::WAVExtension);
+        const std::string_view extension =
+            renameWav ? direction_.wavExtension : direction_.extension;
+        // Game names are made distinct within the batch.
+        const bool gameName = direction_.checksSuitability && Checked(host_, OptionId::GameNames);
         const std::string destinationName =
-            DestinationName(sourceName, renameWav ? direction_.wavExtension : direction_.extension);
+            gameName ? game::MakeResRef(sourceName, gameNames_) + std::string(extension)
+                     : DestinationName(sourceName, extension);
         FileOutcome outcome;
         outcome.sourceName = sourceName;
         outcome.destinationPath =
@@ -141,7 +148,9 @@ class Batch {
             MP3Utils reader;
             reader.Scan(bytes);
             if (!bytes.ReturnBehindHead()) return fail(std::strerror(errno));
-            const SuitabilityReport report = CheckSuitability(sourceName, reader, renameWav);
+            // The name the game will look the file up by is the one checked.
+            const SuitabilityReport report = CheckSuitability(
+                gameName ? destinationName : sourceName, reader, renameWav);
             outcome.reencoded =
                 report.WarningWanted() && Checked(host_, OptionId::ReencodeUnsuitable);
             if (report.WarningWanted() && !outcome.reencoded &&
@@ -197,6 +206,7 @@ class Batch {
     ConversionHost& host_;
     ProgressSink& sink_;
     CreatedFiles& created_;
+    std::set<std::string> gameNames_;  // made in this batch
     std::optional<SystemTimer> stopwatch_;  // made when the first copy needs it
     std::vector<FileOutcome> outcomes_;
 };

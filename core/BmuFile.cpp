@@ -5,9 +5,11 @@
 #include <cerrno>
 #include <cstring>
 
+#include "AsciiCase.h"
 #include "ByteSource.h"
 #include "FileByteSource.h"
 #include "FileIo.h"
+#include "Id3Title.h"
 #include "MP3Utils.h"
 
 namespace tunewrap {
@@ -18,10 +20,6 @@ constexpr std::string_view kReplacedExtensions[] = {kMp3Extension, kBmuExtension
 
 bool StartsWith(std::string_view head, std::string_view signature) {
     return head.substr(0, signature.size()) == signature;
-}
-
-char Lower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
 class BehindBmuHeader final : public ByteSource {
@@ -55,7 +53,7 @@ ContainerProbe ProbeContainer(const std::string& path) {
         {}};
 }
 
-ContainerProbe ScanAudio(const std::string& path, MP3Utils& reader) {
+ContainerProbe ScanAudio(const std::string& path, MP3Utils& reader, std::string* title) {
     platform::ReadOnlyFile opened(path);
     FileByteSource file(opened);
     if (!file.Error().empty()) return {Container::Other, file.Error()};
@@ -63,16 +61,17 @@ ContainerProbe ScanAudio(const std::string& path, MP3Utils& reader) {
     if (kind == Container::Bmu) {
         BehindBmuHeader mp3(file);
         reader.Scan(mp3);
+        if (title != nullptr) *title = Id3v2Title(mp3);
     } else {
         reader.Scan(file);
+        if (title != nullptr) *title = Id3v2Title(file);
     }
     return {kind, {}};
 }
 
 bool HasExtension(std::string_view name, std::string_view extension) {
     return name.size() >= extension.size() &&
-           std::equal(extension.begin(), extension.end(), name.end() - extension.size(),
-                      [](char a, char b) { return Lower(a) == Lower(b); });
+           game::EqualIgnoringCase(name.substr(name.size() - extension.size()), extension);
 }
 
 std::string DestinationName(std::string_view sourceName, std::string_view extension) {

@@ -35,7 +35,8 @@ ContainerProbe ProbeContainer(const std::string& path);
 // Scans a file's MPEG audio into `reader`: of a BMU file the MP3 behind the header, seen from its
 // own first byte on, so the scan meets it exactly as it met the MP3 file it was made from; of
 // any other file all of it. The probe says which it was, or why the file could not be read.
-ContainerProbe ScanAudio(const std::string& path, MP3Utils& reader);
+// With `title`, the MP3's ID3v2 title goes there (Id3v2Title).
+ContainerProbe ScanAudio(const std::string& path, MP3Utils& reader, std::string* title = nullptr);
 
 // Whether `name` ends in `extension`, in any case ("LOUD.WAV" is a ".wav" name).
 bool HasExtension(std::string_view name, std::string_view extension);

@@ -10,7 +10,14 @@ namespace tunewrap {
 enum class ListId { MP3 = 0, BMU = 1 };  // lvwMP3List / txtMP3Dir, lvwBMUList / txtBMUDir
 // The options the window shows as check boxes, in the order it has always stored them;
 // Options.h says what each one is.
-enum class OptionId { WAVExtension, OverwriteAll, PreserveFileDateTime, ReencodeUnsuitable, Count };
+enum class OptionId {
+    WAVExtension,
+    OverwriteAll,
+    PreserveFileDateTime,
+    ReencodeUnsuitable,
+    GameNames,
+    Count
+};
 enum class MsgIcon { Question, Exclamation };
 enum class MsgButton { Yes, No };
 // What a question is about, so that a face answers it by meaning, not by its title's wording.

@@ -7,9 +7,12 @@
 #include "ByteSource.h"
 #include "FileByteSource.h"
 #include "FileIo.h"
+#include "Id3v2.h"
 #include "mdlString.h"
 
 namespace {
+
+using tunewrap::id3::kId3;
 
 // The four header bytes h0..h3 as they stand in the file, and where each field sits.
 constexpr std::size_t kHeaderSize = 4;
@@ -60,22 +63,6 @@ constexpr const char* kLayerNames[4] = {"", "Layer III", "Layer II", "Layer I"};
 constexpr std::int64_t kBytesPerFrameFactor = 144;
 constexpr std::int64_t kBitsPerKilobit = 1000;
 
-// The header of an ID3v2 tag: "ID3", two version bytes (never 0xFF), flags, then the tag's size
-// in four bytes of seven bits each, counting neither this header nor the footer (of the same
-// size) that a flag announces.
-struct Id3v2Header {
-    std::uint8_t magic[3];
-    std::size_t size;
-    std::size_t versionAt;
-    std::size_t flagsAt;
-    std::uint8_t footerFlag;
-    std::size_t sizeAt;
-    std::size_t sizeBytes;
-    int bitsPerSizeByte;
-    std::uint8_t spareSizeBit;  // clear in every size byte
-};
-constexpr Id3v2Header kId3{{'I', 'D', '3'}, 10, 3, 5, 0x10, 6, 4, 7, 0x80};
-
 // The information tag an encoder puts into the first frame instead of audio. Xing and Info
 // (LAME's name for a constant bit rate) follow the side information, whose size depends on the
 // channel mode, also when the frame carries a CRC; VBRI always sits at the same place.
@@ -103,19 +90,6 @@ bool IsSecondHeaderByte(std::uint8_t h1) {
 
 bool IsHeader(const std::uint8_t* h) {
     return h[0] == kSyncByte && IsSecondHeaderByte(h[1]);
-}
-
-std::size_t ReadAt(ByteSource& source, std::uint64_t offset, std::uint8_t* destination,
-                   std::size_t count) {
-    std::size_t got = 0;
-    while (got < count) {
-        const auto view = source.View(offset + got);
-        if (view.empty()) break;
-        const std::size_t take = std::min(view.size(), count - got);
-        std::memcpy(destination + got, view.data(), take);
-        got += take;
-    }
-    return got;
 }
 
 // End of the run of sync bytes that starts at `i`; a word at a time, as files of nothing but
@@ -167,7 +141,7 @@ std::optional<HeaderAt> ValidHeaderIn(ByteSource& source, std::uint64_t offset,
         const std::size_t runEnd = SyncRunEnd(view.data(), i, size);
         i = std::max(i, runEnd - std::min<std::size_t>(runEnd, 2));
         std::uint8_t h[kHeaderSize];
-        if (ReadAt(source, offset + i, h, kHeaderSize) < kHeaderSize) return std::nullopt;
+        if (ReadBytesAt(source, offset + i, h, kHeaderSize) < kHeaderSize) return std::nullopt;
         if (IsValidHeader(h)) {
             return HeaderAt{offset + i,
                             {true, static_cast<MpegVersion>(kVersion.Of(h)),
@@ -233,7 +207,7 @@ std::optional<bool> TagSaysVariable(ByteSource& source, std::uint64_t frameStart
             frameStart + kHeaderSize +
             (tag.afterSideInfo ? kSideInfoSize[channelMode] : kVbriAfterHeader);
         std::uint8_t id[kTagIdSize];
-        if (ReadAt(source, at, id, kTagIdSize) == kTagIdSize &&
+        if (ReadBytesAt(source, at, id, kTagIdSize) == kTagIdSize &&
             std::memcmp(id, tag.id, kTagIdSize) == 0) {
             return tag.variable;
         }
@@ -246,7 +220,7 @@ std::optional<bool> TagSaysVariable(ByteSource& source, std::uint64_t frameStart
 std::uint64_t AudioStart(ByteSource& source) {
     std::uint64_t start = 0;
     std::uint8_t tag[kId3.size];
-    while (ReadAt(source, start, tag, kId3.size) == kId3.size &&
+    while (ReadBytesAt(source, start, tag, kId3.size) == kId3.size &&
            std::memcmp(tag, kId3.magic, sizeof kId3.magic) == 0 &&
            tag[kId3.versionAt] != kSyncByte && tag[kId3.versionAt + 1] != kSyncByte) {
         std::uint64_t size = 0;
@@ -311,7 +285,7 @@ void MP3Utils::Scan(ByteSource& source) {
     int frameCounter = 0;
     std::uint8_t h[kHeaderSize];
     std::uint64_t headerStart = audioStart;
-    bool complete = ReadAt(source, headerStart, h, kHeaderSize) == kHeaderSize;
+    bool complete = ReadBytesAt(source, headerStart, h, kHeaderSize) == kHeaderSize;
     while (complete) {
         if (IsHeader(h)) {
             if (!found && other && other->offset < headerStart) break;
@@ -334,7 +308,7 @@ void MP3Utils::Scan(ByteSource& source) {
         } else {
             headerStart += static_cast<std::uint64_t>(FrameLength(padding));
         }
-        complete = ReadAt(source, headerStart, h, kHeaderSize) == kHeaderSize;
+        complete = ReadBytesAt(source, headerStart, h, kHeaderSize) == kHeaderSize;
     }
     if (!found && other) audio_ = other->audio;
     if (tagSaysVariable) bVBR_ = *tagSaysVariable;

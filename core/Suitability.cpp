@@ -1,6 +1,8 @@
 #include "Suitability.h"
 
 #include "MP3Utils.h"
+#include "AsciiCase.h"
+#include "ResRef.h"
 #include "mdlString.h"
 
 namespace tunewrap {
@@ -35,6 +37,14 @@ std::string AudioLine(const MpegAudio& audio) {
         expected += (expected.empty() ? "" : " ") + std::string(MpegLayerName(wanted.layer));
     }
     return "- " + MpegAudioName(audio) + " audio found; the game expects " + expected;
+}
+
+// The name without its extension, as the game would look it up (in any case).
+std::string GameNameOf(const std::string& fileName) {
+    const std::size_t dot = fileName.rfind('.');
+    std::string name = fileName.substr(0, dot == 0 ? std::string::npos : dot);
+    for (char& c : name) c = game::AsciiLower(c);
+    return name;
 }
 
 }  // namespace
@@ -75,13 +85,17 @@ SuitabilityReport CheckSuitability(const std::string& fileName, const HeaderValu
             add({.kind = Kind::Sampling, .samplingFrequency = values.samplingFrequency});
         }
     }
-    if (CharacterCount(fileName) > kLongestName) add({.kind = Kind::LongName});
+    if (CharacterCount(fileName) > kLongestName) {
+        add({.kind = Kind::LongName});
+    } else if (!game::IsValidResRef(GameNameOf(fileName))) {
+        add({.kind = Kind::NotGameName});
+    }
     return report;
 }
 
 bool SuitabilityReport::WarningWanted() const {
     for (const SuitabilityIssue& issue : issues) {
-        if (issue.kind != Kind::LongName) return true;
+        if (issue.kind != Kind::LongName && issue.kind != Kind::NotGameName) return true;
     }
     return false;
 }
@@ -104,6 +118,8 @@ std::string IssueLine(const SuitabilityIssue& issue) {
                    mdlString::TrimmedStr(issue.samplingFrequency / kHzPerKHz) + " kHz reported";
         case Kind::LongName:
             return "- file name (excluding '.mp3') is longer than 16 characters";
+        case Kind::NotGameName:
+            return "- file name (excluding '.mp3') has characters other than a-z, 0-9 and _";
     }
     return {};
 }

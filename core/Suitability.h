@@ -10,7 +10,7 @@ namespace tunewrap {
 
 // One failed test and the values its line names.
 struct SuitabilityIssue {
-    enum class Kind { Audio, VariableBitRate, BitRate, Channel, Sampling, LongName };
+    enum class Kind { Audio, VariableBitRate, BitRate, Channel, Sampling, LongName, NotGameName };
     Kind kind = Kind::Audio;
     MpegAudio audio{};                   // Audio: what was found instead of MPEG-1 Layer III
     std::int16_t expectedBitRate = 0;    // BitRate, in kbit/s
@@ -31,7 +31,8 @@ const Expectation& ExpectedFormat(bool renameWav);
 struct SuitabilityReport {
     // In test order. Without MPEG-1 Layer III audio the other header tests are not run.
     std::vector<SuitabilityIssue> issues;
-    // A long name is listed, but alone asks for no warning.
+    // A long name, or one the game cannot take as a resource name, is listed, but alone asks for
+    // no warning.
     bool WarningWanted() const;
 };
 

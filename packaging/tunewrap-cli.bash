@@ -6,26 +6,36 @@ _tunewrap_cli() {
     command=
     for ((i = 1; i < COMP_CWORD; i++)); do
         case ${COMP_WORDS[i]} in
-            info|to-bmu|to-mp3|fix) command=${COMP_WORDS[i]}; break ;;
+            info|to-bmu|to-mp3|fix|hak|game) command=${COMP_WORDS[i]}; break ;;
         esac
     done
     if [ -z "$command" ]; then
-        COMPREPLY=($(compgen -W "info to-bmu to-mp3 fix --help --version" -- "$cur"))
+        COMPREPLY=($(compgen -W "info to-bmu to-mp3 fix hak game --help --version" -- "$cur"))
         return
     fi
     case $prev in
-        -o|--output) COMPREPLY=($(compgen -d -- "$cur")); return ;;
+        -o|--output)
+            if [ "$command" = hak ]; then _filedir hak 2>/dev/null || COMPREPLY=($(compgen -f -- "$cur"))
+            else COMPREPLY=($(compgen -d -- "$cur")); fi
+            return ;;
+        --add-to|--list) _filedir hak 2>/dev/null || COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --table) _filedir 2da 2>/dev/null || COMPREPLY=($(compgen -f -- "$cur")); return ;;
+        --game) COMPREPLY=($(compgen -d -- "$cur")); return ;;
     esac
     local options files
     case $command in
         info) options="--wav --json --help"; files='@(mp3|MP3|bmu|BMU|wav|WAV)' ;;
         to-bmu) options="--wav -o --output --overwrite --skip-existing --no-preserve-time
-                        --skip-unsuitable --reencode -q --quiet --help"
+                        --skip-unsuitable --reencode --game-names -q --quiet --help"
                 files='@(mp3|MP3)' ;;
         to-mp3) options="-o --output --overwrite --skip-existing --no-preserve-time -q --quiet --help"
                 files='@(bmu|BMU|wav|WAV)' ;;
         fix) options="--wav -o --output --overwrite --skip-existing -j --jobs -q --quiet --help"
              files='@(mp3|MP3)' ;;
+        hak) options="-o --output --add-to --table --game --reencode --list --json -q --quiet --help"
+             files='@(mp3|MP3)' ;;
+        game) options="--game --help"
+              files= ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))

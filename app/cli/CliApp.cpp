@@ -9,6 +9,7 @@
 
 #include "CliConvertCommand.h"
 #include "CliFixCommand.h"
+#include "CliHakCommand.h"
 #include "CliInfoCommand.h"
 #include "CliInterrupt.h"
 #include "CliProgressSink.h"
@@ -52,6 +53,16 @@ constexpr const char* kFixOutput =
   ": failed: REASON"  ": cancelled"   ": not reached"
 and a summary on stderr. It asks no questions; Ctrl+C cancels every file being re-encoded.
 )";
+constexpr const char* kHakOutput =
+    R"(Output of hak: one line per song on stdout in the order given, then
+  ": packed as NAME, row N"   ": re-encoded as NAME, row N" (--reencode)
+  ": failed: REASON" (left out; the others are packed)   ": cancelled"
+where NAME is the song's game-ready name and N its row in the hak's ambientmusic.2da, and on
+stderr the suitability lines of songs packed as they are, where the base table came from and a
+summary. A hak's music table replaces the game's whole table, so without a base table (--table,
+the --add-to hak's, or the game's own data) nothing is written. The hak appears only when
+complete. It asks no questions.
+)";
 constexpr const char* kProgressAndExit =
     R"(Progress: on a terminal, a large or slow copy and every re-encode show a progress line on
 stderr (fix: one line for the files being re-encoded at once). Ctrl+C, SIGTERM or SIGHUP
@@ -71,7 +82,7 @@ std::string Footer(std::initializer_list<const char*> parts) {
     return text;
 }
 
-constexpr const char* kCommandNames = "info, to-bmu, to-mp3, fix";
+constexpr const char* kCommandNames = "info, to-bmu, to-mp3, fix, hak, game";
 
 // Help as coreutils write it: beside an option only the name of its value, and "..." where it
 // takes several; what is required or excludes what, the descriptions say.
@@ -107,7 +118,12 @@ struct Arguments {
     bool noPreserveTime = false;
     bool skipUnsuitable = false;
     bool reencode = false;
+    bool gameNames = false;
     bool quiet = false;
+    std::string hakList;
+    std::string addTo;
+    std::string table;
+    std::string gameDir;
     unsigned jobs = std::max(1U, std::thread::hardware_concurrency());
 };
 
@@ -210,6 +226,7 @@ bool SameFirstFile(const std::vector<Command>& commands,
                    const std::vector<std::string_view>& files) {
     for (const Command& command : commands) {
         if (!command.app->parsed()) continue;
+        if (command.files == nullptr) return files.empty();
         const std::vector<std::string>& parsed = command.files->results();
         return files.empty() ? parsed.empty() : parsed.size() == 1 && parsed[0] == files[0];
     }
@@ -227,6 +244,7 @@ int Convert(const Arguments& args, bool toBMU) {
     options.Set(OptionId::OverwriteAll, args.overwriteAll);
     options.Set(OptionId::PreserveFileDateTime, !args.noPreserveTime);
     options.Set(OptionId::ReencodeUnsuitable, args.reencode);
+    options.Set(OptionId::GameNames, args.gameNames);
     bool terminal = Terminal();
     options.skipExisting = args.skipExisting;
     CliQuestions questions(terminal, args.skipUnsuitable, args.skipExisting, args.quiet, stdin,
@@ -254,6 +272,22 @@ int UsageError(const std::string& text) {
     std::fprintf(stderr, "tunewrap-cli: %s\nRun with --help for more information.\n",
                  platform::ShownOn(stderr, text).c_str());
     return kExitUsage;
+}
+
+int Hak(const Arguments& args) {
+    if (!args.hakList.empty()) {
+        return RunHakList(args.hakList, args.table, args.gameDir, args.json, stdout);
+    }
+    if (args.outputDir.empty()) return UsageError("hak: -o FILE.hak is required");
+    if (args.files.empty()) return UsageError("hak: no files to pack");
+    game::HakRequest request;
+    request.outputPath = args.outputDir;
+    request.addTo = args.addTo;
+    request.tablePath = args.table;
+    request.gameDir = args.gameDir;
+    request.reencode = args.reencode;
+    return RunHak(request, args.files, platform::IsTerminal(stderr), stdout,
+                  args.quiet ? nullptr : stderr);
 }
 
 // The first argument of `command` that looks like an option it does not have: most likely a file
@@ -287,6 +321,8 @@ struct Parser {
     CLI::App* toBMU = nullptr;
     CLI::App* toMP3 = nullptr;
     CLI::App* fix = nullptr;
+    CLI::App* hak = nullptr;
+    CLI::App* game = nullptr;
     std::vector<Command> commands;
 
     Parser() {
@@ -300,7 +336,7 @@ struct Parser {
         app.allow_windows_style_options(false);
         app.formatter(std::make_shared<HelpFormatter>());
         app.footer(
-            Footer({kConvertOutput, kFixOutput, kProgressAndExit,
+            Footer({kConvertOutput, kFixOutput, kHakOutput, kProgressAndExit,
                     "Help on one command: tunewrap-cli help COMMAND (or COMMAND --help).\n"}));
 
         info = app.add_subcommand(
@@ -330,6 +366,9 @@ struct Parser {
                            "(\"re-encode unsuitable\"); slower than wrapping")
                 ->excludes(skip);
         }
+        toBMU->add_flag(Flag(OptionId::GameNames), args.gameNames,
+                        "Name the new files as the game names resources (\"game names\"): lower "
+                        "case a-z, 0-9 and _, at most 16 characters, distinct within the run");
         CLI::Option* toBMUFiles =
             AddFiles(*toBMU, "MP3 files to wrap (use -- before names that start with -)");
 
@@ -355,11 +394,51 @@ struct Parser {
         fix->add_flag("-q,--quiet", args.quiet, "Write no summary");
         CLI::Option* fixFiles =
             AddFiles(*fix, "MP3 files to re-encode (use -- before names that start with -)");
+        hak = app.add_subcommand(
+            "hak", "Pack MP3 files into a hak with their rows in the game's music table");
+        hak->add_option("-o,--output", args.outputDir, "The hak to write (replaced when it exists)")
+            ->type_name("FILE");
+        hak->add_option("--add-to", args.addTo,
+                        "Keep this hak's entries and music table, and add the songs to them "
+                        "(may be the -o file itself)")
+            ->type_name("HAK");
+        CLI::Option* table =
+            hak->add_option("--table", args.table,
+                            "Start from this ambientmusic.2da (default: the --add-to hak's, "
+                            "else the game's own)")
+                ->type_name("FILE");
+        hak->add_option("--game", args.gameDir,
+                        "The game's folder, for its own music table (default: where Steam or "
+                        "the Beamdog client installs it)")
+            ->type_name("DIR")
+            ->excludes(table);
+        if (ReencodeAvailable()) {
+            hak->add_flag(Flag(OptionId::ReencodeUnsuitable), args.reencode,
+                          "Re-encode unsuitable songs as the game plays them well (128 kbit/s "
+                          "joint stereo, 44.1 kHz) instead of packing them as they are");
+        }
+        hak->add_option("--list", args.hakList,
+                        "List this hak's entries and the music rows it adds to the base table "
+                        "(--table, else the game's) instead of packing")
+            ->type_name("HAK");
+        hak->add_flag("--json", args.json, "With --list: print one JSON object");
+        hak->add_flag("-q,--quiet", args.quiet, "Write no summary");
+        CLI::Option* hakFiles =
+            AddFiles(*hak,
+                     "MP3 files, or directories of them, to pack (use -- before names that "
+                     "start with -)");
+        hakFiles->required(false);
+        game = app.add_subcommand(
+            "game", "Show where the game and its user folder were found, and where haks go");
+        game->add_option("--game", args.gameDir, "Look only in this folder for the game")
+            ->type_name("DIR");
         info->footer(Footer({kProgressAndExit}));
         toBMU->footer(Footer({kConvertOutput, kProgressAndExit}));
         toMP3->footer(Footer({kConvertOutput, kProgressAndExit}));
         fix->footer(Footer({kFixOutput, kProgressAndExit}));
-        commands = {{info, infoFiles}, {toBMU, toBMUFiles}, {toMP3, toMP3Files}, {fix, fixFiles}};
+        hak->footer(Footer({kHakOutput, kProgressAndExit}));
+        commands = {{info, infoFiles}, {toBMU, toBMUFiles}, {toMP3, toMP3Files},
+                    {fix, fixFiles},   {hak, hakFiles},     {game, nullptr}};
     }
 };
 
@@ -418,6 +497,7 @@ int RunCli(int argc, char** argv) {
         }
         files.clear();
         for (const Command& command : parser->commands) {
+            if (command.files == nullptr) continue;
             for (const std::string& file : command.files->results()) files.push_back(file);
         }
     }
@@ -429,6 +509,8 @@ int RunCli(int argc, char** argv) {
         return kExitUsage;
     }
     if (fix->parsed()) return WithOutputChecked(Fix(args));
+    if (parser->game->parsed()) return WithOutputChecked(RunGame(args.gameDir, stdout));
+    if (parser->hak->parsed()) return WithOutputChecked(Hak(args));
     return WithOutputChecked(parser->info->parsed()
                                  ? RunInfo(args.files, args.renameWav, args.json, stdout)
                                  : Convert(args, parser->toBMU->parsed()));

@@ -8,10 +8,6 @@
 namespace tunewrap::game {
 namespace {
 
-enum MusicColumn { kDescription, kResource, kStinger1, kStinger2, kStinger3, kDisplayName };
-constexpr std::array<std::string_view, 6> kMusicColumns{"Description", "Resource", "Stinger1",
-                                                        "Stinger2",    "Stinger3", "DisplayName"};
-
 constexpr std::string_view kFallbackName = "track";
 
 std::string_view Trimmed(std::string_view text) {

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,11 @@
 namespace tunewrap::game {
 
 inline constexpr std::string_view kMusicTableResRef = "ambientmusic";
+// The columns a music table needs, in the order the game's own table has them.
+enum MusicColumn { kDescription, kResource, kStinger1, kStinger2, kStinger3, kDisplayName };
+inline constexpr std::array<std::string_view, 6> kMusicColumns{
+    "Description", "Resource", "Stinger1", "Stinger2", "Stinger3", "DisplayName"};
+
 // A display name longer than this is cut (at a character boundary).
 inline constexpr std::size_t kDisplayNameMax = 256;
 

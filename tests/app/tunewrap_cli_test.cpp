@@ -403,4 +403,42 @@ TEST_F(TunewrapCli, FixGoesOnWhenNoThreadCanStart) {
 }
 #endif
 
+TEST_F(TunewrapCli, HakPacksSongsOnABaseTableListsWhatItAddsAndWritesNothingWithoutOne) {
+    fs::create_directories(Path("songs"));
+    WriteFile(Path("songs/Café Nocturne.mp3"), kJoint128);
+    WriteFile(Path("songs/notes.txt"), "left alone");
+    WriteFile(Path("Mono.mp3"), kMono96);
+    WriteFile(Path("base.2da"),
+              "2DA V2.0\n\nDescription Resource Stinger1 Stinger2 Stinger3 "
+              "DisplayName\n0 **** mus_town **** **** **** \"Town\"\n");
+    auto run = Cli({"hak", "-o", "no.hak", "Mono.mp3"});  // no game on this machine
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("No hak written: No music table to start from"), std::string::npos)
+        << run.err;
+    EXPECT_FALSE(fs::exists(Path("no.hak")));
+
+    run = Cli({"hak", "-o", "my.hak", "--table", "base.2da", "songs", "Mono.mp3"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "songs/Café Nocturne.mp3: packed as cafe_nocturne, row 1\n"
+              "Mono.mp3: packed as mono, row 2\n");
+    EXPECT_NE(run.err.find("Mono.mp3: - Bit Rate is not 128 kbps - 96 kbps reported\n"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("2 packed, 0 failed\nHak written to my.hak\n"), std::string::npos);
+    const json listing =
+        json::parse(Cli({"hak", "--list", "my.hak", "--table", "base.2da", "--json"}).out);
+    EXPECT_EQ(listing["entries"].size(), 3u);
+    EXPECT_EQ(listing["added_rows"], json::parse(R"([
+        {"row": 1, "resource": "cafe_nocturne", "display_name": "Café Nocturne"},
+        {"row": 2, "resource": "mono", "display_name": "Mono"}])"));
+    // The game found by its folder: its key names where the music table would be read from.
+    fs::create_directories(Path("nwn/data"));
+    WriteFile(Path("nwn/data/nwn_base.key"), "");
+    run = Cli({"game", "--game", Path("nwn")});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("game: " + Path("nwn") + "\n"), std::string::npos) << run.out;
+    EXPECT_EQ(Cli({"game", "--game", Path("songs")}).status, 1);
+}
+
 }  // namespace

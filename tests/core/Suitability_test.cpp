@@ -13,6 +13,8 @@ using tunewrap::HeaderValues;
 constexpr HeaderValues kMusic{128, true, 44100, false}, kWav{96, false, 44100, false};
 const std::string kRate = "- Bit Rate is not ", kHz = "- Sampling Frequency is not 44.1 kHz - ";
 const std::string kLong = "- file name (excluding '.mp3') is longer than 16 characters\r\n";
+const std::string kName =
+    "- file name (excluding '.mp3') has characters other than a-z, 0-9 and _\r\n";
 // What a reader holds after meeting `audio`: a new reader's numbers.
 HeaderValues Found(MpegAudio audio) {
     return {0, false, 44100, false, audio};
@@ -44,17 +46,19 @@ TEST(Suitability, IssueLines) {
          "- MPEG-1 Layer II audio found; the game expects Layer III\r\n"},
         {Found({true, MpegVersion::Mpeg25, MpegLayer::Layer1}), false,
          "- MPEG-2.5 Layer I audio found; the game expects MPEG-1 Layer III\r\n"},
-        // A long name is listed, but alone asks for no warning. Twenty characters are fine,
-        // also when some take more than one byte.
+        // A long name, or one the game cannot take, is listed, but alone asks for no warning.
+        // Twenty characters are not long, also when some take more than one byte.
         {kMusic, false, kLong, "seventeen-chars-x.mp3"},
-        {kMusic, false, "", "Motörhead-Ace-Sp.mp3"},
+        {kMusic, false, kName, "Motörhead-Ace-Sp.mp3"},
+        {kMusic, false, "", "Mus_Town_01.MP3"},
     };
     for (const auto& c : cases) {
         const auto report = CheckSuitability(c.name, c.values, c.renameWav);
         std::string lines;
         for (const auto& issue : report.issues) lines += tunewrap::IssueLine(issue) + "\r\n";
         EXPECT_EQ(lines, c.lines);
-        EXPECT_EQ(report.WarningWanted(), !c.lines.empty() && c.lines != kLong) << c.lines;
+        EXPECT_EQ(report.WarningWanted(), !c.lines.empty() && c.lines != kLong && c.lines != kName)
+            << c.lines;
     }
 }
 

@@ -53,15 +53,16 @@ TEST_F(Presenter, StoredSettingsAreRestoredWithoutWritingAndOnlyChangesAreSavedB
     const char* names[] = {"MP3FileColWidth",    "MP3SizeColWidth", "MP3DateColWidth",
                            "BMUFileColWidth",    "BMUSizeColWidth", "BMUDateColWidth",
                            "WaveExtention",      "OverwriteAll",    "PreserveFileDateTime",
-                           "ReencodeUnsuitable", "WindowGeometry"};
-    std::string values[] = {
-        "1049.953", "1050", "1830", "2000", "0", "3000", "1", "1", "0", "1", " 100,80 ,1000,500,1"};
-    for (int i = 0; i < 11; ++i) settings.program[names[i]] = values[i];
+                           "ReencodeUnsuitable", "GameNames",       "WindowGeometry"};
+    std::string values[] = {"1049.953", "1050", "1830", "2000", "0",
+                            "3000",     "1",    "1",    "0",    "1",
+                            "1",        " 100,80 ,1000,500,1"};
+    for (int i = 0; i < 12; ++i) settings.program[names[i]] = values[i];
     Open();
     EXPECT_EQ(settings.writes, 0);
     // A build without re-encoding shows that option off and greyed.
     const bool reencodes = tunewrap::ReencodeAvailable();
-    EXPECT_EQ(view.checked, (std::array{true, true, false, reencodes}));
+    EXPECT_EQ(view.checked, (std::array{true, true, false, reencodes, true}));
     EXPECT_EQ(view.On(tunewrap::Control::ReencodeUnsuitable), reencodes);
     EXPECT_EQ(view.placed, (tunewrap::WindowPlace{100, 80, 1000, 500, true}));
     EXPECT_EQ(view.Width(BMU, 1), 0);
@@ -74,11 +75,11 @@ TEST_F(Presenter, StoredSettingsAreRestoredWithoutWritingAndOnlyChangesAreSavedB
     presenter->Unload();  // once only
     values[2] = "150";
     values[7] = values[9] = "0";
-    values[10] = "-20,5,700,420,0";
-    for (int i = 0; i < 11; ++i) EXPECT_EQ(settings.Stored(names[i]), values[i]) << names[i];
+    values[11] = "-20,5,700,420,0";
+    for (int i = 0; i < 12; ++i) EXPECT_EQ(settings.Stored(names[i]), values[i]) << names[i];
     EXPECT_EQ(settings.Stored("MP3Dir"), Path("Music"));
     EXPECT_EQ(settings.Stored("BMUDir"), "/typed/elsewhere");
-    EXPECT_EQ(settings.writes, 12);
+    EXPECT_EQ(settings.writes, 13);
 }
 
 TEST(WindowPlace, OnlyFiveWholeNumbersWithAPositiveSizeAndAFlagAreAPlace) {
