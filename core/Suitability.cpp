@@ -1,7 +1,7 @@
 #include "Suitability.h"
 
-#include "MP3Utils.h"
 #include "AsciiCase.h"
+#include "MP3Utils.h"
 #include "ResRef.h"
 #include "mdlString.h"
 
@@ -42,9 +42,7 @@ std::string AudioLine(const MpegAudio& audio) {
 // The name without its extension, as the game would look it up (in any case).
 std::string GameNameOf(const std::string& fileName) {
     const std::size_t dot = fileName.rfind('.');
-    std::string name = fileName.substr(0, dot == 0 ? std::string::npos : dot);
-    for (char& c : name) c = game::AsciiLower(c);
-    return name;
+    return game::AsciiLowered(fileName.substr(0, dot == 0 ? std::string::npos : dot));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "Erf.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -10,9 +9,11 @@
 #include <utility>
 
 #include "ArchiveBytes.h"
+#include "AsciiCase.h"
 #include "ByteCopier.h"
 #include "FailureReasons.h"
 #include "FileIo.h"
+#include "ResRef.h"
 #include "ResourceTypes.h"
 
 namespace tunewrap::game {
@@ -65,15 +66,7 @@ using NameAndType = std::pair<std::string, std::uint16_t>;
 
 // The game takes any case; archives store lower case.
 bool IsArchiveName(std::string_view name) {
-    return !name.empty() && name.size() <= kResRefMaxLength &&
-           std::all_of(name.begin(), name.end(),
-                       [](unsigned char c) { return std::isalnum(c) != 0 || c == '_'; });
-}
-
-std::string Lower(std::string_view name) {
-    std::string lower(name);
-    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return lower;
+    return IsValidResRef(AsciiLowered(name));
 }
 
 // Whether `count` entries fill no more than the localized strings' room.
@@ -171,7 +164,7 @@ ErfRead ReadErfIndex(const RandomAccess& file) {
         if (!IsArchiveName(name))
             return Refused("Entry " + std::to_string(i) + " has no valid name");
         const std::size_t resource = i * kResourceSize;
-        ErfEntry entry{Lower(name), ReadLe<std::uint16_t>(*keys, i * kKeySize + kKeyTypeAt),
+        ErfEntry entry{AsciiLowered(name), ReadLe<std::uint16_t>(*keys, i * kKeySize + kKeyTypeAt),
                        ReadLe<std::uint32_t>(*resources, resource + kResourceOffsetAt),
                        ReadLe<std::uint32_t>(*resources, resource + kResourceSizeAt)};
         if (std::uint64_t{entry.offset} + entry.size > file.size)
@@ -192,6 +185,9 @@ ErfBuildDate TodayForErf() {
             static_cast<std::uint32_t>((today - newYear).count())};
 }
 
+constexpr std::uint64_t kCopyAlignment = 64 << 10;
+constexpr std::uint64_t kAlignedEntryBytes = 64 * kCopyAlignment;
+
 struct ErfWriter::State {
     platform::PartFile part;
     ErfIndex index;
@@ -209,15 +205,15 @@ struct ErfWriter::State {
             error = "More entries than announced";
         } else if (end > kMaxOffset || size > kMaxOffset) {
             error = "The archive would pass 4 GiB";
-        } else if (!names.emplace(Lower(resRef), type).second) {
-            error = "Entry " + Lower(resRef) + " is in the archive twice";
+        } else if (!names.emplace(AsciiLowered(resRef), type).second) {
+            error = "Entry " + AsciiLowered(resRef) + " is in the archive twice";
         } else {
             return true;
         }
         return false;
     }
     void Added(std::string_view resRef, std::uint16_t type, std::uint64_t size) {
-        index.entries.push_back({Lower(resRef), type, static_cast<std::uint32_t>(end),
+        index.entries.push_back({AsciiLowered(resRef), type, static_cast<std::uint32_t>(end),
                                  static_cast<std::uint32_t>(size)});
         end += size;
     }
@@ -287,6 +283,18 @@ bool ErfWriter::Add(std::string_view resRef, std::uint16_t type, platform::ReadO
     const std::uint64_t total = head.size() + static_cast<std::uint64_t>(size);
     if (!state_) return NotWriting(error);
     bool copied = state_->Admit(resRef, type, total, error);
+    // A large file's bytes start on a boundary of the archive the kernel copies fastest to (half
+    // as fast elsewhere, measured on ext4); the gap before them is at most a sixty-fourth of them.
+    const std::uint64_t gap =
+        total < kAlignedEntryBytes
+            ? 0
+            : (kCopyAlignment - (state_->end + head.size()) % kCopyAlignment) % kCopyAlignment;
+    if (copied && gap != 0) {
+        const std::string zeros(gap, '\0');
+        copied = state_->part.Write(zeros.data(), zeros.size());
+        if (!copied) error = std::strerror(errno);
+        state_->end += gap;
+    }
     if (copied) {
         ByteCopier copier(from, state_->part, head, {});
         for (std::int64_t done = 0; copied && done < size;) {

@@ -208,7 +208,7 @@ bool PackFile(ErfWriter& writer, std::string_view resRef, std::uint16_t type,
         return false;
     }
     if (size < 0) size = file.size();
-    if ((offset > 0 && !file.Seek(offset))) {
+    if (offset > 0 && !file.Seek(offset)) {
         error = path + ": " + std::strerror(errno);
         return false;
     }
@@ -222,11 +222,8 @@ bool PackFile(ErfWriter& writer, std::string_view resRef, std::uint16_t type,
             return !sink.CancelRequested();
         },
         error);
-    if (added && file.Changed()) {
-        error = path + ": " + kSourceChangedReason;
-        return false;
-    }
-    if (!added && !error.empty()) error = path + ": " + error;
+    // Every other failure is the archive's (its disk, its folder); this one the song's.
+    if (!added && error == kSourceChangedReason) error = path + ": " + error;
     return added;
 }
 

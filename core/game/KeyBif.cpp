@@ -1,10 +1,10 @@
 #include "KeyBif.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 #include "ArchiveBytes.h"
+#include "AsciiCase.h"
 #include "PathJoin.h"
 #include "ResourceTypes.h"
 
@@ -48,11 +48,6 @@ constexpr std::size_t kBifEntrySizeAt = 8;
 
 GameResource Damaged(const std::string& file, const std::string& why) {
     return {false, {}, file + ": " + why};
-}
-
-bool SameName(std::string_view a, std::string_view b) {
-    return std::ranges::equal(
-        a, b, [](unsigned char x, unsigned char y) { return std::tolower(x) == std::tolower(y); });
 }
 
 // The header of `size` bytes, when the file has one with `type` and the version the game writes.
@@ -99,7 +94,7 @@ GameResource ReadFromKey(const RandomAccess& key, const std::string& keyName,
     std::optional<std::uint32_t> id;
     for (std::size_t at = 0; at < keys->size(); at += kKeyEntrySize) {
         if (ReadLe<std::uint16_t>(*keys, at + kKeyEntryTypeAt) == type &&
-            SameName(archive::NameField(*keys, at, kResRefMaxLength), resRef))
+            EqualIgnoringCase(archive::NameField(*keys, at, kResRefMaxLength), resRef))
             id = ReadLe<std::uint32_t>(*keys, at + kKeyEntryIdAt);
     }
     if (!id) return {};

@@ -417,15 +417,16 @@ TEST_F(TunewrapCli, HakPacksSongsOnABaseTableListsWhatItAddsAndWritesNothingWith
         << run.err;
     EXPECT_FALSE(fs::exists(Path("no.hak")));
 
+    WriteFile(Path("songs/broken.mp3"), "not audio");
     run = Cli({"hak", "-o", "my.hak", "--table", "base.2da", "songs", "Mono.mp3"});
-    EXPECT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(run.out,
-              "songs/Café Nocturne.mp3: packed as cafe_nocturne, row 1\n"
-              "Mono.mp3: packed as mono, row 2\n");
+    EXPECT_EQ(run.status, 1) << run.err;
+    EXPECT_EQ(run.out, "songs/Café Nocturne.mp3: packed as cafe_nocturne, row 1\n"
+                       "songs/broken.mp3: failed: No MPEG audio could be decoded\n"
+                       "Mono.mp3: packed as mono, row 2\n");
     EXPECT_NE(run.err.find("Mono.mp3: - Bit Rate is not 128 kbps - 96 kbps reported\n"),
               std::string::npos)
         << run.err;
-    EXPECT_NE(run.err.find("2 packed, 0 failed\nHak written to my.hak\n"), std::string::npos);
+    EXPECT_NE(run.err.find("2 packed, 1 failed\nHak written to my.hak\n"), std::string::npos);
     const json listing =
         json::parse(Cli({"hak", "--list", "my.hak", "--table", "base.2da", "--json"}).out);
     EXPECT_EQ(listing["entries"].size(), 3u);
@@ -439,6 +440,9 @@ TEST_F(TunewrapCli, HakPacksSongsOnABaseTableListsWhatItAddsAndWritesNothingWith
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("game: " + Path("nwn") + "\n"), std::string::npos) << run.out;
     EXPECT_EQ(Cli({"game", "--game", Path("songs")}).status, 1);
+    // The same names for files of their own.
+    EXPECT_EQ(Cli({"to-bmu", "--game-names", "-o", "songs", "songs/Café Nocturne.mp3"}).out,
+              "songs/Café Nocturne.mp3: converted to songs/cafe_nocturne.bmu\n");
 }
 
 }  // namespace
