@@ -417,22 +417,28 @@ TEST_F(TunewrapCli, HakPacksSongsOnABaseTableListsWhatItAddsAndWritesNothingWith
         << run.err;
     EXPECT_FALSE(fs::exists(Path("no.hak")));
 
+    // A folder's songs in name order, whatever order the file system keeps.
     WriteFile(Path("songs/broken.mp3"), "not audio");
+    for (const char* name : {"songs/z.mp3", "songs/a.mp3", "songs/m.mp3"})
+        WriteFile(Path(name), kJoint128);
     run = Cli({"hak", "-o", "my.hak", "--table", "base.2da", "songs", "Mono.mp3"});
     EXPECT_EQ(run.status, 1) << run.err;
-    EXPECT_EQ(run.out, "songs/Café Nocturne.mp3: packed as cafe_nocturne, row 1\n"
-                       "songs/broken.mp3: failed: No MPEG audio could be decoded\n"
-                       "Mono.mp3: packed as mono, row 2\n");
+    EXPECT_EQ(run.out,
+              "songs/Café Nocturne.mp3: packed as cafe_nocturne, row 1\n"
+              "songs/a.mp3: packed as a, row 2\n"
+              "songs/broken.mp3: failed: No MPEG audio could be decoded\n"
+              "songs/m.mp3: packed as m, row 3\nsongs/z.mp3: packed as z, row 4\n"
+              "Mono.mp3: packed as mono, row 5\n");
     EXPECT_NE(run.err.find("Mono.mp3: - Bit Rate is not 128 kbps - 96 kbps reported\n"),
               std::string::npos)
         << run.err;
-    EXPECT_NE(run.err.find("2 packed, 1 failed\nHak written to my.hak\n"), std::string::npos);
+    EXPECT_NE(run.err.find("5 packed, 1 failed\nHak written to my.hak\n"), std::string::npos);
     const json listing =
         json::parse(Cli({"hak", "--list", "my.hak", "--table", "base.2da", "--json"}).out);
-    EXPECT_EQ(listing["entries"].size(), 3u);
-    EXPECT_EQ(listing["added_rows"], json::parse(R"([
-        {"row": 1, "resource": "cafe_nocturne", "display_name": "Café Nocturne"},
-        {"row": 2, "resource": "mono", "display_name": "Mono"}])"));
+    EXPECT_EQ(listing["entries"].size(), 6u);
+    EXPECT_EQ(listing["added_rows"][0], json::parse(R"({"row": 1, "resource": "cafe_nocturne",
+                                                         "display_name": "Café Nocturne"})"));
+    EXPECT_EQ(listing["added_rows"][4]["display_name"], "Mono");
     // The game found by its folder: its key names where the music table would be read from.
     fs::create_directories(Path("nwn/data"));
     WriteFile(Path("nwn/data/nwn_base.key"), "");

@@ -48,7 +48,7 @@ TEST(Id3v2Title, EachVersionAndEncodingAndWhatIsNoTitle) {
         std::string tag;
         std::string title;
     } cases[] = {
-        {Tag(3, cover + Frame(3, "TIT2", "\0Harbour \xE9"s, 0)), "Harbour \xC3\xA9"},
+        {Tag(3, cover + Frame(3, "TIT2", "\0Harbour \xE9\0Other"s, 0)), "Harbour \xC3\xA9"},
         {Tag(4, Frame(4, "TPE1", "\3x") + Frame(4, "TIT2", "\3Nacht\0Zwei"s)), "Nacht"},
         {Tag(2, Frame(2, "TT2", "\0Old"s)), "Old"},
         // Extended headers: 2.3 counts its size without the size field, 2.4 with it.
