@@ -116,6 +116,7 @@ class frmMain : public QWidget, public tunewrap::MainView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     const std::vector<PlacedControl>& Layout() const { return layout_; }
