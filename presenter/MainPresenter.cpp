@@ -54,6 +54,7 @@ void MainPresenter::Fill(ListId list, const std::string& dirWithSeparator) {
         RefillList(list, dirWithSeparator, "*.bmu", false);
         RefillList(list, dirWithSeparator, "*.wav", true);
     }
+    FitColumns(list);
 }
 
 void MainPresenter::Refresh(ListId pane) {
@@ -179,6 +180,7 @@ void MainPresenter::RunBatch(ListId source, ConversionHost& host) {
     batchRunning_ = true;
     source == ListId::MP3 ? ConvertToBMU(host, progress_) : ConvertToMP3(host, progress_);
     batchRunning_ = false;
+    FitColumns(OtherPane(source));  // the batch listed its destination afresh
     if (closeAfterBatch_) view_.Close();
 }
 

@@ -38,6 +38,8 @@ class MainPresenter : public ConversionHost {
     void Refresh(ListId pane);  // lists the folder the pane's box names
     void Browse(ListId pane);
     void ColumnClicked(ListId list, int column1Based);
+    // The user dragged the column's edge: its width is theirs for the rest of the session.
+    void ColumnDragged(ListId list, ListColumn column);
     void RowsClicked(ListId list);
     void SetOption(OptionId option, bool checked);  // stored at once for some options
     void Convert(ListId source);
@@ -90,6 +92,7 @@ class MainPresenter : public ConversionHost {
     std::string SourceDirectory();
     std::string DestinationDirectory();
     void RestoreColumnWidths();
+    void FitColumns(ListId list);
     void SaveColumnWidths();
     void RestoreOptions();
 
@@ -115,6 +118,8 @@ class MainPresenter : public ConversionHost {
         int pixels = -1;
     };
     std::array<StoredWidth, 6> storedWidths_;
+    std::array<bool, 6> dragged_{};
+    bool widthsRestored_ = false;  // listing before start-up has restored them fits nothing
 };
 
 }  // namespace tunewrap

@@ -1,4 +1,5 @@
 // Start-up and shut-down: what the window remembers between runs.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -64,6 +65,8 @@ void MainPresenter::Load() {
     // Before the columns, which may fit the lists' width.
     view_.PlaceWindow(ParseWindowPlace(ReadSetting("WindowGeometry")));
     RestoreColumnWidths();
+    FitColumns(ListId::MP3);
+    FitColumns(ListId::BMU);
     RestoreOptions();
 }
 
@@ -106,6 +109,27 @@ void MainPresenter::RestoreColumnWidths() {
         }
         storedWidths_[i] = {twips, view_.SetColumnWidth(setting.list, setting.column, twips)};
     }
+    widthsRestored_ = true;
+}
+
+// A width stored under another font, or from an empty list, may cut the texts now listed: such a
+// column grows to show them, within the list. It never shrinks, and a width the user dragged to
+// stays theirs.
+void MainPresenter::FitColumns(ListId list) {
+    if (!widthsRestored_) return;
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        const ColumnSetting& setting = kColumns[i];
+        if (setting.list != list || dragged_[i]) continue;
+        const ColumnRoom needs = view_.ColumnNeeds(list, setting.column);
+        const int wanted = std::min(needs.contents, needs.list);
+        if (view_.CurrentColumnWidth(list, setting.column).pixels < wanted)
+            view_.SetColumnPixels(list, setting.column, wanted);
+    }
+}
+
+void MainPresenter::ColumnDragged(ListId list, ListColumn column) {
+    for (std::size_t i = 0; i < kColumns.size(); ++i)
+        if (kColumns[i].list == list && kColumns[i].column == column) dragged_[i] = true;
 }
 
 void MainPresenter::SaveColumnWidths() {

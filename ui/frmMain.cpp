@@ -175,6 +175,10 @@ void frmMain::ConnectHandlers() {
         connect(list, &FileListView::ColumnClick, this,
                 [this, id](int column1Based) { presenter_->ColumnClicked(id, column1Based); });
         connect(list, &FileListView::ItemClick, this, [this, id] { presenter_->RowsClicked(id); });
+        connect(list->header(), &QHeaderView::sectionResized, this, [this, id](int column) {
+            if (!sizingColumns_ && presenter_)
+                presenter_->ColumnDragged(id, static_cast<tunewrap::ListColumn>(column));
+        });
         connect(
             list, &FileListView::KeyUp, this, [this, id](int key, Qt::KeyboardModifiers modifiers) {
                 constexpr auto kAnyOf = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;

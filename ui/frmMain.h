@@ -55,6 +55,8 @@ class frmMain : public QWidget, public tunewrap::MainView {
                        std::optional<float> twips) override;
     tunewrap::ColumnWidth CurrentColumnWidth(tunewrap::ListId list,
                                              tunewrap::ListColumn column) override;
+    tunewrap::ColumnRoom ColumnNeeds(tunewrap::ListId list, tunewrap::ListColumn column) override;
+    void SetColumnPixels(tunewrap::ListId list, tunewrap::ListColumn column, int pixels) override;
     std::string DirectoryBoxText(tunewrap::ListId pane) override;
     void SetDirectoryBoxText(tunewrap::ListId pane, const std::string& text) override;
     void CheckOption(tunewrap::OptionId option, bool checked) override;
@@ -145,4 +147,5 @@ class frmMain : public QWidget, public tunewrap::MainView {
     RegistrySettings settings_;
     std::unique_ptr<tunewrap::MainPresenter> presenter_;
     QMessageBox* openQuestion_ = nullptr;
+    bool sizingColumns_ = false;  // a column resized meanwhile was not dragged by the user
 };

@@ -81,6 +81,26 @@ TEST_F(Presenter, StoredSettingsAreRestoredWithoutWritingAndOnlyChangesAreSavedB
     EXPECT_EQ(settings.writes, 12);
 }
 
+// A listing widens a column whose texts its stored width cuts, within the list; it never narrows
+// one, nor touches one the user dragged.
+TEST_F(Presenter, ListingWidensCutColumnsWithinTheListButNotDraggedOnes) {
+    using tunewrap::ListColumn;
+    settings.program["MP3FileColWidth"] = "1500";
+    settings.program["MP3SizeColWidth"] = "3000";
+    settings.program["MP3DateColWidth"] = "600";
+    Open();
+    view.contents = {{{MP3, ListColumn::Name}, 500},
+                     {{MP3, ListColumn::Size}, 50},
+                     {{MP3, ListColumn::Date}, 120}};
+    presenter->Refresh(MP3);
+    EXPECT_EQ((std::array{view.Width(MP3, 0), view.Width(MP3, 1), view.Width(MP3, 2)}),
+              (std::array{view.listRoom, 200, 120}));
+    view.Width(MP3, 2) = 60;
+    presenter->ColumnDragged(MP3, ListColumn::Date);
+    presenter->Refresh(MP3);
+    EXPECT_EQ(view.Width(MP3, 2), 60);
+}
+
 TEST(WindowPlace, OnlyFiveWholeNumbersWithAPositiveSizeAndAFlagAreAPlace) {
     using tunewrap::ParseWindowPlace, tunewrap::WindowPlace;
     EXPECT_EQ(ParseWindowPlace("100,80,1000,500,0"), (WindowPlace{100, 80, 1000, 500, false}));

@@ -77,6 +77,27 @@ TEST_F(Settings, ColumnsStartDesignedOrFittedAndTheTitleNamesTheVersion) {
     EXPECT_EQ(Stored("PreserveFileDateTime"), "0");
 }
 
+// Widths stored under a smaller font cut the dates: a listing widens the column to them, but not
+// once the user has dragged it.
+TEST_F(Settings, AColumnCuttingItsTextsGrowsAtListingUnlessDragged) {
+    StoreDirectories();
+    WriteFile(Path("Music/a.mp3"), "x");
+    Store("MP3DateColWidth", "600");
+    const QFont original = QApplication::font();
+    QFont large = original;
+    large.setPointSize(12);
+    QApplication::setFont(large);
+    auto window = Open();
+    FileListView& list = *window->lvwMP3List;
+    const QString date = list.topLevelItem(0)->text(FileListView::DateColumn);
+    EXPECT_GT(list.columnWidth(FileListView::DateColumn),
+              list.fontMetrics().horizontalAdvance(date));
+    list.header()->resizeSection(FileListView::DateColumn, 50);  // as a drag does
+    window->cmdMP3Refresh_Click();
+    EXPECT_EQ(list.columnWidth(FileListView::DateColumn), 50);
+    QApplication::setFont(original);
+}
+
 // With the default font the resizing test below checks them, down to the smallest window.
 TEST_F(Settings, EveryCaptionFitsItsControlWithALargeFont) {
 #ifdef _WIN32
