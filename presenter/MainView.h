@@ -46,6 +46,8 @@ class MainView {
     virtual void FillList(ListId list, const std::string& dirWithSeparator, const std::string& mask,
                           bool append) = 0;
     virtual void SortList(ListId list, ListColumn column, bool descending) = 0;
+    // (Re)starts the wait for the list's folder to fall quiet, told to FolderQuiet.
+    virtual void AwaitQuiet(ListId list) = 0;
     // Sets the column to `twips`, or fits it to its contents without; returns its pixels.
     virtual int SetColumnWidth(ListId list, ListColumn column, std::optional<float> twips) = 0;
     virtual ColumnWidth CurrentColumnWidth(ListId list, ListColumn column) = 0;

@@ -123,6 +123,8 @@ void frmMain::CreateControls() {
     cmdPromptForBMUDir = NewButton(this, "cmdPromptForBMUDir", QStringLiteral("..."));
     cmdBMURefresh = NewButton(this, "cmdBMURefresh", QString());
     lvwBMUList = Named(new FileListView(this), "lvwBMUList");
+    folderWatches_ = {Named(new FolderWatch(this), "watchMP3Dir"),
+                      Named(new FolderWatch(this), "watchBMUDir")};
 
     for (QPushButton* browse : {cmdPromptForMP3Dir, cmdPromptForBMUDir}) {
         browse->setToolTip(QStringLiteral("Browse for directory"));
@@ -175,6 +177,9 @@ void frmMain::ConnectHandlers() {
         connect(list, &FileListView::ColumnClick, this,
                 [this, id](int column1Based) { presenter_->ColumnClicked(id, column1Based); });
         connect(list, &FileListView::ItemClick, this, [this, id] { presenter_->RowsClicked(id); });
+        FolderWatch* watch = folderWatches_[static_cast<std::size_t>(id)];
+        connect(watch, &FolderWatch::Changed, this, [this, id] { presenter_->FolderChanged(id); });
+        connect(watch, &FolderWatch::Quiet, this, [this, id] { presenter_->FolderQuiet(id); });
         connect(list->header(), &QHeaderView::sectionResized, this, [this, id](int column) {
             if (!sizingColumns_ && presenter_)
                 presenter_->ColumnDragged(id, static_cast<tunewrap::ListColumn>(column));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "FileListView.h"
+#include "FolderWatch.h"
 #include "MainPresenter.h"
 #include "MainView.h"
 #include "Options.h"
@@ -51,6 +52,7 @@ class frmMain : public QWidget, public tunewrap::MainView {
     void FillList(tunewrap::ListId list, const std::string& dirWithSeparator,
                   const std::string& mask, bool append) override;
     void SortList(tunewrap::ListId list, tunewrap::ListColumn column, bool descending) override;
+    void AwaitQuiet(tunewrap::ListId list) override;
     int SetColumnWidth(tunewrap::ListId list, tunewrap::ListColumn column,
                        std::optional<float> twips) override;
     tunewrap::ColumnWidth CurrentColumnWidth(tunewrap::ListId list,
@@ -96,6 +98,7 @@ class frmMain : public QWidget, public tunewrap::MainView {
     QPushButton* cmdPromptForBMUDir;
     QPushButton* cmdBMURefresh;
     FileListView* lvwBMUList;
+    std::array<FolderWatch*, 2> folderWatches_;                   // in ListId order
     std::array<QCheckBox*, tunewrap::kOptionCount> optionBoxes_;  // in OptionId order
     QMenu* mnuPopup;
     QAction* mnuPopupDelete;

@@ -219,6 +219,37 @@ TEST_F(Commands, NamesAreTakenFromTheListedFolderUntilARefreshListsTheTypedOne) 
     EXPECT_EQ(view.Listed(MP3), (Names{"a.mp3", "o.mp3"}));
 }
 
+// A change in a listed folder is read once the folder falls quiet, each change restarting the
+// wait, with the selection kept and the convert button following it. Nothing is read during a
+// batch: it lists its destination itself, and the source follows after it.
+TEST_F(Commands, ListsFollowTheirFoldersOnceQuietKeepingTheSelection) {
+    view.Select(MP3, {"b.mp3"});
+    WriteFile(Path("Music/c.mp3"), Sample("cbr128_joint.mp3"));
+    std::filesystem::remove(Path("Music/a.mp3"));
+    presenter->FolderChanged(MP3);
+    presenter->FolderChanged(MP3);
+    EXPECT_EQ(view.Listed(MP3), (Names{"a.mp3", "b.mp3"}));
+    presenter->FolderQuiet(MP3);
+    EXPECT_EQ(view.Listed(MP3), (Names{"b.mp3", "c.mp3"}));
+    EXPECT_EQ(view.Listed(MP3, true), Names{"b.mp3"});
+    EXPECT_TRUE(view.On(Control::ConvertToBMU));
+    EXPECT_EQ(view.log, Names(2, "await 0"));
+    view.log.clear();
+    view.Select(MP3, {"c.mp3"});
+    sink.onYield = [&] {
+        WriteFile(Path("Music/d.mp3"), "x");
+        for (const ListId list : {MP3, BMU}) {
+            presenter->FolderChanged(list);
+            presenter->FolderQuiet(list);
+        }
+        EXPECT_EQ(view.Listed(MP3), (Names{"b.mp3", "c.mp3"}));
+    };
+    presenter->Convert(MP3);
+    EXPECT_EQ(view.log, Names{"await 0"});
+    presenter->FolderQuiet(MP3);
+    EXPECT_EQ(view.Listed(MP3), (Names{"b.mp3", "c.mp3", "d.mp3"}));
+}
+
 // While a batch copies, the window takes clicks: a row clicked meanwhile must not turn a convert
 // button on, and a convert started meanwhile is turned away, not run inside the first.
 TEST_F(Commands, ButtonsStayOffDuringABatchAndASecondBatchIsTurnedAway) {

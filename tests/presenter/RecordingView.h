@@ -73,6 +73,7 @@ class RecordingView : public tunewrap::MainView {
                   [](const Row& a, const Row& b) { return a.name < b.name; });
     }
     void SortList(ListId, tunewrap::ListColumn, bool) override {}
+    void AwaitQuiet(ListId list) override { log.push_back("await " + std::to_string(int(list))); }
     int SetColumnWidth(ListId list, tunewrap::ListColumn column,
                        std::optional<float> twips) override {
         return pixels[{list, column}] = twips ? int(*twips / 15) : 100;  // 100: fitted
