@@ -98,6 +98,7 @@ class MainPresenter : public ConversionHost {
     std::string SourceDirectory();
     std::string DestinationDirectory();
     void RestoreColumnWidths();
+    void GrowColumn(std::size_t column);  // index of its setting
     void FitColumns(ListId list);
     void SaveColumnWidths();
     void RestoreOptions();
