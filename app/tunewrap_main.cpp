@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -46,8 +45,8 @@ int main(int argc, char* argv[]) {
         if (options && std::strcmp(argv[i], "--") == 0) {
             options = false;
         } else if (options && argv[i][0] == '-') {
-            std::fprintf(stderr, "tunewrap: unknown option %s\n%s",
-                         platform::ShownOn(stderr, argv[i]).c_str(), kUsage);
+            platform::TellUserError("tunewrap: unknown option " +
+                                    platform::ShownOn(stderr, argv[i]) + "\n" + kUsage);
             return 2;
         } else {
             paths.emplace_back(argv[i]);
@@ -55,7 +54,7 @@ int main(int argc, char* argv[]) {
     }
     const WindowArguments arguments = ParseWindowArguments(paths);
     if (!arguments.error.empty()) {
-        std::fprintf(stderr, "tunewrap: %s\n", platform::ShownOn(stderr, arguments.error).c_str());
+        platform::TellUserError("tunewrap: " + platform::ShownOn(stderr, arguments.error) + "\n");
         return 2;
     }
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brenlo.Tunewrap"));

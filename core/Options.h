@@ -8,10 +8,10 @@ namespace tunewrap {
 
 inline constexpr std::size_t kOptionCount = static_cast<std::size_t>(OptionId::Count);
 
-// Everything the faces know of one option: the window's check box (its name, its caption, where
-// it stands in twips, whether its caption wraps and whether it sits low, level with the lists'
-// bottom, and its place in the Tab order), the value it is stored under, the command line's flag
-// and what it is on a first start.
+// Everything the faces know of one option: the window's check box (its name, its caption with "&"
+// before the letter Alt presses it by, where it stands in twips, whether its caption wraps and
+// whether it sits low, level with the lists' bottom, and its place in the Tab order), the value
+// it is stored under, the command line's flag and what it is on a first start.
 struct OptionInfo {
     OptionId id;
     const char* controlName;
@@ -30,16 +30,16 @@ struct OptionInfo {
 // In OptionId order. "WaveExtention" is the stored name the program has always used.
 // clang-format off
 inline constexpr std::array<OptionInfo, kOptionCount> kOptions = {{
-    {OptionId::WAVExtension, "chkWAVExtension", "WaveExtention", "rename .wav",
+    {OptionId::WAVExtension, "chkWAVExtension", "WaveExtention", "rename .&wav",
      {5520, 1200, 1215, 375, false, false}, 0, "--wav", false, false},
-    {OptionId::OverwriteAll, "chkOverwriteAll", "OverwriteAll", "overwrite all",
+    {OptionId::OverwriteAll, "chkOverwriteAll", "OverwriteAll", "&overwrite all",
      {5520, 2760, 1215, 255, false, false}, 2, "--overwrite", false, false},
     {OptionId::PreserveFileDateTime, "chkPreserveFileDateTime", "PreserveFileDateTime",
-     "preserve file date/time", {5520, 4440, 1215, 495, true, true}, 1, "--no-preserve-time",
+     "&preserve file date/time", {5520, 4440, 1215, 495, true, true}, 1, "--no-preserve-time",
      true, true},
     {OptionId::ReencodeUnsuitable, "chkReencodeUnsuitable", "ReencodeUnsuitable",
-     "re-encode unsuitable", {5520, 3120, 1215, 495, true, false}, 3, "--reencode", false, false},
-    {OptionId::GameNames, "chkGameNames", "GameNames", "game names",
+     "&re-encode unsuitable", {5520, 3120, 1215, 495, true, false}, 3, "--reencode", false, false},
+    {OptionId::GameNames, "chkGameNames", "GameNames", "&game names",
      {5520, 3660, 1215, 255, false, false}, 4, "--game-names", false, false},
 }};
 // clang-format on

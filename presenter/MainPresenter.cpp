@@ -54,10 +54,41 @@ void MainPresenter::Fill(ListId list, const std::string& dirWithSeparator) {
         RefillList(list, dirWithSeparator, "*.bmu", false);
         RefillList(list, dirWithSeparator, "*.wav", true);
     }
+    FitColumns(list);
 }
 
 void MainPresenter::Refresh(ListId pane) {
     Fill(pane, WithSeparator(view_.DirectoryBoxText(pane)));
+}
+
+// During a batch the lists stay as the batch numbers their rows; it lists its destination afresh
+// at its end, and the source follows then.
+void MainPresenter::FolderChanged(ListId list) {
+    folderChanged_[Index(list)] = true;
+    if (!batchRunning_) view_.AwaitQuiet(list);
+}
+
+// The listed folder, not the box's text, which may name one not yet listed.
+void MainPresenter::FolderQuiet(ListId list) {
+    if (batchRunning_ || !std::exchange(folderChanged_[Index(list)], false)) return;
+    std::vector<std::string> selected;
+    for (int position = 1; position <= view_.RowCount(list); ++position) {
+        if (view_.RowSelected(list, position)) selected.push_back(view_.RowName(list, position));
+    }
+    Fill(list, listed_[Index(list)]);
+    SelectNames(list, selected);
+    view_.Enable(ConvertButton(list), SelectedCount(list) > 0);
+}
+
+int MainPresenter::SelectNames(ListId list, const std::vector<std::string>& names) {
+    int first = 0;
+    for (int position = 1; position <= view_.RowCount(list); ++position) {
+        const std::string name = view_.RowName(list, position);
+        const bool wanted = std::find(names.begin(), names.end(), name) != names.end();
+        view_.SelectRow(list, position, wanted);
+        if (wanted && first == 0) first = position;
+    }
+    return first;
 }
 
 void MainPresenter::ShowFolder(ListId pane, const std::string& folder) {
@@ -179,6 +210,9 @@ void MainPresenter::RunBatch(ListId source, ConversionHost& host) {
     batchRunning_ = true;
     source == ListId::MP3 ? ConvertToBMU(host, progress_) : ConvertToMP3(host, progress_);
     batchRunning_ = false;
+    FitColumns(OtherPane(source));  // the batch listed its destination afresh
+    folderChanged_[Index(OtherPane(source))] = false;
+    if (folderChanged_[Index(source)]) view_.AwaitQuiet(source);
     if (closeAfterBatch_) view_.Close();
 }
 
@@ -216,14 +250,7 @@ void MainPresenter::OpenWith(const WindowArguments& arguments) {
     for (const ListId pane : {ListId::MP3, ListId::BMU}) {
         if (arguments.folders[Index(pane)].empty()) continue;
         ListFolder(pane, arguments.folders[Index(pane)]);
-        const std::vector<std::string>& names = arguments.selected[Index(pane)];
-        int first = 0;
-        for (int position = 1; position <= view_.RowCount(pane); ++position) {
-            const std::string name = view_.RowName(pane, position);
-            const bool wanted = std::find(names.begin(), names.end(), name) != names.end();
-            view_.SelectRow(pane, position, wanted);
-            if (wanted && first == 0) first = position;
-        }
+        const int first = SelectNames(pane, arguments.selected[Index(pane)]);
         if (first != 0) view_.ScrollToRow(pane, first);
         EnableConvert(pane);
     }

@@ -36,8 +36,14 @@ class MainPresenter : public ConversionHost {
     bool CloseRequested();
 
     void Refresh(ListId pane);  // lists the folder the pane's box names
+    // Files appeared in, vanished from or changed in the folder the list shows; once it falls
+    // quiet, the list is read again with its selection kept.
+    void FolderChanged(ListId list);
+    void FolderQuiet(ListId list);
     void Browse(ListId pane);
     void ColumnClicked(ListId list, int column1Based);
+    // The user dragged the column's edge: its width is theirs for the rest of the session.
+    void ColumnDragged(ListId list, ListColumn column);
     void RowsClicked(ListId list);
     void SetOption(OptionId option, bool checked);  // stored at once for some options
     void Convert(ListId source);
@@ -82,6 +88,8 @@ class MainPresenter : public ConversionHost {
     void ListFolder(ListId pane, const std::string& folder);
     void ShowFolder(ListId pane, const std::string& folder);
     void Fill(ListId list, const std::string& dirWithSeparator);
+    // Selects the rows of these names, and only those; the first one's position, or 0.
+    int SelectNames(ListId list, const std::vector<std::string>& names);
 
     // Settings (MainPresenter_Settings.cpp).
     std::string ReadSetting(const char* valueName);
@@ -90,6 +98,8 @@ class MainPresenter : public ConversionHost {
     std::string SourceDirectory();
     std::string DestinationDirectory();
     void RestoreColumnWidths();
+    void GrowColumn(std::size_t column);  // index of its setting
+    void FitColumns(ListId list);
     void SaveColumnWidths();
     void RestoreOptions();
 
@@ -104,6 +114,7 @@ class MainPresenter : public ConversionHost {
     std::array<ListColumn, 2> sortColumn_{ListColumn::Name, ListColumn::Name};
     std::array<bool, 2> sortDescending_{false, false};
     std::array<bool, kOptionCount> options_{};
+    std::array<bool, 2> folderChanged_{};
     ListId menuList_ = ListId::MP3;
     bool batchRunning_ = false;
     bool closeAfterBatch_ = false;
@@ -115,6 +126,8 @@ class MainPresenter : public ConversionHost {
         int pixels = -1;
     };
     std::array<StoredWidth, 6> storedWidths_;
+    std::array<bool, 6> dragged_{};
+    bool widthsRestored_ = false;  // listing before start-up has restored them fits nothing
 };
 
 }  // namespace tunewrap

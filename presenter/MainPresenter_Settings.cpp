@@ -1,4 +1,5 @@
 // Start-up and shut-down: what the window remembers between runs.
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -105,7 +106,32 @@ void MainPresenter::RestoreColumnWidths() {
             twips = static_cast<float>(setting.designedTwips);
         }
         storedWidths_[i] = {twips, view_.SetColumnWidth(setting.list, setting.column, twips)};
+        GrowColumn(i);
     }
+    widthsRestored_ = true;
+}
+
+// A width stored under another font, or from an empty list, may cut the texts now listed: such a
+// column grows to show them, within the list. It never shrinks, and a width the user dragged to
+// stays theirs.
+void MainPresenter::GrowColumn(std::size_t i) {
+    const ColumnSetting& setting = kColumns[i];
+    if (dragged_[i]) return;
+    const ColumnRoom needs = view_.ColumnNeeds(setting.list, setting.column);
+    const int wanted = std::min(needs.contents, needs.list);
+    if (view_.CurrentColumnWidth(setting.list, setting.column).pixels < wanted)
+        view_.SetColumnPixels(setting.list, setting.column, wanted);
+}
+
+void MainPresenter::FitColumns(ListId list) {
+    if (!widthsRestored_) return;
+    for (std::size_t i = 0; i < kColumns.size(); ++i)
+        if (kColumns[i].list == list) GrowColumn(i);
+}
+
+void MainPresenter::ColumnDragged(ListId list, ListColumn column) {
+    for (std::size_t i = 0; i < kColumns.size(); ++i)
+        if (kColumns[i].list == list && kColumns[i].column == column) dragged_[i] = true;
 }
 
 void MainPresenter::SaveColumnWidths() {

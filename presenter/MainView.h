@@ -24,6 +24,12 @@ struct ColumnWidth {
     float twips = 0.0f;
 };
 
+// What a column's texts (and heading) need, and the room the list has for its columns, in pixels.
+struct ColumnRoom {
+    int contents = 0;
+    int list = 0;
+};
+
 // The main window as its presenter sees it: two lists of files (rows at 1-based positions, in
 // displayed order), their directory boxes, the options' check boxes, the message box and the
 // dialogs the window opens. It shows what it is told and decides nothing.
@@ -40,9 +46,13 @@ class MainView {
     virtual void FillList(ListId list, const std::string& dirWithSeparator, const std::string& mask,
                           bool append) = 0;
     virtual void SortList(ListId list, ListColumn column, bool descending) = 0;
+    // (Re)starts the wait for the list's folder to fall quiet, told to FolderQuiet.
+    virtual void AwaitQuiet(ListId list) = 0;
     // Sets the column to `twips`, or fits it to its contents without; returns its pixels.
     virtual int SetColumnWidth(ListId list, ListColumn column, std::optional<float> twips) = 0;
     virtual ColumnWidth CurrentColumnWidth(ListId list, ListColumn column) = 0;
+    virtual ColumnRoom ColumnNeeds(ListId list, ListColumn column) = 0;
+    virtual void SetColumnPixels(ListId list, ListColumn column, int pixels) = 0;
 
     virtual std::string DirectoryBoxText(ListId pane) = 0;
     virtual void SetDirectoryBoxText(ListId pane, const std::string& text) = 0;

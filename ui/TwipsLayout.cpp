@@ -34,6 +34,16 @@ int WrappedHeight(const QFontMetrics& metrics, const QString& text, int width) {
         .height();
 }
 
+// A button's caption as drawn: "&" marks the Alt letter, "&&" stands for one "&".
+QString Shown(const QAbstractButton* button) {
+    QString text = button->text();
+    for (qsizetype at = text.indexOf(QLatin1Char('&')); at >= 0 && at < text.size();
+         at = text.indexOf(QLatin1Char('&'), at + 1)) {
+        text.remove(at, 1);
+    }
+    return text;
+}
+
 int CheckIndent(const QWidget* box) {
     return box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
            box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
@@ -71,15 +81,15 @@ QSize CaptionNeed(const QWidget* control, int width) {
     const QFontMetrics metrics = control->fontMetrics();
     if (const auto* box = qobject_cast<const WrapCheckBox*>(control)) {
         const int indent = CheckIndent(box);
-        return {indent + LongestWordWidth(metrics, box->text()),
-                WrappedHeight(metrics, box->text(), width - indent)};
+        return {indent + LongestWordWidth(metrics, Shown(box)),
+                WrappedHeight(metrics, Shown(box), width - indent)};
     }
     if (const auto* box = qobject_cast<const QCheckBox*>(control)) {
-        return {CheckIndent(box) + metrics.horizontalAdvance(box->text()), metrics.height()};
+        return {CheckIndent(box) + metrics.horizontalAdvance(Shown(box)), metrics.height()};
     }
     if (const auto* button = qobject_cast<const QPushButton*>(control)) {
         const int content = button->text().isEmpty() ? button->iconSize().width()
-                                                     : metrics.horizontalAdvance(button->text());
+                                                     : metrics.horizontalAdvance(Shown(button));
         const int contentHeight =
             button->text().isEmpty() ? button->iconSize().height() : metrics.height();
         return {content + 2 * kButtonTextMargin, contentHeight + 2 * kFrameHeightMargin};

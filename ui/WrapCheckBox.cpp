@@ -5,7 +5,14 @@
 
 namespace {
 constexpr int kWrapFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+
+// The caption's "&" marks its Alt letter: underlined where the style shows them, as a plain
+// check box draws it.
+int CaptionFlags(const QWidget& box) {
+    const bool underline = box.style()->styleHint(QStyle::SH_UnderlineShortcut, nullptr, &box);
+    return kWrapFlags | (underline ? Qt::TextShowMnemonic : Qt::TextHideMnemonic);
 }
+}  // namespace
 
 WrapCheckBox::WrapCheckBox(const QString& text, QWidget* parent) : QCheckBox(text, parent) {}
 
@@ -16,7 +23,9 @@ QRect WrapCheckBox::CaptionRect() const {
 }
 
 QSize WrapCheckBox::CaptionSize(int maxWidth) const {
-    return fontMetrics().boundingRect(QRect(0, 0, maxWidth, 10000), kWrapFlags, text()).size();
+    return fontMetrics()
+        .boundingRect(QRect(0, 0, maxWidth, 10000), CaptionFlags(*this), text())
+        .size();
 }
 
 void WrapCheckBox::paintEvent(QPaintEvent*) {
@@ -26,8 +35,8 @@ void WrapCheckBox::paintEvent(QPaintEvent*) {
     option.text.clear();
     painter.drawControl(QStyle::CE_CheckBox, option);
     const QRect caption = CaptionRect();
-    style()->drawItemText(&painter, caption, kWrapFlags, option.palette, isEnabled(), text(),
-                          foregroundRole());
+    style()->drawItemText(&painter, caption, CaptionFlags(*this), option.palette, isEnabled(),
+                          text(), foregroundRole());
     if (hasFocus()) {
         QStyleOptionFocusRect focus;
         focus.initFrom(this);

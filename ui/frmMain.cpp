@@ -1,11 +1,13 @@
 #include "frmMain.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 #include "FileListFill.h"
@@ -59,9 +61,19 @@ QCheckBox* NewOptionBox(QWidget* parent, const tunewrap::OptionInfo& option) {
         option.controlName);
 }
 
+// Qt takes a plain widget for a client area even when it is a window of its own; a screen reader
+// announces the main window as a frame only with the window role.
+QAccessibleInterface* MainWindowAccessible(const QString& className, QObject* object) {
+    return className == QLatin1String("frmMain")
+               ? new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window)
+               : nullptr;
+}
+
 }  // namespace
 
 frmMain::frmMain(QWidget* parent) : QWidget(parent) {
+    static const bool announced = (QAccessible::installFactory(&MainWindowAccessible), true);
+    (void)announced;
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Tunewrap"));
     QIcon icon;
@@ -89,7 +101,7 @@ void frmMain::CreateControls() {
     cmdPromptForMP3Dir = NewButton(this, "cmdPromptForMP3Dir", QStringLiteral("..."));
     cmdMP3Refresh = NewButton(this, "cmdMP3Refresh", QString());
     lvwMP3List = Named(new FileListView(this), "lvwMP3List");
-    cmdConvertToBMU = NewButton(this, "cmdConvertToBMU", QStringLiteral("To .BMU ->"));
+    cmdConvertToBMU = NewButton(this, "cmdConvertToBMU", QStringLiteral("To .&BMU ->"));
     for (const tunewrap::OptionInfo& option : tunewrap::kOptions)
         optionBoxes_[static_cast<std::size_t>(option.id)] = NewOptionBox(this, option);
     chkWAVExtension = OptionBox(OptionId::WAVExtension);
@@ -103,7 +115,7 @@ void frmMain::CreateControls() {
         "lblWaveReason");
     lblWaveReason->setWordWrap(true);
     lblWaveReason->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdConvertToMP3 = NewButton(this, "cmdConvertToMP3", QStringLiteral("<- To .MP3"));
+    cmdConvertToMP3 = NewButton(this, "cmdConvertToMP3", QStringLiteral("<- To .&MP3"));
     cmdInfo = NewButton(this, "cmdInfo", QStringLiteral("About..."));
     lblBMU = Named(new QLabel(QStringLiteral("BMU files (*.bmu, *.wav) files - destination"), this),
                    "lblBMU");
@@ -111,6 +123,8 @@ void frmMain::CreateControls() {
     cmdPromptForBMUDir = NewButton(this, "cmdPromptForBMUDir", QStringLiteral("..."));
     cmdBMURefresh = NewButton(this, "cmdBMURefresh", QString());
     lvwBMUList = Named(new FileListView(this), "lvwBMUList");
+    folderWatches_ = {Named(new FolderWatch(this), "watchMP3Dir"),
+                      Named(new FolderWatch(this), "watchBMUDir")};
 
     for (QPushButton* browse : {cmdPromptForMP3Dir, cmdPromptForBMUDir}) {
         browse->setToolTip(QStringLiteral("Browse for directory"));
@@ -123,12 +137,11 @@ void frmMain::CreateControls() {
     // What a screen reader says for controls whose caption is a picture or lives beside them.
     lblMP3->setBuddy(txtMP3Dir);
     lblBMU->setBuddy(txtBMUDir);
-    for (QPushButton* browse : {cmdPromptForMP3Dir, cmdPromptForBMUDir}) {
-        browse->setAccessibleName(browse->toolTip());
-    }
-    for (QPushButton* button : {cmdMP3Refresh, cmdBMURefresh}) {
-        button->setAccessibleName(button->toolTip());
-    }
+    // The pane each button belongs to is seen, not heard: the names say it.
+    cmdPromptForMP3Dir->setAccessibleName(QStringLiteral("Browse for source directory"));
+    cmdPromptForBMUDir->setAccessibleName(QStringLiteral("Browse for destination directory"));
+    cmdMP3Refresh->setAccessibleName(QStringLiteral("Refresh source directory"));
+    cmdBMURefresh->setAccessibleName(QStringLiteral("Refresh destination directory"));
     lvwMP3List->setAccessibleName(QStringLiteral("MP3 files"));
     lvwBMUList->setAccessibleName(QStringLiteral("BMU files"));
     cmdConvertToBMU->setEnabled(false);
@@ -164,6 +177,13 @@ void frmMain::ConnectHandlers() {
         connect(list, &FileListView::ColumnClick, this,
                 [this, id](int column1Based) { presenter_->ColumnClicked(id, column1Based); });
         connect(list, &FileListView::ItemClick, this, [this, id] { presenter_->RowsClicked(id); });
+        FolderWatch* watch = folderWatches_[static_cast<std::size_t>(id)];
+        connect(watch, &FolderWatch::Changed, this, [this, id] { presenter_->FolderChanged(id); });
+        connect(watch, &FolderWatch::Quiet, this, [this, id] { presenter_->FolderQuiet(id); });
+        connect(list->header(), &QHeaderView::sectionResized, this, [this, id](int column) {
+            if (!sizingColumns_ && presenter_)
+                presenter_->ColumnDragged(id, static_cast<tunewrap::ListColumn>(column));
+        });
         connect(
             list, &FileListView::KeyUp, this, [this, id](int key, Qt::KeyboardModifiers modifiers) {
                 constexpr auto kAnyOf = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier;
@@ -271,4 +291,17 @@ void frmMain::lvwBMUList_MouseUp(Qt::MouseButton button, const QPoint& globalPos
 
 void frmMain::closeEvent(QCloseEvent* event) {
     presenter_->CloseRequested() ? event->accept() : event->ignore();
+}
+
+// The buttons are no auto-defaults, whose frame would change how they look, so Return and Enter
+// reach the window from the focused button; they press it, as Space does.
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+                       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && button != nullptr && button->isEnabled() && !event->isAutoRepeat()) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "FileListView.h"
+#include "FolderWatch.h"
 #include "MainPresenter.h"
 #include "MainView.h"
 #include "Options.h"
@@ -51,10 +52,13 @@ class frmMain : public QWidget, public tunewrap::MainView {
     void FillList(tunewrap::ListId list, const std::string& dirWithSeparator,
                   const std::string& mask, bool append) override;
     void SortList(tunewrap::ListId list, tunewrap::ListColumn column, bool descending) override;
+    void AwaitQuiet(tunewrap::ListId list) override;
     int SetColumnWidth(tunewrap::ListId list, tunewrap::ListColumn column,
                        std::optional<float> twips) override;
     tunewrap::ColumnWidth CurrentColumnWidth(tunewrap::ListId list,
                                              tunewrap::ListColumn column) override;
+    tunewrap::ColumnRoom ColumnNeeds(tunewrap::ListId list, tunewrap::ListColumn column) override;
+    void SetColumnPixels(tunewrap::ListId list, tunewrap::ListColumn column, int pixels) override;
     std::string DirectoryBoxText(tunewrap::ListId pane) override;
     void SetDirectoryBoxText(tunewrap::ListId pane, const std::string& text) override;
     void CheckOption(tunewrap::OptionId option, bool checked) override;
@@ -94,6 +98,7 @@ class frmMain : public QWidget, public tunewrap::MainView {
     QPushButton* cmdPromptForBMUDir;
     QPushButton* cmdBMURefresh;
     FileListView* lvwBMUList;
+    std::array<FolderWatch*, 2> folderWatches_;                   // in ListId order
     std::array<QCheckBox*, tunewrap::kOptionCount> optionBoxes_;  // in OptionId order
     QMenu* mnuPopup;
     QAction* mnuPopupDelete;
@@ -116,6 +121,7 @@ class frmMain : public QWidget, public tunewrap::MainView {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     const std::vector<PlacedControl>& Layout() const { return layout_; }
@@ -144,4 +150,5 @@ class frmMain : public QWidget, public tunewrap::MainView {
     RegistrySettings settings_;
     std::unique_ptr<tunewrap::MainPresenter> presenter_;
     QMessageBox* openQuestion_ = nullptr;
+    bool sizingColumns_ = false;  // a column resized meanwhile was not dragged by the user
 };

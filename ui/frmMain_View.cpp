@@ -53,6 +53,12 @@ void frmMain::ScrollToRow(ListId list, int position) {
 void frmMain::FillList(ListId list, const std::string& dirWithSeparator, const std::string& mask,
                        bool append) {
     ::FillFileList(List(list), dirWithSeparator, mask, append);
+    folderWatches_[static_cast<std::size_t>(list)]->Watch(
+        QFile::decodeName(QByteArray::fromStdString(dirWithSeparator)));
+}
+
+void frmMain::AwaitQuiet(ListId list) {
+    folderWatches_[static_cast<std::size_t>(list)]->AwaitQuiet();
 }
 
 void frmMain::SortList(ListId list, ListColumn column, bool descending) {

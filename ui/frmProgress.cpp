@@ -69,6 +69,7 @@ frmProgress::frmProgress(ProgressValues& values, QWidget* owner)
     cmdCancel->setAutoDefault(false);
     setTabOrder(lblFileName, picProgress);
     setTabOrder(picProgress, cmdCancel);
+    picProgress->setAccessibleName(QStringLiteral("Progress"));
 
     connect(cmdCancel, &QPushButton::clicked, this, &frmProgress::cmdCancel_Click);
     connect(tmrTimer, &QTimer::timeout, this, &frmProgress::tmrTimer_Timer);
@@ -98,6 +99,14 @@ void frmProgress::cmdCancel_Click() {
     cmdCancel->setEnabled(false);
     values_.cancel = true;
     Unload();
+}
+
+// A tool window is not activated by the window manager when it appears; without the focus, the
+// Escape meant for it would go to the main window.
+void frmProgress::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    activateWindow();
+    cmdCancel->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void frmProgress::reject() {

@@ -33,6 +33,9 @@ class frmProgress : public QDialog {
   public slots:
     void reject() override;  // Escape, window-system close
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
     void Form_Load();
     void tmrTimer_Timer();

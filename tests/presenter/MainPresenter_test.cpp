@@ -82,6 +82,26 @@ TEST_F(Presenter, StoredSettingsAreRestoredWithoutWritingAndOnlyChangesAreSavedB
     EXPECT_EQ(settings.writes, 13);
 }
 
+// A listing widens a column whose texts its stored width cuts, within the list; it never narrows
+// one, nor touches one the user dragged.
+TEST_F(Presenter, ListingWidensCutColumnsWithinTheListButNotDraggedOnes) {
+    using tunewrap::ListColumn;
+    settings.program["MP3FileColWidth"] = "1500";
+    settings.program["MP3SizeColWidth"] = "3000";
+    settings.program["MP3DateColWidth"] = "600";
+    Open();
+    view.contents = {{{MP3, ListColumn::Name}, 500},
+                     {{MP3, ListColumn::Size}, 50},
+                     {{MP3, ListColumn::Date}, 120}};
+    presenter->Refresh(MP3);
+    EXPECT_EQ((std::array{view.Width(MP3, 0), view.Width(MP3, 1), view.Width(MP3, 2)}),
+              (std::array{view.listRoom, 200, 120}));
+    view.Width(MP3, 2) = 60;
+    presenter->ColumnDragged(MP3, ListColumn::Date);
+    presenter->Refresh(MP3);
+    EXPECT_EQ(view.Width(MP3, 2), 60);
+}
+
 TEST(WindowPlace, OnlyFiveWholeNumbersWithAPositiveSizeAndAFlagAreAPlace) {
     using tunewrap::ParseWindowPlace, tunewrap::WindowPlace;
     EXPECT_EQ(ParseWindowPlace("100,80,1000,500,0"), (WindowPlace{100, 80, 1000, 500, false}));
@@ -198,6 +218,37 @@ TEST_F(Commands, NamesAreTakenFromTheListedFolderUntilARefreshListsTheTypedOne) 
     presenter->DeleteSelected(BMU);  // then lists what the boxes name
     EXPECT_EQ(view.log, Names{"trash " + Path("Game/music") + "/x.bmu"});
     EXPECT_EQ(view.Listed(MP3), (Names{"a.mp3", "o.mp3"}));
+}
+
+// A change in a listed folder is read once the folder falls quiet, each change restarting the
+// wait, with the selection kept and the convert button following it. Nothing is read during a
+// batch: it lists its destination itself, and the source follows after it.
+TEST_F(Commands, ListsFollowTheirFoldersOnceQuietKeepingTheSelection) {
+    view.Select(MP3, {"b.mp3"});
+    WriteFile(Path("Music/c.mp3"), Sample("cbr128_joint.mp3"));
+    std::filesystem::remove(Path("Music/a.mp3"));
+    presenter->FolderChanged(MP3);
+    presenter->FolderChanged(MP3);
+    EXPECT_EQ(view.Listed(MP3), (Names{"a.mp3", "b.mp3"}));
+    presenter->FolderQuiet(MP3);
+    EXPECT_EQ(view.Listed(MP3), (Names{"b.mp3", "c.mp3"}));
+    EXPECT_EQ(view.Listed(MP3, true), Names{"b.mp3"});
+    EXPECT_TRUE(view.On(Control::ConvertToBMU));
+    EXPECT_EQ(view.log, Names(2, "await 0"));
+    view.log.clear();
+    view.Select(MP3, {"c.mp3"});
+    sink.onYield = [&] {
+        WriteFile(Path("Music/d.mp3"), "x");
+        for (const ListId list : {MP3, BMU}) {
+            presenter->FolderChanged(list);
+            presenter->FolderQuiet(list);
+        }
+        EXPECT_EQ(view.Listed(MP3), (Names{"b.mp3", "c.mp3"}));
+    };
+    presenter->Convert(MP3);
+    EXPECT_EQ(view.log, Names{"await 0"});
+    presenter->FolderQuiet(MP3);
+    EXPECT_EQ(view.Listed(MP3), (Names{"b.mp3", "c.mp3", "d.mp3"}));
 }
 
 // While a batch copies, the window takes clicks: a row clicked meanwhile must not turn a convert

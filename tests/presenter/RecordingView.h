@@ -26,7 +26,9 @@ class RecordingView : public tunewrap::MainView {
     std::array<std::string, 2> boxes;
     std::array<bool, tunewrap::kOptionCount> checked{};
     std::map<tunewrap::Control, bool> enabled;
-    std::map<std::pair<ListId, tunewrap::ListColumn>, int> pixels;  // 15 twips to a pixel
+    std::map<std::pair<ListId, tunewrap::ListColumn>, int> pixels;    // 15 twips to a pixel
+    std::map<std::pair<ListId, tunewrap::ListColumn>, int> contents;  // what the texts need
+    int listRoom = 300;
     bool busy = false;
     std::vector<tunewrap::MsgButton> answers;  // in turn; No once they run out
     Names asked;                               // "title: line\nline..."
@@ -71,6 +73,7 @@ class RecordingView : public tunewrap::MainView {
                   [](const Row& a, const Row& b) { return a.name < b.name; });
     }
     void SortList(ListId, tunewrap::ListColumn, bool) override {}
+    void AwaitQuiet(ListId list) override { log.push_back("await " + std::to_string(int(list))); }
     int SetColumnWidth(ListId list, tunewrap::ListColumn column,
                        std::optional<float> twips) override {
         return pixels[{list, column}] = twips ? int(*twips / 15) : 100;  // 100: fitted
@@ -78,6 +81,12 @@ class RecordingView : public tunewrap::MainView {
     tunewrap::ColumnWidth CurrentColumnWidth(ListId list, tunewrap::ListColumn column) override {
         const int width = pixels[{list, column}];
         return {width, width * 15.0f};
+    }
+    tunewrap::ColumnRoom ColumnNeeds(ListId list, tunewrap::ListColumn column) override {
+        return {contents[{list, column}], listRoom};
+    }
+    void SetColumnPixels(ListId list, tunewrap::ListColumn column, int width) override {
+        pixels[{list, column}] = width;
     }
     std::string DirectoryBoxText(ListId pane) override { return boxes[Index(pane)]; }
     void SetDirectoryBoxText(ListId pane, const std::string& text) override {

@@ -1,10 +1,12 @@
 #include <sys/stat.h>
 
+#include <QSignalSpy>
 #include <QTest>
 #include <chrono>
 #include <ctime>
 
 #include "FileListText.h"
+#include "FolderWatch.h"
 #include "MainWindowFixture.h"
 
 namespace {
@@ -53,6 +55,25 @@ TEST_F(Lists, ColumnsFitTheWidestTextOfEveryRow) {
                   list.sizeHintForIndex(widest).width())
             << rows;
     }
+}
+
+// A list watches the folder it shows: what appears there is listed once the folder has been
+// quiet a while, the selection kept.
+TEST_F(Lists, AListFollowsItsFolderOnceItIsQuiet) {
+    WriteFile(Path("Music/a.mp3"), "x");
+    auto window = Open();
+    Select(*window->lvwMP3List, {"a.mp3"});
+    auto* watch = window->findChild<FolderWatch*>("watchMP3Dir");
+    auto* quiet = watch->findChild<QTimer*>("tmrQuiet");
+    QSignalSpy changed(watch, &FolderWatch::Changed);
+    WriteFile(Path("Music/b.mp3"), "x");
+    ASSERT_TRUE(changed.wait());  // whenever the system tells
+    EXPECT_TRUE(quiet->isActive());
+    EXPECT_EQ(Names(*window->lvwMP3List), Strings{"a.mp3"});
+    quiet->stop();
+    QMetaObject::invokeMethod(quiet, "timeout");
+    EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"a.mp3", "b.mp3"}));
+    EXPECT_EQ(Names(*window->lvwMP3List, true), Strings{"a.mp3"});
 }
 
 TEST_F(Lists, DestinationShowsBmuDataButNotWaveAudio) {

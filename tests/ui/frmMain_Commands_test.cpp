@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -79,6 +80,31 @@ TEST_F(Commands, DeleteKeyTrashesAndEnterListsTheTypedFolder) {
     EXPECT_EQ(Names(*window->lvwMP3List), (Strings{"a.mp3", "b.mp3"}));
     QTest::keyClick(window->txtMP3Dir, Qt::Key_Return);
     EXPECT_EQ(Names(*window->lvwMP3List), Strings{"o.mp3"});
+}
+
+// Return and Enter press the focused button as Space does; Alt and a caption's underlined letter
+// press its control.
+TEST_F(Commands, KeysPressTheFocusedButtonAndAltLettersTheirControls) {
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto* refresh = window->findChild<QPushButton*>("cmdMP3Refresh");
+    refresh->setFocus();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        const std::string name = "key" + std::to_string(key) + ".mp3";
+        WriteFile(Path("Music/" + name), "x");
+        QTest::keyClick(refresh, key);
+        EXPECT_EQ(Names(*window->lvwMP3List).back(), name);
+    }
+    window->cmdConvertToBMU->setEnabled(true);
+    window->cmdConvertToMP3->setEnabled(true);
+    const std::pair<Qt::Key, QAbstractButton*> letters[] = {
+        {Qt::Key_B, window->cmdConvertToBMU},         {Qt::Key_M, window->cmdConvertToMP3},
+        {Qt::Key_W, window->chkWAVExtension},         {Qt::Key_O, window->chkOverwriteAll},
+        {Qt::Key_P, window->chkPreserveFileDateTime}, {Qt::Key_R, window->chkReencodeUnsuitable}};
+    for (const auto& [letter, control] : letters) {
+        QTest::keyClick(window.get(), letter, Qt::AltModifier);
+        EXPECT_TRUE(control->isDown()) << control->objectName().toStdString();
+    }
 }
 
 // The picker is asked from the pane's box; a folder ending in a separator lists the same.

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyleOptionButton>
+#include <set>
 
 #include "MainWindowFixture.h"
 #include "WindowGeometry.h"
@@ -34,7 +35,8 @@ bool CaptionFits(const QWidget* control) {
         option.text = button->text();
         const QRect room = button->style()->subElementRect(
             box ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents, &option, button);
-        return fits(button->text(), room, qobject_cast<const WrapCheckBox*>(control) != nullptr);
+        return fits(QString(button->text()).remove('&'), room,
+                    qobject_cast<const WrapCheckBox*>(control) != nullptr);
     }
     if (const auto* label = qobject_cast<const QLabel*>(control))
         return fits(label->text(), label->rect(), label->wordWrap());
@@ -75,6 +77,27 @@ TEST_F(Settings, ColumnsStartDesignedOrFittedAndTheTitleNamesTheVersion) {
     EXPECT_EQ(Stored("PreserveFileDateTime"), "0");
 }
 
+// Widths stored under a smaller font cut the dates: a listing widens the column to them, but not
+// once the user has dragged it.
+TEST_F(Settings, AColumnCuttingItsTextsGrowsAtListingUnlessDragged) {
+    StoreDirectories();
+    WriteFile(Path("Music/a.mp3"), "x");
+    Store("MP3DateColWidth", "600");
+    const QFont original = QApplication::font();
+    QFont large = original;
+    large.setPointSize(12);
+    QApplication::setFont(large);
+    auto window = Open();
+    FileListView& list = *window->lvwMP3List;
+    const QString date = list.topLevelItem(0)->text(FileListView::DateColumn);
+    EXPECT_GT(list.columnWidth(FileListView::DateColumn),
+              list.fontMetrics().horizontalAdvance(date));
+    list.header()->resizeSection(FileListView::DateColumn, 50);  // as a drag does
+    window->cmdMP3Refresh_Click();
+    EXPECT_EQ(list.columnWidth(FileListView::DateColumn), 50);
+    QApplication::setFont(original);
+}
+
 // With the default font the resizing test below checks them, down to the smallest window.
 TEST_F(Settings, EveryCaptionFitsItsControlWithALargeFont) {
 #ifdef _WIN32
@@ -89,8 +112,10 @@ TEST_F(Settings, EveryCaptionFitsItsControlWithALargeFont) {
     QApplication::setFont(original);
 }
 
-// Every control a user can reach has a name a screen reader can say.
-TEST_F(Settings, EveryInteractiveControlHasAnAccessibleName) {
+// Every control a user can reach has a name a screen reader can say, one of its own; a caption
+// is said as shown, and its Alt letter as the control's shortcut, no letter twice. The window
+// is announced as a frame.
+TEST_F(Settings, EveryInteractiveControlHasAnAccessibleNameOfItsOwn) {
     WriteFile(Path("Music/five bytes.mp3"), "12345");
     Store("MP3Dir", Path("Music"));
     auto window = Open();
@@ -101,7 +126,10 @@ TEST_F(Settings, EveryInteractiveControlHasAnAccessibleName) {
     QAccessibleInterface* size = list->tableInterface()->cellAt(0, FileListView::SizeColumn);
     ASSERT_NE(size, nullptr);
     EXPECT_EQ(size->text(QAccessible::Name), "5");
-    std::vector<QAccessibleInterface*> pending{QAccessible::queryAccessibleInterface(window.get())};
+    QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window.get());
+    EXPECT_EQ(frame->role(), QAccessible::Window);
+    std::vector<QAccessibleInterface*> pending{frame};
+    std::set<QString> names, letters;
     int checked = 0;
     while (!pending.empty()) {
         QAccessibleInterface* item = pending.back();
@@ -115,10 +143,18 @@ TEST_F(Settings, EveryInteractiveControlHasAnAccessibleName) {
             !item->object() || !item->object()->isWidgetType())
             continue;
         ++checked;
-        EXPECT_FALSE(item->text(QAccessible::Name).trimmed().isEmpty())
-            << item->object()->objectName().toStdString();
+        const QString name = item->text(QAccessible::Name);
+        const std::string control = item->object()->objectName().toStdString();
+        EXPECT_FALSE(name.trimmed().isEmpty()) << control;
+        EXPECT_TRUE(names.insert(name).second) << control;
+        const auto* button = qobject_cast<const QAbstractButton*>(item->object());
+        if (button == nullptr || !button->text().contains('&')) continue;
+        EXPECT_EQ(name, QString(button->text()).remove('&')) << control;
+        const QString letter = item->text(QAccessible::Accelerator);
+        EXPECT_TRUE(letter.startsWith("Alt+") && letters.insert(letter).second) << control;
     }
     EXPECT_GE(checked, 14);
+    EXPECT_EQ(letters.size(), 2 + tunewrap::kOptionCount);
 }
 
 }  // namespace

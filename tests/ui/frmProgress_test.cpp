@@ -1,11 +1,11 @@
 #include "frmProgress.h"
 
 #include <QAccessible>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QStyle>
+#include <QTest>
 
 #include "Contrast.h"
 #include "ConvertFile.h"
@@ -53,6 +53,7 @@ TEST_F(ProgressDialog, FixedToolWindowWithCaptionsThatFitAndABarOfHalfEvenPercen
         QAccessibleInterface* reader =
             QAccessible::queryAccessibleInterface(dialog->findChild<QLabel*>("picProgress"));
         EXPECT_EQ(reader->role(), QAccessible::ProgressBar);
+        EXPECT_EQ(reader->text(QAccessible::Name), "Progress");
         EXPECT_EQ(reader->text(QAccessible::Value), text);
         EXPECT_EQ(reader->valueInterface()->currentValue().toString() + '%', text);
         const QImage bar = dialog->BarImage();
@@ -75,11 +76,17 @@ TEST_F(ProgressDialog, FixedToolWindowWithCaptionsThatFitAndABarOfHalfEvenPercen
     }
 }
 
+// Escape reaches the dialog from the keyboard: it takes the focus from the window it opens over.
 TEST_F(ProgressDialog, CancelEscapeAndWindowCloseSetTheFlagAndCloseButUnloadDoesNot) {
-    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    owner.show();
     const std::pair<std::function<void()>, bool> ways[] = {
         {[&] { dialog->findChild<QPushButton*>("cmdCancel")->click(); }, true},
-        {[&] { QCoreApplication::sendEvent(dialog, &escape); }, true},
+        {[&] {
+             ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+             ASSERT_EQ(QApplication::focusWidget(), dialog->findChild<QPushButton*>("cmdCancel"));
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+         },
+         true},
         {[&] { dialog->close(); }, true},
         {[&] { dialog->Unload(); }, false}};
     for (const auto& [way, cancels] : ways) {
