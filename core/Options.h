@@ -40,7 +40,7 @@ inline constexpr std::array<OptionInfo, kOptionCount> kOptions = {{
     {OptionId::ReencodeUnsuitable, "chkReencodeUnsuitable", "ReencodeUnsuitable",
      "&re-encode unsuitable", {5520, 3120, 1215, 495, true, false}, 3, "--reencode", false, false},
     {OptionId::GameNames, "chkGameNames", "GameNames", "&game names",
-     {5520, 3660, 1215, 255, false, false}, 4, "--game-names", false, false},
+     {5520, 3630, 1215, 255, false, false}, 4, "--game-names", false, false},
 }};
 // clang-format on
 static_assert(kOptions.size() == kOptionCount, "one row per option");

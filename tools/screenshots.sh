@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Makes the main window's pictures in docs/ again from build/tools, after a visible change.
+# Look at each one before committing it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools=build/tools
+export QT_QPA_PLATFORM=offscreen
+for dark in "" --dark; do
+    suffix=${dark:+-dark}
+    $tools/screenshot_main_window $dark docs/main-window$suffix.png \
+        ${dark:-docs/context-menu.png}
+    QT_SCALE_FACTOR=1.5 $tools/screenshot_main_window $dark --screen=1280x800 \
+        docs/main-window-150$suffix.png
+    $tools/screenshot_main_window $dark --screen=1280x800 --maximised \
+        docs/main-window-maximised$suffix.png
+    QT_SCALE_FACTOR=2 $tools/screenshot_progress $dark docs/progress-dialog$suffix.png
+done
