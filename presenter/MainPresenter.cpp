@@ -154,6 +154,7 @@ void MainPresenter::SetOption(OptionId option, bool checked) {
 void MainPresenter::MenuOpened(ListId list) {
     menuList_ = list;
     view_.Enable(Control::MenuProperties, SelectedCount(list) <= 1);
+    view_.Enable(Control::MenuPackIntoHak, list == ListId::MP3 && SelectedCount(list) > 0);
 }
 
 void MainPresenter::DeleteSelected(ListId list) {

@@ -52,6 +52,8 @@ class MainPresenter : public ConversionHost {
     void DeleteSelected(ListId list);
     void SelectAll(ListId list);
     void ShowProperties(ListId list);
+    // The selected songs, named for the game, packed into a hak with their music table rows.
+    void PackIntoHak();
 
     // Files from outside. Nothing dropped is taken while a batch runs.
     bool TakesDrops() const { return !batchRunning_; }

@@ -7,6 +7,8 @@
 
 namespace tunewrap {
 
+class HakPlan;
+
 // What the main window's presenter turns on and off besides the options.
 enum class Control {
     ConvertToBMU,
@@ -14,7 +16,8 @@ enum class Control {
     About,
     WAVExtension,
     MenuProperties,
-    ReencodeUnsuitable
+    ReencodeUnsuitable,
+    MenuPackIntoHak
 };
 enum class ListColumn { Name = 0, Size = 1, Date = 2 };
 
@@ -66,6 +69,8 @@ class MainView {
     // The folder picked, or empty when the picker was cancelled.
     virtual std::string PickFolder(const std::string& title, const std::string& start) = 0;
     virtual void ShowProperties(const std::string& path, bool wavExtension) = 0;
+    // The "Pack into hak" dialog over `plan`, which it edits as the user types; true for Make.
+    virtual bool EditHakPlan(HakPlan& plan) = 0;
     virtual void MoveToTrash(const std::string& path) = 0;
 
     // Places the window where it was stored, or where it fits best without a stored place.

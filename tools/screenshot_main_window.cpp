@@ -1,15 +1,19 @@
 // Saves a picture of the main window with files in both lists, and optionally one with the
-// list menu open: screenshot_main_window [--dark] [--screen=WxH] [--maximised] OUT.png [MENU.png]
+// list menu open, and the "Pack into hak" dialog:
+// screenshot_main_window [--dark] [--screen=WxH] [--maximised] OUT.png [MENU.png [HAK.png]]
 // Runs in a private home so the user's settings stay untouched.
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidgetItem>
 
+#include "HakPlan.h"
 #include "ScreenshotOptions.h"
+#include "frmHak.h"
 #include "frmMainTestAccess.h"
 #include "mdlRegistry.h"
 
@@ -89,5 +93,29 @@ int main(int argc, char* argv[]) {
     QPainter(&shot).drawPixmap(window.mapFromGlobal(window.mnuPopup->pos()),
                                window.mnuPopup->grab());
     window.mnuPopup->close();
-    return shot.save(options.files[1]) ? 0 : 1;
+    if (!shot.save(options.files[1])) return 1;
+    if (options.files.size() < 3) return 0;
+
+    // With a third: "Pack into hak" over the selection, on a music table of the game's 138 rows,
+    // with one display name typed as the dialog refuses it.
+    QFile table(home.path + "/ambientmusic.2da");
+    table.open(QIODevice::WriteOnly);
+    table.write(
+        "2DA V2.0\r\n\r\n   Description Resource Stinger1 Stinger2 Stinger3 DisplayName\r\n");
+    for (int row = 0; row < 138; ++row)
+        table.write(QStringLiteral("%1 %2 mus_%1 **** **** **** ****\r\n")
+                        .arg(row)
+                        .arg(60000 + row)
+                        .toUtf8());
+    table.close();
+    tunewrap::HakPlan plan(
+        {(mp3Dir + "/Tavern Jig.mp3").toStdString(), (mp3Dir + "/Winter Market.mp3").toStdString()},
+        (home.path + "/NWN/hak").toStdString(), tunewrap::game::ThisMachine());
+    plan.SetTablePath(table.fileName().toStdString());
+    frmHak dialog(plan, &window);
+    dialog.show();
+    dialog.Typed(1, frmHak::DisplayName, QStringLiteral("Winter \"Market\""));
+    dialog.tblSongs->item(1, frmHak::DisplayName)->setText(QStringLiteral("Winter \"Market\""));
+    QApplication::processEvents();
+    return dialog.grab().save(options.files[2]) ? 0 : 1;
 }

@@ -153,6 +153,9 @@ void frmMain::CreateControls() {
         Named(mnuPopup->addAction(QStringLiteral("Select All")), "mnuPopupSelectAll");
     mnuPopupProperties =
         Named(mnuPopup->addAction(QStringLiteral("Properties")), "mnuPopupProperties");
+    mnuPopup->addSeparator();
+    mnuPopupPackIntoHak =
+        Named(mnuPopup->addAction(QStringLiteral("Pack into hak...")), "mnuPopupPackIntoHak");
 }
 
 void frmMain::ConnectHandlers() {
@@ -166,6 +169,7 @@ void frmMain::ConnectHandlers() {
     connect(mnuPopupDelete, &QAction::triggered, this, &frmMain::mnuPopupDelete_Click);
     connect(mnuPopupSelectAll, &QAction::triggered, this, &frmMain::mnuPopupSelectAll_Click);
     connect(mnuPopupProperties, &QAction::triggered, this, &frmMain::mnuPopupProperties_Click);
+    connect(mnuPopupPackIntoHak, &QAction::triggered, this, [this] { presenter_->PackIntoHak(); });
     connect(lvwMP3List, &FileListView::MouseUp, this, &frmMain::lvwMP3List_MouseUp);
     connect(lvwBMUList, &FileListView::MouseUp, this, &frmMain::lvwBMUList_MouseUp);
     for (const tunewrap::OptionInfo& option : tunewrap::kOptions) {

@@ -39,6 +39,9 @@ class frmMain : public QWidget, public tunewrap::MainView {
         const std::string& text, const std::string& title, tunewrap::MsgIcon icon,
         tunewrap::MsgButton defaultButton)>;
     void SetAskYesNoHook(AskYesNoHook hook) { askYesNoHook_ = std::move(hook); }
+    // The "Pack into hak" dialog goes through this when set (tests drive one of their own).
+    using HakDialogHook = std::function<bool(tunewrap::HakPlan& plan)>;
+    void SetHakDialogHook(HakDialogHook hook) { hakDialogHook_ = std::move(hook); }
 
     // Lists the command line's folders in their panes and selects its files there.
     void OpenWith(const WindowArguments& arguments) { presenter_->OpenWith(arguments); }
@@ -69,6 +72,7 @@ class frmMain : public QWidget, public tunewrap::MainView {
                                 bool question) override;
     std::string PickFolder(const std::string& title, const std::string& start) override;
     void ShowProperties(const std::string& path, bool wavExtension) override;
+    bool EditHakPlan(tunewrap::HakPlan& plan) override;
     void MoveToTrash(const std::string& path) override;
     void PlaceWindow(const std::optional<tunewrap::WindowPlace>& stored) override;
     tunewrap::WindowPlace CurrentPlace() override;
@@ -104,6 +108,7 @@ class frmMain : public QWidget, public tunewrap::MainView {
     QAction* mnuPopupDelete;
     QAction* mnuPopupSelectAll;
     QAction* mnuPopupProperties;
+    QAction* mnuPopupPackIntoHak;
 
   private slots:
     void cmdConvertToBMU_Click() { presenter_->Convert(tunewrap::ListId::MP3); }
@@ -146,6 +151,7 @@ class frmMain : public QWidget, public tunewrap::MainView {
     LayoutScale scale_;
     QSize designedSize_;
     AskYesNoHook askYesNoHook_;
+    HakDialogHook hakDialogHook_;
     std::unique_ptr<ProgressDialogSink> progressSink_;
     RegistrySettings settings_;
     std::unique_ptr<tunewrap::MainPresenter> presenter_;

@@ -6,6 +6,7 @@
 #include "ProgressDialogSink.h"
 #include "ShowProperties.h"
 #include "frmAbout.h"
+#include "frmHak.h"
 #include "frmMain.h"
 #include "mdlBrowseForFolder.h"
 #include "mdlFileOps.h"
@@ -79,9 +80,9 @@ void frmMain::CheckOption(tunewrap::OptionId option, bool checked) {
 }
 
 void frmMain::Enable(Control control, bool enabled) {
-    const std::array<QObject*, 6> controls = {
-        cmdConvertToBMU, cmdConvertToMP3,    cmdInfo,
-        chkWAVExtension, mnuPopupProperties, chkReencodeUnsuitable};
+    const std::array<QObject*, 7> controls = {
+        cmdConvertToBMU,       cmdConvertToMP3,    cmdInfo, chkWAVExtension, mnuPopupProperties,
+        chkReencodeUnsuitable, mnuPopupPackIntoHak};
     QObject* target = controls[static_cast<std::size_t>(control)];
     if (auto* widget = qobject_cast<QWidget*>(target)) {
         widget->setEnabled(enabled);
@@ -117,6 +118,12 @@ MsgButton frmMain::ShowBox(const tunewrap::TextLines& text, const std::string& t
 std::string frmMain::PickFolder(const std::string& title, const std::string& start) {
     return mdlBrowseForFolder::BrowseForFolder(static_cast<platform::WindowHandle>(winId()), title,
                                                start);
+}
+
+bool frmMain::EditHakPlan(tunewrap::HakPlan& plan) {
+    if (hakDialogHook_) return hakDialogHook_(plan);
+    frmHak dialog(plan, this);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void frmMain::ShowProperties(const std::string& path, bool wavExtension) {

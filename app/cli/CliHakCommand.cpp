@@ -42,21 +42,6 @@ std::vector<std::string> Songs(const std::vector<std::string_view>& given) {
     return songs;
 }
 
-std::string OutcomeText(const game::HakTrack& track, const TrackOutcome& outcome) {
-    const std::string placed = " as " + track.resRef + ", row " + std::to_string(outcome.row);
-    switch (outcome.status) {
-        case TrackOutcome::Status::Packed:
-            return "packed" + placed;
-        case TrackOutcome::Status::Reencoded:
-            return "re-encoded" + placed;
-        case TrackOutcome::Status::Failed:
-            return "failed: " + outcome.reason;
-        case TrackOutcome::Status::Cancelled:
-            return "cancelled";
-    }
-    return {};
-}
-
 void Say(std::FILE* to, const std::string& text) {
     if (to != nullptr) std::fprintf(to, "%s\n", platform::ShownOn(to, text).c_str());
 }
@@ -71,27 +56,18 @@ int RunHak(game::HakRequest request, const std::vector<std::string_view>& files,
     InstallInterruptHandler();
     const game::HakReport report = game::MakeHak(request, game::ThisMachine(), sink);
     FileLines lines(out);
-    int packed = 0, failed = 0;
     for (std::size_t i = 0; i < songs.size(); ++i) {
         const TrackOutcome& outcome = report.tracks[i];
-        const bool placed = report.written && (outcome.status == TrackOutcome::Status::Packed ||
-                                               outcome.status == TrackOutcome::Status::Reencoded);
-        lines.Print(songs[i], OutcomeText(request.tracks[i], outcome));
-        packed += placed ? 1 : 0;
-        failed += outcome.status == TrackOutcome::Status::Failed ? 1 : 0;
+        lines.Print(songs[i], game::OutcomeText(request.tracks[i], outcome));
         if (outcome.status == TrackOutcome::Status::Packed && outcome.suitability.WarningWanted()) {
             for (const SuitabilityIssue& issue : outcome.suitability.issues)
                 Say(summary, songs[i] + ": " + IssueLine(issue));
         }
     }
     if (!report.baseTable.empty()) Say(summary, "Music table based on " + report.baseTable);
-    Say(summary, std::to_string(packed) + " packed, " + std::to_string(failed) + " failed" +
-                     (report.cancelled ? ", cancelled" : ""));
-    Say(summary, report.written     ? "Hak written to " + request.outputPath
-                 : report.cancelled ? "No hak written: cancelled"
-                                    : "No hak written: " + report.error);
+    Say(summary, game::SummaryText(report, request.outputPath, "\n"));
     if (Interrupted()) return InterruptedExitStatus();
-    return report.written && failed == 0 ? 0 : 1;
+    return game::AllPacked(report) ? 0 : 1;
 }
 
 int RunHakList(const std::string& hak, const std::string& tablePath, const std::string& gameDir,

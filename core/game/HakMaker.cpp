@@ -227,7 +227,77 @@ bool PackFile(ErfWriter& writer, std::string_view resRef, std::uint16_t type,
     return added;
 }
 
+// What a hak starts from: the entries of the hak added to, and the base music table.
+struct Start {
+    std::optional<RandomAccess> hak;
+    ErfIndex index;
+    TwoDaTable table;
+    std::string from;
+
+    bool Read(const HakRequest& request, const Machine& machine, std::string& error) {
+        if (!request.addTo.empty()) {
+            hak = OpenRandomAccess(request.addTo, error);
+            ErfRead read = hak ? ReadErfIndex(*hak) : ErfRead{};
+            if (!hak || !read.ok) {
+                error = request.addTo + ": " + (hak ? read.error : error);
+                return false;
+            }
+            index = std::move(read.index);
+        }
+        const BaseSource base{request.tablePath, hak ? &*hak : nullptr,
+                              FindEntry(index, kMusicTableResRef, kResourceType2da), request.addTo,
+                              request.gameDir};
+        return FindBaseTable(base, machine, table, from, error);
+    }
+};
+
 }  // namespace
+
+std::string OutcomeText(const HakTrack& track, const TrackOutcome& outcome) {
+    const std::string placed = " as " + track.resRef + ", row " + std::to_string(outcome.row);
+    switch (outcome.status) {
+        case TrackOutcome::Status::Packed:
+            return "packed" + placed;
+        case TrackOutcome::Status::Reencoded:
+            return "re-encoded" + placed;
+        case TrackOutcome::Status::Failed:
+            return "failed: " + outcome.reason;
+        case TrackOutcome::Status::Cancelled:
+            return "cancelled";
+    }
+    return {};
+}
+
+std::string SummaryText(const HakReport& report, const std::string& hakPath,
+                        const std::string& separator) {
+    int packed = 0, failed = 0;
+    for (const TrackOutcome& track : report.tracks) {
+        packed += report.written && track.status != TrackOutcome::Status::Failed ? 1 : 0;
+        failed += track.status == TrackOutcome::Status::Failed ? 1 : 0;
+    }
+    return std::to_string(packed) + " packed, " + std::to_string(failed) + " failed" +
+           (report.cancelled ? ", cancelled" : "") + separator +
+           (report.written     ? "Hak written to " + hakPath
+            : report.cancelled ? std::string("No hak written: cancelled")
+                               : "No hak written: " + report.error);
+}
+
+bool AllPacked(const HakReport& report) {
+    for (const TrackOutcome& track : report.tracks) {
+        if (track.status == TrackOutcome::Status::Failed) return false;
+    }
+    return report.written;
+}
+
+BaseTableFound FindBaseTable(const HakRequest& request, const Machine& machine) {
+    Start start;
+    BaseTableFound found;
+    found.ok = start.Read(request, machine, found.error);
+    found.from = start.from;
+    found.rows = start.table.rows.size();
+    found.entries = start.index.entries.size();
+    return found;
+}
 
 std::vector<HakTrack> NameTracks(const std::vector<std::string>& sourcePaths,
                                  std::set<std::string> taken) {
@@ -256,23 +326,19 @@ HakReport MakeHak(const HakRequest& request, const Machine& machine, ProgressSin
         return report;
     };
 
-    ErfIndex index;
-    std::optional<RandomAccess> hak;
-    if (!request.addTo.empty()) {
-        std::string error;
-        hak = OpenRandomAccess(request.addTo, error);
-        if (!hak) return refuse(request.addTo + ": " + error);
-        ErfRead read = ReadErfIndex(*hak);
-        if (!read.ok) return refuse(request.addTo + ": " + read.error);
-        index = std::move(read.index);
-    }
-    TwoDaTable table;
+    Start start;
     std::string error;
-    const BaseSource base{request.tablePath, hak ? &*hak : nullptr,
-                          FindEntry(index, kMusicTableResRef, kResourceType2da), request.addTo,
-                          request.gameDir};
-    if (!FindBaseTable(base, machine, table, report.baseTable, error)) return refuse(error);
+    if (!start.Read(request, machine, error)) return refuse(error);
+    report.baseTable = start.from;
+    const ErfIndex& index = start.index;
+    TwoDaTable& table = start.table;
 
+    // Open while the songs are read, re-encoded and packed; closed however that ends.
+    sink.ShowDialog();
+    const struct Shown {
+        ProgressSink& sink;
+        ~Shown() { sink.CloseDialog(); }
+    } shown{sink};
     std::vector<Packed> packed(request.tracks.size());
     std::vector<MusicTrack> music;
     std::vector<std::size_t> musicOf;  // which request track each music track is

@@ -51,6 +51,26 @@ struct HakReport {
     bool cancelled = false;
 };
 
+// A song's outcome as both faces word it: "packed as NAME, row N", "re-encoded as NAME, row N",
+// "failed: REASON" or "cancelled".
+std::string OutcomeText(const HakTrack& track, const TrackOutcome& outcome);
+// "2 packed, 1 failed", then (after `separator`) where the hak went or why there is none.
+std::string SummaryText(const HakReport& report, const std::string& hakPath,
+                        const std::string& separator);
+// Whether the hak was written with every song.
+bool AllPacked(const HakReport& report);
+
+// Where a hak made from `request` starts: the entries of the hak it adds to, and the base music
+// table (where it comes from in words, and its rows), or why there is none.
+struct BaseTableFound {
+    bool ok = false;
+    std::string from;
+    std::size_t rows = 0;
+    std::size_t entries = 0;  // of the hak added to
+    std::string error;
+};
+BaseTableFound FindBaseTable(const HakRequest& request, const Machine& machine);
+
 // Makes the hak. Nothing appears under outputPath before it is complete; a failure or a cancel
 // leaves an existing file there as it was. A song that cannot be read or holds no MPEG audio is
 // left out and reported; the others are packed. Without a base table nothing is written: a hak's

@@ -3,6 +3,7 @@
 #include <array>
 #include <cctype>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -106,6 +107,9 @@ class RecordingView : public tunewrap::MainView {
         log.push_back("pick " + title + " at " + start);
         return picked;
     }
+    // Make, with the plan as the test's hakPlan step leaves it; no dialog without one.
+    std::function<bool(tunewrap::HakPlan&)> hakPlan;
+    bool EditHakPlan(tunewrap::HakPlan& plan) override { return hakPlan && hakPlan(plan); }
     void ShowProperties(const std::string& path, bool wav) override {
         log.push_back("properties " + path + (wav ? " as .wav" : ""));
     }

@@ -10,8 +10,9 @@ class frmMainTestAccess : public frmMain {
     using frmMain::chkOverwriteAll, frmMain::chkPreserveFileDateTime,
         frmMain::chkReencodeUnsuitable, frmMain::chkWAVExtension, frmMain::cmdConvertToBMU,
         frmMain::cmdConvertToMP3, frmMain::cmdInfo, frmMain::lvwBMUList, frmMain::lvwMP3List,
-        frmMain::mnuPopup, frmMain::mnuPopupDelete, frmMain::mnuPopupProperties,
-        frmMain::mnuPopupSelectAll, frmMain::txtBMUDir, frmMain::txtMP3Dir;
+        frmMain::mnuPopup, frmMain::mnuPopupDelete, frmMain::mnuPopupPackIntoHak,
+        frmMain::mnuPopupProperties, frmMain::mnuPopupSelectAll, frmMain::txtBMUDir,
+        frmMain::txtMP3Dir;
     using frmMain::cmdBMURefresh_Click, frmMain::cmdConvertToBMU_Click,
         frmMain::cmdConvertToMP3_Click, frmMain::cmdMP3Refresh_Click,
         frmMain::cmdPromptForMP3Dir_Click, frmMain::lvwMP3List_MouseUp,
