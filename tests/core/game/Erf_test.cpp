@@ -11,7 +11,9 @@
 #include "LePack.h"
 #include "ResourceTypes.h"
 #include "common/ScratchHome.h"
+#ifndef _WIN32
 #include "linux/FileIoForTests.h"
+#endif
 
 using namespace tunewrap::game;
 
@@ -97,7 +99,10 @@ TEST_F(ErfTest, AnUnfinishedWriteLeavesTheOldArchive) {
         {"Entry a is in the archive twice", {add("a"), add("A")}},
         {"More entries than announced", {add("a"), add("b"), add("c")}},
         {tunewrap::kSourceChangedReason, {stream(3, change)}}};
+#ifndef _WIN32
+    // A part file that has a name, so that one left behind would be seen.
     platform::testing::UseNamedPartFilesOnly(true);
+#endif
     WriteFile(Path("a.mp3"), "xyz");
     WriteFile(Path("a.hak"), "old");
     for (const auto& [reason, steps] : cases) {
@@ -110,7 +115,9 @@ TEST_F(ErfTest, AnUnfinishedWriteLeavesTheOldArchive) {
         EXPECT_EQ(Listing(""), (std::set<std::string>{"a.hak", "a.mp3", "home"})) << reason;
         EXPECT_EQ(ReadFile(Path("a.hak")), "old");
     }
+#ifndef _WIN32
     platform::testing::UseNamedPartFilesOnly(false);
+#endif
 }
 
 TEST(ErfRead, RefusesDamagedArchives) {
