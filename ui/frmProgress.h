@@ -29,9 +29,8 @@ class frmProgress : public QDialog {
     // Closes the dialog without touching the cancel flag (the copy has ended).
     void Unload();
 
-    // The bars as last drawn; the batch's is null for a single file.
+    // The file's bar as last drawn.
     const QImage& BarImage() const { return bar_.image; }
-    const QImage& BatchBarImage() const { return batchBar_.image; }
 
   public slots:
     void reject() override;  // Escape, window-system close
