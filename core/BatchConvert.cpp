@@ -72,11 +72,19 @@ class Batch {
     std::vector<FileOutcome> Run() {
         host_.BeginBusy();
         const int count = host_.EntryCount(direction_.source);
+        const std::vector<std::int64_t> sizes = SelectedSizes(count);
+        BatchPosition batch{.files = static_cast<int>(sizes.size())};
+        for (const std::int64_t size : sizes) batch.batchBytes += size;
         for (int position = 1; position <= count; ++position) {
             if (sink_.CancelRequested()) break;
             // The list may have been refilled meanwhile; what is gone is not guessed at.
             if (position > host_.EntryCount(direction_.source)) break;
             if (!host_.EntrySelected(direction_.source, position)) continue;
+            if (batch.file < batch.files) {
+                batch.bytesBefore += batch.fileBytes;
+                batch.fileBytes = sizes[static_cast<std::size_t>(batch.file++)];
+                sink_.SetBatchPosition(batch);
+            }
             outcomes_.push_back(ConvertEntry(host_.EntryName(direction_.source, position),
                                              host_.EntryPath(direction_.source, position)));
             host_.EntryDone(direction_.source, position, outcomes_.back());
@@ -96,6 +104,19 @@ class Batch {
     }
 
   private:
+    // The sizes of the selected sources, in list order; what cannot be read counts nothing.
+    std::vector<std::int64_t> SelectedSizes(int count) {
+        std::vector<std::int64_t> sizes;
+        for (int position = 1; position <= count; ++position) {
+            if (!host_.EntrySelected(direction_.source, position)) continue;
+            std::int64_t size = 0;
+            platform::FileTime modified{};
+            platform::SizeAndModified(host_.EntryPath(direction_.source, position), size, modified);
+            sizes.push_back(size > 0 ? size : 0);
+        }
+        return sizes;
+    }
+
     // One selected entry, from the overwrite question to the copy. Both directory texts are taken
     // once, so every step of the file works on the same two paths.
     FileOutcome ConvertEntry(const std::string& sourceName, const std::string& sourcePath) {
@@ -149,8 +170,8 @@ class Batch {
             reader.Scan(bytes);
             if (!bytes.ReturnBehindHead()) return fail(std::strerror(errno));
             // The name the game will look the file up by is the one checked.
-            const SuitabilityReport report = CheckSuitability(
-                gameName ? destinationName : sourceName, reader, renameWav);
+            const SuitabilityReport report =
+                CheckSuitability(gameName ? destinationName : sourceName, reader, renameWav);
             outcome.reencoded =
                 report.WarningWanted() && Checked(host_, OptionId::ReencodeUnsuitable);
             if (report.WarningWanted() && !outcome.reencoded &&
@@ -166,8 +187,9 @@ class Batch {
             outcome.reencoded
                 ? ReencodeOpenFile(source, bytes, sourceName, outcome.destinationPath, renameWav,
                                    sink_, {kBmuHeader, kBmuHeaderSize}, preserveTime)
-                : ConvertOpenFile(direction_.conversion, source, bytes.Head(), outcome.destinationPath,
-                                  sourceName, preserveTime, sink_, *stopwatch_);
+                : ConvertOpenFile(direction_.conversion, source, bytes.Head(),
+                                  outcome.destinationPath, sourceName, preserveTime, sink_,
+                                  *stopwatch_);
         switch (result.status) {
             case ConvertResult::Status::Converted:
                 created_.Add(outcome.destinationPath);
@@ -206,7 +228,7 @@ class Batch {
     ConversionHost& host_;
     ProgressSink& sink_;
     CreatedFiles& created_;
-    std::set<std::string> gameNames_;  // made in this batch
+    std::set<std::string> gameNames_;       // made in this batch
     std::optional<SystemTimer> stopwatch_;  // made when the first copy needs it
     std::vector<FileOutcome> outcomes_;
 };

@@ -49,4 +49,11 @@ inline std::string ParentPath(const std::string& path) {
     return dir;
 }
 
+// The last component alone.
+inline std::string FileNamePart(const std::string& path) {
+    std::string dir, name;
+    SplitPath(path, dir, name);
+    return name;
+}
+
 }  // namespace platform

@@ -209,8 +209,11 @@ void MainPresenter::RunBatch(ListId source, ConversionHost& host) {
     // A second batch would start inside the first, which yields to the user while it copies.
     if (batchRunning_) return;
     batchRunning_ = true;
-    source == ListId::MP3 ? ConvertToBMU(host, progress_) : ConvertToMP3(host, progress_);
+    BeginBatch(source, host);
+    const std::vector<FileOutcome> outcomes =
+        source == ListId::MP3 ? ConvertToBMU(host, progress_) : ConvertToMP3(host, progress_);
     batchRunning_ = false;
+    if (!closeAfterBatch_) EndBatch(source, host, outcomes);  // a closing window shows nothing
     FitColumns(OtherPane(source));  // the batch listed its destination afresh
     folderChanged_[Index(OtherPane(source))] = false;
     if (folderChanged_[Index(source)]) view_.AwaitQuiet(source);
@@ -279,16 +282,9 @@ void MainPresenter::DeselectEntry(ListId list, int position) {
     if (HasRow(list, position)) view_.SelectRow(list, position, false);
 }
 
-// The box shows its title and text whatever the question is about; only the command line answers
-// some kinds on its own.
-MsgButton MainPresenter::AskYesNo(QuestionKind, const TextLines& text, const std::string& title,
-                                  MsgIcon icon, MsgButton defaultButton) {
-    return view_.ShowBox(text, title, icon, defaultButton, true);
-}
-
 void MainPresenter::Tell(QuestionKind, const TextLines& text, const std::string& title,
                          MsgIcon icon) {
-    view_.ShowBox(text, title, icon, MsgButton::Yes, false);
+    view_.ShowBox(text, title, icon, MsgButton::Yes, BoxButtons::Ok);
 }
 
 void MainPresenter::BeginBusy() {

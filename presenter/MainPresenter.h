@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,8 @@ std::string WithSeparator(const std::string& dir);
 // The main window's state and decisions, without the window: what is read at start and stored
 // at close, which buttons are on, how the lists sort, what a drop or the command line opens, the
 // delete question, and the batch a convert button runs (a close asked for meanwhile waits for
-// its end). The batch jobs see it as their ConversionHost; the window forwards what the user
+// its end; the answers given "to all" last until it ends; its summary and new files are shown
+// after it). The batch jobs see it as their ConversionHost; the window forwards what the user
 // does and shows what it is told through MainView.
 class MainPresenter : public ConversionHost {
   public:
@@ -77,12 +79,16 @@ class MainPresenter : public ConversionHost {
                     bool append) override;
     std::string DirectoryText(ListId pane) override;
     int OptionState(OptionId option) override { return OptionChecked(option) ? 1 : 0; }
+    void EntryDone(ListId, int, const FileOutcome&) override { ++batchFilesDone_; }
 
   private:
     static std::size_t Index(ListId list) { return static_cast<std::size_t>(list); }
     static std::size_t Index(OptionId option) { return static_cast<std::size_t>(option); }
 
     void RunBatch(ListId source, ConversionHost& host);  // from its entries to the other's
+    // Batches (MainPresenter_Batch.cpp): what is forgotten before one and shown after it.
+    void BeginBatch(ListId source, ConversionHost& host);
+    void EndBatch(ListId source, ConversionHost& host, const std::vector<FileOutcome>& outcomes);
     int SelectedCount(ListId list);
     // A refresh during a batch may have shortened a list; a vanished position is no entry.
     bool HasRow(ListId list, int position);
@@ -119,6 +125,11 @@ class MainPresenter : public ConversionHost {
     std::array<bool, 2> folderChanged_{};
     ListId menuList_ = ListId::MP3;
     bool batchRunning_ = false;
+    // The running batch's selected entries, how many of them it has finished, and the answers
+    // given "to all", by the kind of question.
+    int batchFiles_ = 0;
+    int batchFilesDone_ = 0;
+    std::map<QuestionKind, MsgButton> answeredToAll_;
     bool closeAfterBatch_ = false;
     bool unloaded_ = false;
     // Column widths as read at start-up, so a column the user did not touch is stored back

@@ -18,19 +18,20 @@ void MainPresenter::PackIntoHak() {
     game::HakRequest request = plan.Request();
     request.reencode = OptionChecked(OptionId::ReencodeUnsuitable);
     batchRunning_ = true;
+    view_.ShowSummary({});
     view_.ShowBusy(true);
     progress_.ClearCancel();
     const game::HakReport report = game::MakeHak(request, machine, progress_);
     view_.ShowBusy(false);
     batchRunning_ = false;
-    TextLines lines{game::SummaryText(report, request.outputPath, ". "), ""};
+    // Told as a batch is: a line below the lists, each song's outcome a click away.
+    BatchSummary summary{game::SummaryText(report, request.outputPath, ". "), {}};
     for (std::size_t i = 0; i < report.tracks.size(); ++i) {
         std::string dir, name;
         platform::SplitPath(request.tracks[i].sourcePath, dir, name);
-        lines.push_back(name + ": " + game::OutcomeText(request.tracks[i], report.tracks[i]));
+        summary.files.push_back({name, game::OutcomeText(request.tracks[i], report.tracks[i])});
     }
-    view_.ShowBox(lines, "Pack into hak", report.written ? MsgIcon::Question : MsgIcon::Exclamation,
-                  MsgButton::Yes, false);
+    view_.ShowSummary(summary);
     if (closeAfterBatch_) view_.Close();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ConversionHost.h"
 #include "WindowPlace.h"
@@ -33,6 +34,22 @@ struct ColumnRoom {
     int list = 0;
 };
 
+// The buttons a box offers: OK alone, Yes and No, or those and "Yes to All" and "No to All".
+enum class BoxButtons { Ok, YesNo, YesNoToAll };
+enum class BoxAnswer { Yes, No, YesToAll, NoToAll };
+
+// What the last batch came to: its line ("3 converted, 1 skipped, 1 failed") and each file with
+// what became of it.
+struct BatchSummary {
+    struct File {
+        std::string name, outcome;
+        bool operator==(const File&) const = default;
+    };
+    std::string line;
+    std::vector<File> files;
+    bool operator==(const BatchSummary&) const = default;
+};
+
 // The main window as its presenter sees it: two lists of files (rows at 1-based positions, in
 // displayed order), their directory boxes, the options' check boxes, the message box and the
 // dialogs the window opens. It shows what it is told and decides nothing.
@@ -63,9 +80,11 @@ class MainView {
     virtual void Enable(Control control, bool enabled) = 0;
     virtual void ShowBusy(bool busy) = 0;
 
-    // A question (Yes and No) or, without `question`, a message with OK only.
-    virtual MsgButton ShowBox(const TextLines& text, const std::string& title, MsgIcon icon,
-                              MsgButton defaultButton, bool question) = 0;
+    // A question or, with BoxButtons::Ok, a message (answered No, as Escape would).
+    virtual BoxAnswer ShowBox(const TextLines& text, const std::string& title, MsgIcon icon,
+                              MsgButton defaultButton, BoxButtons buttons) = 0;
+    // Shows the summary below the lists, or clears it when it has no line.
+    virtual void ShowSummary(const BatchSummary& summary) = 0;
     // The folder picked, or empty when the picker was cancelled.
     virtual std::string PickFolder(const std::string& title, const std::string& start) = 0;
     virtual void ShowProperties(const std::string& path, bool wavExtension) = 0;

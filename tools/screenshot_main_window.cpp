@@ -1,6 +1,7 @@
 // Saves a picture of the main window with files in both lists, and optionally one with the
-// list menu open, and the "Pack into hak" dialog:
-// screenshot_main_window [--dark] [--screen=WxH] [--maximised] OUT.png [MENU.png [HAK.png]]
+// list menu open, the "Pack into hak" dialog, and one after a batch and that batch's details:
+// screenshot_main_window [--dark] [--screen=WxH] [--maximised] OUT.png [MENU.png [HAK.png
+// [BATCH.png DETAILS.png]]]
 // Runs in a private home so the user's settings stay untouched.
 #include <QApplication>
 #include <QDateTime>
@@ -117,5 +118,28 @@ int main(int argc, char* argv[]) {
     dialog.Typed(1, frmHak::DisplayName, QStringLiteral("Winter \"Market\""));
     dialog.tblSongs->item(1, frmHak::DisplayName)->setText(QStringLiteral("Winter \"Market\""));
     QApplication::processEvents();
-    return dialog.grab().save(options.files[2]) ? 0 : 1;
+    if (!dialog.grab().save(options.files[2])) return 1;
+    dialog.close();
+    if (options.files.size() < 5) return 0;
+
+    // With two more: after a batch of the two selected songs, one of them there already, and its
+    // details.
+    WriteSized(bmuDir + "/The Long Road.bmu", 6021998, "BMU V1.0", base.addDays(2));
+    window.cmdBMURefresh_Click();
+    for (QTreeWidgetItem* row : window.lvwBMUList->findItems("The Long Road.bmu", Qt::MatchExactly))
+        row->setSelected(true);
+    for (int i = 0; i < window.lvwMP3List->topLevelItemCount(); ++i)
+        window.lvwMP3List->topLevelItem(i)->setSelected(false);
+    window.cmdConvertToBMU->setEnabled(false);
+    window.cmdConvertToMP3->setEnabled(true);
+    const std::string bmuPath = QDir::toNativeSeparators(bmuDir).toStdString();
+    window.ShowSummary({"1 converted, 1 skipped, 0 failed",
+                        {{"Night Watch.mp3", "skipped: exists"},
+                         {"The Long Road.mp3", "converted to " + bmuPath + "/The Long Road.bmu"}}});
+    window.cmdBatchDetails->click();
+    auto* details = window.findChild<QWidget*>("frmBatchDetails");
+    details->resize(details->width(), details->height() / 2);
+    QApplication::processEvents();
+    if (!window.grab().save(options.files[3])) return 1;
+    return details->grab().save(options.files[4]) ? 0 : 1;
 }

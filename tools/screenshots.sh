@@ -8,10 +8,11 @@ export QT_QPA_PLATFORM=offscreen
 for dark in "" --dark; do
     suffix=${dark:+-dark}
     $tools/screenshot_main_window $dark docs/main-window$suffix.png \
-        ${dark:-docs/context-menu.png docs/pack-into-hak.png}
+        ${dark:-docs/context-menu.png docs/pack-into-hak.png docs/batch-summary.png docs/batch-details.png}
     QT_SCALE_FACTOR=1.5 $tools/screenshot_main_window $dark --screen=1280x800 \
         docs/main-window-150$suffix.png
     $tools/screenshot_main_window $dark --screen=1280x800 --maximised \
         docs/main-window-maximised$suffix.png
-    QT_SCALE_FACTOR=2 $tools/screenshot_progress $dark docs/progress-dialog$suffix.png
+    QT_SCALE_FACTOR=2 $tools/screenshot_progress $dark docs/progress-dialog$suffix.png \
+        docs/progress-dialog-batch$suffix.png
 done

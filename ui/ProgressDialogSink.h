@@ -26,6 +26,7 @@ class ProgressDialogSink : public ProgressSink {
     void SetFileName(const std::string& fileName) override { values_.fileName = fileName; }
     void SetTotal(std::int64_t total) override { values_.total = total; }
     void SetDone(std::int64_t done) override { values_.done = done; }
+    void SetBatchPosition(const BatchPosition& position) override { values_.batch = position; }
     void ShowDialog() override;
     void CloseDialog() override;
     bool CancelRequested() const override { return values_.cancel; }

@@ -40,6 +40,11 @@ constexpr Anchors kAfterRightPane{WidthShare::Both, WidthShare::Both};
 // and the design's spacing between the middle column's groups.
 constexpr TwipsRect kSmallestStretched{0, 0, 1800, 1500};
 constexpr int kSpacingTwips = 120;
+// A batch's summary takes a row below the lists out of their height: a button's height, with
+// the design's spacing above it.
+constexpr int kSummaryHeightTwips = 375;
+constexpr int kSummaryRowTwips = kSummaryHeightTwips + kSpacingTwips;
+constexpr int kDetailsWidthTwips = 1215;
 
 QPushButton* NewButton(QWidget* parent, const char* name, const QString& caption) {
     auto* button = new QPushButton(caption, parent);
@@ -123,6 +128,11 @@ void frmMain::CreateControls() {
     cmdPromptForBMUDir = NewButton(this, "cmdPromptForBMUDir", QStringLiteral("..."));
     cmdBMURefresh = NewButton(this, "cmdBMURefresh", QString());
     lvwBMUList = Named(new FileListView(this), "lvwBMUList");
+    lblBatchSummary = Named(new QLabel(this), "lblBatchSummary");
+    cmdBatchDetails = NewButton(this, "cmdBatchDetails", QStringLiteral("Details..."));
+    cmdBatchDetails->setAccessibleName(QStringLiteral("Details of the last batch"));
+    lblBatchSummary->hide();
+    cmdBatchDetails->hide();
     folderWatches_ = {Named(new FolderWatch(this), "watchMP3Dir"),
                       Named(new FolderWatch(this), "watchBMUDir")};
 
@@ -166,6 +176,7 @@ void frmMain::ConnectHandlers() {
     connect(cmdConvertToBMU, &QPushButton::clicked, this, &frmMain::cmdConvertToBMU_Click);
     connect(cmdConvertToMP3, &QPushButton::clicked, this, &frmMain::cmdConvertToMP3_Click);
     connect(cmdInfo, &QPushButton::clicked, this, &frmMain::cmdInfo_Click);
+    connect(cmdBatchDetails, &QPushButton::clicked, this, &frmMain::cmdBatchDetails_Click);
     connect(mnuPopupDelete, &QAction::triggered, this, &frmMain::mnuPopupDelete_Click);
     connect(mnuPopupSelectAll, &QAction::triggered, this, &frmMain::mnuPopupSelectAll_Click);
     connect(mnuPopupProperties, &QAction::triggered, this, &frmMain::mnuPopupProperties_Click);
@@ -216,8 +227,10 @@ void frmMain::SetFocusOrder() {
     order.resize(options + tunewrap::kOptionCount);
     for (const tunewrap::OptionInfo& option : tunewrap::kOptions)
         order[options + option.tabPosition] = OptionBox(option.id);
+    order.push_back(cmdBatchDetails);
     for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
-    for (QLabel* label : {lblMP3, lblBMU, lblWaveReason}) label->setFocusPolicy(Qt::NoFocus);
+    for (QLabel* label : {lblMP3, lblBMU, lblWaveReason, lblBatchSummary})
+        label->setFocusPolicy(Qt::NoFocus);
 }
 
 void frmMain::ApplyLayout() {
@@ -245,14 +258,27 @@ void frmMain::ApplyLayout() {
     scale_ = FittingScale(layout_, font());
     designedSize_ =
         QSize(scale_.ToPixelsX(kClientWidthTwips), scale_.ToPixelsY(kClientHeightTwips));
-    setMinimumSize(designedSize_ +
-                   SmallestExtra(layout_, scale_, kSmallestStretched, kSpacingTwips));
+    smallestSize_ =
+        designedSize_ + SmallestExtra(layout_, scale_, kSmallestStretched, kSpacingTwips);
+    setMinimumSize(smallestSize_);
     resize(designedSize_);
     PlaceControls();
 }
 
+int frmMain::SummaryRowHeight() const {
+    return lblBatchSummary->isHidden() ? 0 : scale_.ToPixelsY(kSummaryRowTwips);
+}
+
 void frmMain::PlaceControls() {
-    Place(layout_, scale_, size() - designedSize_);
+    Place(layout_, scale_, size() - designedSize_ - QSize(0, SummaryRowHeight()));
+    if (SummaryRowHeight() == 0) return;
+    const int margin = scale_.ToPixelsX(kSpacingTwips);
+    const int rowHeight = scale_.ToPixelsY(kSummaryHeightTwips);
+    const int top = height() - scale_.ToPixelsY(kSpacingTwips) - rowHeight;
+    const int buttonWidth = scale_.ToPixelsX(kDetailsWidthTwips);
+    const int buttonLeft = width() - margin - buttonWidth;
+    cmdBatchDetails->setGeometry(buttonLeft, top, buttonWidth, rowHeight);
+    lblBatchSummary->setGeometry(margin, top, std::max(0, buttonLeft - 2 * margin), rowHeight);
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {

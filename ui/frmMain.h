@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 #include <array>
@@ -21,6 +22,7 @@
 #include "TwipsLayout.h"
 
 class ProgressDialogSink;
+class frmBatchDetails;
 class QMessageBox;
 class QMimeData;
 
@@ -67,9 +69,10 @@ class frmMain : public QWidget, public tunewrap::MainView {
     void CheckOption(tunewrap::OptionId option, bool checked) override;
     void Enable(tunewrap::Control control, bool enabled) override;
     void ShowBusy(bool busy) override;
-    tunewrap::MsgButton ShowBox(const tunewrap::TextLines& text, const std::string& title,
+    tunewrap::BoxAnswer ShowBox(const tunewrap::TextLines& text, const std::string& title,
                                 tunewrap::MsgIcon icon, tunewrap::MsgButton defaultButton,
-                                bool question) override;
+                                tunewrap::BoxButtons buttons) override;
+    void ShowSummary(const tunewrap::BatchSummary& summary) override;
     std::string PickFolder(const std::string& title, const std::string& start) override;
     void ShowProperties(const std::string& path, bool wavExtension) override;
     bool EditHakPlan(tunewrap::HakPlan& plan) override;
@@ -102,6 +105,8 @@ class frmMain : public QWidget, public tunewrap::MainView {
     QPushButton* cmdPromptForBMUDir;
     QPushButton* cmdBMURefresh;
     FileListView* lvwBMUList;
+    QLabel* lblBatchSummary;  // below the lists once a batch has ended
+    QPushButton* cmdBatchDetails;
     std::array<FolderWatch*, 2> folderWatches_;                   // in ListId order
     std::array<QCheckBox*, tunewrap::kOptionCount> optionBoxes_;  // in OptionId order
     QMenu* mnuPopup;
@@ -116,6 +121,7 @@ class frmMain : public QWidget, public tunewrap::MainView {
     void cmdMP3Refresh_Click() { presenter_->Refresh(tunewrap::ListId::MP3); }
     void cmdBMURefresh_Click() { presenter_->Refresh(tunewrap::ListId::BMU); }
     void cmdInfo_Click();
+    void cmdBatchDetails_Click();
     void cmdPromptForMP3Dir_Click() { presenter_->Browse(tunewrap::ListId::MP3); }
     void cmdPromptForBMUDir_Click() { presenter_->Browse(tunewrap::ListId::BMU); }
     void mnuPopupDelete_Click() { presenter_->DeleteSelected(presenter_->MenuList()); }
@@ -139,7 +145,8 @@ class frmMain : public QWidget, public tunewrap::MainView {
     void ConnectHandlers();
     void SetFocusOrder();
     void ApplyLayout();
-    void PlaceControls();  // for the window's present size
+    void PlaceControls();          // for the window's present size
+    int SummaryRowHeight() const;  // 0 without a summary
     void resizeEvent(QResizeEvent* event) override;
     void PaintRefreshIcons();
     void changeEvent(QEvent* event) override;
@@ -150,11 +157,14 @@ class frmMain : public QWidget, public tunewrap::MainView {
     std::vector<PlacedControl> layout_;
     LayoutScale scale_;
     QSize designedSize_;
+    QSize smallestSize_;  // without a summary's row
     AskYesNoHook askYesNoHook_;
     HakDialogHook hakDialogHook_;
     std::unique_ptr<ProgressDialogSink> progressSink_;
     RegistrySettings settings_;
     std::unique_ptr<tunewrap::MainPresenter> presenter_;
     QMessageBox* openQuestion_ = nullptr;
-    bool sizingColumns_ = false;  // a column resized meanwhile was not dragged by the user
+    tunewrap::BatchSummary summary_;
+    QPointer<frmBatchDetails> details_;  // once opened, until closed
+    bool sizingColumns_ = false;         // a column resized meanwhile was not dragged by the user
 };

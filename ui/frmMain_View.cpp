@@ -6,11 +6,14 @@
 #include "ProgressDialogSink.h"
 #include "ShowProperties.h"
 #include "frmAbout.h"
+#include "frmBatchDetails.h"
 #include "frmHak.h"
 #include "frmMain.h"
 #include "mdlBrowseForFolder.h"
 #include "mdlFileOps.h"
 
+using tunewrap::BoxAnswer;
+using tunewrap::BoxButtons;
 using tunewrap::Control;
 using tunewrap::ListColumn;
 using tunewrap::ListId;
@@ -24,6 +27,15 @@ namespace {
 std::string Bytes(const QString& text) {
     return QFile::encodeName(text).toStdString();
 }
+
+// A box's buttons, in BoxButtons order, and what each button answers.
+const QMessageBox::StandardButtons kBoxButtons[] = {
+    QMessageBox::Ok, QMessageBox::Yes | QMessageBox::No,
+    QMessageBox::Yes | QMessageBox::No | QMessageBox::YesToAll | QMessageBox::NoToAll};
+const std::pair<int, BoxAnswer> kAnswers[] = {{QMessageBox::Yes, BoxAnswer::Yes},
+                                              {QMessageBox::No, BoxAnswer::No},
+                                              {QMessageBox::YesToAll, BoxAnswer::YesToAll},
+                                              {QMessageBox::NoToAll, BoxAnswer::NoToAll}};
 
 }  // namespace
 
@@ -95,24 +107,60 @@ void frmMain::ShowBusy(bool busy) {
     busy ? setCursor(Qt::WaitCursor) : unsetCursor();
 }
 
-MsgButton frmMain::ShowBox(const tunewrap::TextLines& text, const std::string& title, MsgIcon icon,
-                           MsgButton defaultButton, bool question) {
+BoxAnswer frmMain::ShowBox(const tunewrap::TextLines& text, const std::string& title, MsgIcon icon,
+                           MsgButton defaultButton, BoxButtons buttons) {
     if (askYesNoHook_) {
-        return askYesNoHook_(tunewrap::JoinLines(text, tunewrap::kBoxLineEnd), title, icon,
-                             defaultButton);
+        const MsgButton answer = askYesNoHook_(tunewrap::JoinLines(text, tunewrap::kBoxLineEnd),
+                                               title, icon, defaultButton);
+        return answer == MsgButton::Yes ? BoxAnswer::Yes : BoxAnswer::No;
     }
     QMessageBox box(icon == MsgIcon::Question ? QMessageBox::Question : QMessageBox::Warning,
                     QString::fromStdString(title),
                     QString::fromStdString(tunewrap::JoinLines(text, "\n")),
-                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, this);
-    if (question) {
+                    kBoxButtons[static_cast<std::size_t>(buttons)], this);
+    if (buttons != BoxButtons::Ok) {
         box.setDefaultButton(defaultButton == MsgButton::Yes ? QMessageBox::Yes : QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
     }
     openQuestion_ = &box;
     const int answer = box.exec();
     openQuestion_ = nullptr;
-    return answer == QMessageBox::Yes ? MsgButton::Yes : MsgButton::No;
+    for (const auto& [button, meaning] : kAnswers) {
+        if (answer == button) return meaning;
+    }
+    return BoxAnswer::No;  // OK, and a box closed otherwise
+}
+
+void frmMain::ShowSummary(const tunewrap::BatchSummary& summary) {
+    summary_ = summary;
+    const QString line = QString::fromStdString(summary.line);
+    lblBatchSummary->setText(line);
+    cmdBatchDetails->setEnabled(!line.isEmpty());
+    // The row, once there, stays while the next batch runs, so the lists do not jump twice. It
+    // is taken from the lists; a window at its smallest grows by it instead.
+    if (lblBatchSummary->isHidden() && !line.isEmpty()) {
+        lblBatchSummary->show();
+        cmdBatchDetails->show();
+        setMinimumSize(smallestSize_ + QSize(0, SummaryRowHeight()));
+        PlaceControls();
+    }
+    if (!details_) return;
+    if (line.isEmpty()) {
+        details_->close();
+    } else {
+        details_->Fill(summary_);
+    }
+}
+
+void frmMain::cmdBatchDetails_Click() {
+    if (!details_) {
+        details_ = new frmBatchDetails(this);
+        details_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    details_->Fill(summary_);
+    details_->show();
+    details_->raise();
+    details_->activateWindow();
 }
 
 std::string frmMain::PickFolder(const std::string& title, const std::string& start) {

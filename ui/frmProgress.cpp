@@ -16,9 +16,10 @@
 
 namespace {
 
-// Client area of the dialog's design, in twips.
+// Client area of the dialog's design, in twips; a batch of several files adds its rows.
 constexpr int kClientWidth = 3495;
 constexpr int kClientHeight = 975;
+constexpr int kBatchRowsHeight = 600;
 
 // The bar's text and box colour: blue, as designed, on a light face; on a dark face its
 // complement, yellow, under which not-xor still fills dark blue with white digits.
@@ -42,6 +43,7 @@ QColor BarForeground(const QColor& face) {
 frmProgress::frmProgress(ProgressValues& values, QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       values_(values),
+      batch_(values.batch),
       lblFileName(new QLabel(QStringLiteral("File Name"), this)),
       picProgress(new ProgressPicture(this)),
       cmdCancel(new QPushButton(QStringLiteral("Cancel"), this)),
@@ -53,22 +55,42 @@ frmProgress::frmProgress(ProgressValues& values, QWidget* owner)
     cmdCancel->setObjectName(QStringLiteral("cmdCancel"));
     tmrTimer->setObjectName(QStringLiteral("tmrTimer"));
 
-    picProgress->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    picProgress->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    const std::vector<PlacedControl> layout = {
+    const bool severalFiles = batch_.files > 1;
+    const int batchRows = severalFiles ? kBatchRowsHeight : 0;
+    std::vector<PlacedControl> layout = {
         {lblFileName, {120, 0, 3255, 255}},
         {picProgress, {120, 240, 3255, 255}},
-        {cmdCancel, {1200, 600, 1095, 255}},
+        {cmdCancel, {1200, 600 + batchRows, 1095, 255}},
     };
+    if (severalFiles) {
+        lblBatch =
+            new QLabel(QStringLiteral("File %1 of %2").arg(batch_.file).arg(batch_.files), this);
+        lblBatch->setObjectName(QStringLiteral("lblBatch"));
+        picBatchProgress = new ProgressPicture(this);
+        picBatchProgress->setObjectName(QStringLiteral("picBatchProgress"));
+        picBatchProgress->setAccessibleName(QStringLiteral("Batch progress"));
+        layout.push_back({lblBatch, {120, 600, 3255, 255}});
+        layout.push_back({picBatchProgress, {120, 840, 3255, 255}});
+    }
+    for (ProgressPicture* bar : {picProgress, picBatchProgress}) {
+        if (bar == nullptr) continue;
+        bar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     const LayoutScale scale = FittingScale(layout, font());
     Place(layout, scale);
-    setFixedSize(scale.ToPixelsX(kClientWidth), scale.ToPixelsY(kClientHeight));
+    setFixedSize(scale.ToPixelsX(kClientWidth), scale.ToPixelsY(kClientHeight + batchRows));
     // Rounding may leave the button a pixel off the middle; it is meant to sit in it.
     cmdCancel->move((width() - cmdCancel->width()) / 2, cmdCancel->y());
     // Enter must not end a long copy by accident; Escape and a click on Cancel do.
     cmdCancel->setAutoDefault(false);
     setTabOrder(lblFileName, picProgress);
     setTabOrder(picProgress, cmdCancel);
+    if (severalFiles) {
+        setTabOrder(picProgress, lblBatch);
+        setTabOrder(lblBatch, picBatchProgress);
+        setTabOrder(picBatchProgress, cmdCancel);
+    }
     picProgress->setAccessibleName(QStringLiteral("Progress"));
 
     connect(cmdCancel, &QPushButton::clicked, this, &frmProgress::cmdCancel_Click);
@@ -80,14 +102,23 @@ frmProgress::frmProgress(ProgressValues& values, QWidget* owner)
 void frmProgress::Form_Load() {
     barFont_ = picProgress->font();
     barFont_.setBold(true);
-    // Drawn at the screen's pixel density so the digits stay sharp on scaled displays.
-    const qreal density = picProgress->devicePixelRatioF();
-    barImage_ = QImage(picProgress->contentsRect().size() * density, QImage::Format_RGB32);
-    barImage_.setDevicePixelRatio(density);
     lblFileName->setText(QString::fromStdString(values_.fileName));
-    barTotal_ = values_.total;
+    bar_.picture = picProgress;
+    StartBar(bar_, values_.total);
+    if (picBatchProgress != nullptr) {
+        batchBar_.picture = picBatchProgress;
+        StartBar(batchBar_, batch_.batchBytes);
+    }
     UpdateProgress(0);
     tmrTimer->start();
+}
+
+void frmProgress::StartBar(Bar& bar, std::int64_t total) {
+    // Drawn at the screen's pixel density so the digits stay sharp on scaled displays.
+    const qreal density = bar.picture->devicePixelRatioF();
+    bar.image = QImage(bar.picture->contentsRect().size() * density, QImage::Format_RGB32);
+    bar.image.setDevicePixelRatio(density);
+    bar.total = total;
 }
 
 void frmProgress::tmrTimer_Timer() {
@@ -121,22 +152,27 @@ void frmProgress::Unload() {
 }
 
 void frmProgress::UpdateProgress(std::int64_t done) {
-    const QSize size = barImage_.deviceIndependentSize().toSize();
+    DrawBar(bar_, done);
+    if (batchBar_.picture != nullptr) DrawBar(batchBar_, batch_.BatchDone(done, bar_.total));
+}
+
+void frmProgress::DrawBar(Bar& bar, std::int64_t done) {
+    const QSize size = bar.image.deviceIndependentSize().toSize();
     const int width = size.width();
     const int height = size.height();
-    const int rounded = ProgressPercent(done, barTotal_);
+    const int rounded = ProgressPercent(done, bar.total);
     const QString text = QString::number(rounded) + '%';
     // The copy opens the dialog only with a positive total and never reports more than it;
     // clamping keeps the bar sane should either ever be broken.
-    const int filled = barTotal_ > 0
+    const int filled = bar.total > 0
                            ? static_cast<int>(std::lround(
-                                 static_cast<double>(std::clamp<std::int64_t>(done, 0, barTotal_)) *
-                                 width / barTotal_))
+                                 static_cast<double>(std::clamp<std::int64_t>(done, 0, bar.total)) *
+                                 width / bar.total))
                            : width;
 
     const QColor face = palette().color(QPalette::Button);
     const QColor foreground = BarForeground(face);
-    QPainter painter(&barImage_);
+    QPainter painter(&bar.image);
     painter.fillRect(0, 0, width, height, face);
     painter.setFont(barFont_);
     painter.setPen(foreground);
@@ -148,6 +184,6 @@ void frmProgress::UpdateProgress(std::int64_t done) {
     painter.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
     painter.fillRect(0, 0, filled, height, foreground);
     painter.end();
-    picProgress->setPixmap(QPixmap::fromImage(barImage_));
-    picProgress->SetPercent(rounded);
+    bar.picture->setPixmap(QPixmap::fromImage(bar.image));
+    bar.picture->SetPercent(rounded);
 }

@@ -12,8 +12,10 @@ class QPushButton;
 class QTimer;
 
 // The small window shown while one long file is copied: the file's name, a bar with the
-// percentage written across its middle, and Cancel. It reads the name and the total once when
-// it opens and the done count at every tick of its timer; Cancel sets the flag the copy polls.
+// percentage written across its middle, and Cancel; in a batch of several files also the file's
+// number and a bar for the whole batch below. It reads the name, the total and the batch position
+// once when it opens and the done count at every tick of its timer; Cancel sets the flag the copy
+// polls.
 // Escape and closing from the window system count as Cancel, so every way a user has of
 // dismissing the dialog stops the copy rather than hiding its progress.
 class frmProgress : public QDialog {
@@ -27,8 +29,8 @@ class frmProgress : public QDialog {
     // Closes the dialog without touching the cancel flag (the copy has ended).
     void Unload();
 
-    // The bar as last drawn.
-    const QImage& BarImage() const { return barImage_; }
+    // The file's bar as last drawn.
+    const QImage& BarImage() const { return bar_.image; }
 
   public slots:
     void reject() override;  // Escape, window-system close
@@ -42,14 +44,25 @@ class frmProgress : public QDialog {
     void cmdCancel_Click();
     void UpdateProgress(std::int64_t done);
 
+    struct Bar {
+        ProgressPicture* picture = nullptr;
+        QImage image;  // persists between redraws; the screen shows it on refresh
+        std::int64_t total = 0;
+    };
+    void StartBar(Bar& bar, std::int64_t total);
+    void DrawBar(Bar& bar, std::int64_t done);
+
     ProgressValues& values_;
+    const BatchPosition batch_;
     QLabel* lblFileName;
     ProgressPicture* picProgress;
+    QLabel* lblBatch = nullptr;  // "File 2 of 6", in a batch of several files only
+    ProgressPicture* picBatchProgress = nullptr;
     QPushButton* cmdCancel;
     QTimer* tmrTimer;
 
-    QImage barImage_;  // persists between redraws; the screen shows it on refresh
+    Bar bar_;
+    Bar batchBar_;
     QFont barFont_;
-    std::int64_t barTotal_ = 0;
     bool unloading_ = false;
 };

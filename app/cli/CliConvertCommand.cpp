@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "BatchConvert.h"
+#include "BatchSummary.h"
 #include "CliFileLines.h"
 #include "CliInterrupt.h"
 #include "CliQuestions.h"
@@ -17,64 +18,6 @@ using platform::WithoutTrailingSeparators;
 std::string DirectoryOf(const std::string& file) {
     return WithoutTrailingSeparators(platform::ParentPath(file));
 }
-
-std::string OutcomeText(const FileOutcome& outcome) {
-    switch (outcome.kind) {
-        case FileOutcome::Kind::Converted:
-            return (outcome.reencoded ? "re-encoded to " : "converted to ") +
-                   outcome.destinationPath;
-        case FileOutcome::Kind::SkippedExists:
-            return "skipped: exists";
-        case FileOutcome::Kind::SkippedUnsuitable:
-            return "skipped: unsuitable";
-        case FileOutcome::Kind::Failed:
-            return "failed: " +
-                   (outcome.reason.empty() ? std::string("unknown error") : outcome.reason);
-        case FileOutcome::Kind::Cancelled:
-            return "cancelled";
-    }
-    return "failed: unknown error";
-}
-
-// "3 converted, 1 skipped, 1 failed", and the cancelled and unreached files if any.
-class Tally {
-  public:
-    void Count(FileOutcome::Kind kind) {
-        switch (kind) {
-            case FileOutcome::Kind::Converted:
-                ++converted_;
-                break;
-            case FileOutcome::Kind::SkippedExists:
-                ++existing_;
-                ++skipped_;
-                break;
-            case FileOutcome::Kind::SkippedUnsuitable:
-                ++skipped_;
-                break;
-            case FileOutcome::Kind::Failed:
-                ++failed_;
-                break;
-            case FileOutcome::Kind::Cancelled:
-                ++cancelled_;
-                break;
-        }
-    }
-    void CountNotReached() { ++notReached_; }
-    // existingKept: a destination that was there already counts as done.
-    bool AllConverted(bool existingKept) const {
-        return skipped_ - (existingKept ? existing_ : 0) + failed_ + cancelled_ + notReached_ == 0;
-    }
-    std::string Text() const {
-        std::string text = std::to_string(converted_) + " converted, " + std::to_string(skipped_) +
-                           " skipped, " + std::to_string(failed_) + " failed";
-        if (cancelled_ != 0) text += ", " + std::to_string(cancelled_) + " cancelled";
-        if (notReached_ != 0) text += ", " + std::to_string(notReached_) + " not reached";
-        return text;
-    }
-
-  private:
-    int converted_ = 0, skipped_ = 0, existing_ = 0, failed_ = 0, cancelled_ = 0, notReached_ = 0;
-};
 
 // The batches the files make: one per source directory, in the order the directories first
 // appear, each with its files in the order given.
@@ -106,7 +49,7 @@ int RunConvert(const ConvertOptions& options, const std::string& outputDir,
                const std::vector<std::string_view>& files, CliQuestions& questions,
                ProgressSink& sink, std::FILE* out, std::FILE* summary) {
     FileLines lines(out);
-    Tally tally;
+    BatchTally tally;
     // Shared by all batches: a file written for one directory's source is just as new to the
     // next directory's.
     CreatedFiles created;
@@ -124,7 +67,7 @@ int RunConvert(const ConvertOptions& options, const std::string& outputDir,
         // because the run stopped (Ctrl+C, or "no" to going on after a failure).
         for (std::size_t i = 0; i < batch.files.size(); ++i) {
             if (!host.StillSelected(i)) continue;
-            lines.Print(batch.given[i], "not reached");
+            lines.Print(batch.given[i], kNotReachedText);
             tally.CountNotReached();
             stopped = true;
         }

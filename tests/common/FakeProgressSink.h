@@ -14,8 +14,8 @@ inline std::uint32_t FakeTick() {
 }
 
 // Records what a copy reports, in order ("file NAME", "total N", "done N", "show", "close",
-// "yield"), and plays the user: presses Cancel during a chosen Yield, lets time pass on every
-// Yield, or runs any code there.
+// "yield", "batch FILE/FILES BEFORE+BYTES/BATCHBYTES"), and plays the user: presses Cancel during a
+// chosen Yield, lets time pass on every Yield, or runs any code there.
 class FakeProgressSink : public ProgressSink {
   public:
     std::vector<std::string> events;
@@ -31,6 +31,11 @@ class FakeProgressSink : public ProgressSink {
     void CloseDialog() override { events.push_back("close"); }
     bool CancelRequested() const override { return cancel; }
     void ClearCancel() override { cancel = false; }
+    void SetBatchPosition(const BatchPosition& at) override {
+        events.push_back("batch " + std::to_string(at.file) + "/" + std::to_string(at.files) + " " +
+                         std::to_string(at.bytesBefore) + "+" + std::to_string(at.fileBytes) + "/" +
+                         std::to_string(at.batchBytes));
+    }
     void Yield() override {
         events.push_back("yield");
         gFakeTickMs += msPerYield;

@@ -249,6 +249,23 @@ TEST_F(BatchConvertTest, CancelInTheSecondFileKeepsTheFirstAndLeavesTheThirdSele
     EXPECT_FALSE(sink.CancelRequested());  // the next batch starts clear
 }
 
+// Each selected file is told its place in the batch before its copy starts, with the sources'
+// sizes as they were at the start; the batch's bytes done grow with the file's share.
+TEST_F(BatchConvertTest, EachFileIsToldItsPlaceAndTheBytesOfTheWholeBatch) {
+    host.lists[1][1].selected = false;
+    WriteFile(Path("bmu/c.bmu"), "BMU V1.0" + payload + "tail");
+    ConvertToMP3(host, sink);
+    const int first = sink.IndexOf("batch 1/2 0+8210/16424");
+    const int second = sink.IndexOf("batch 2/2 8210+8214/16424");
+    EXPECT_TRUE(first >= 0 && first < sink.IndexOf("file a.bmu"));
+    EXPECT_TRUE(second > sink.IndexOf("file a.bmu") && second < sink.IndexOf("file c.bmu"));
+    const BatchPosition at{
+        .file = 2, .files = 3, .bytesBefore = 100, .fileBytes = 50, .batchBytes = 200};
+    EXPECT_EQ(at.BatchDone(4, 8), 125);  // a header's bytes apart, the file's half is its half
+    EXPECT_EQ(at.BatchDone(9, 8), 150);
+    EXPECT_EQ(at.BatchDone(0, 0), 150);  // nothing to copy is all done
+}
+
 TEST_F(BatchConvertTest, AListThatShrinksDuringTheBatchEndsItCleanly) {
     sink.onYield = [&] { host.lists[1].resize(1); };  // the user refreshed mid-copy
     ConvertToMP3(host, sink);

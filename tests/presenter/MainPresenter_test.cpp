@@ -54,9 +54,8 @@ TEST_F(Presenter, StoredSettingsAreRestoredWithoutWritingAndOnlyChangesAreSavedB
                            "BMUFileColWidth",    "BMUSizeColWidth", "BMUDateColWidth",
                            "WaveExtention",      "OverwriteAll",    "PreserveFileDateTime",
                            "ReencodeUnsuitable", "GameNames",       "WindowGeometry"};
-    std::string values[] = {"1049.953", "1050", "1830", "2000", "0",
-                            "3000",     "1",    "1",    "0",    "1",
-                            "1",        " 100,80 ,1000,500,1"};
+    std::string values[] = {"1049.953", "1050", "1830", "2000", "0", "3000",
+                            "1",        "1",    "0",    "1",    "1", " 100,80 ,1000,500,1"};
     for (int i = 0; i < 12; ++i) settings.program[names[i]] = values[i];
     Open();
     EXPECT_EQ(settings.writes, 0);
@@ -216,7 +215,7 @@ TEST_F(Commands, NamesAreTakenFromTheListedFolderUntilARefreshListsTheTypedOne) 
     view.Select(BMU, {"x.bmu"});
     view.answers = {MsgButton::Yes, MsgButton::Yes};
     presenter->DeleteSelected(BMU);  // then lists what the boxes name
-    EXPECT_EQ(view.log, Names{"trash " + Path("Game/music") + "/x.bmu"});
+    EXPECT_EQ(view.log, (Names{"scroll 1 of 1", "trash " + Path("Game/music") + "/x.bmu"}));
     EXPECT_EQ(view.Listed(MP3), (Names{"a.mp3", "o.mp3"}));
 }
 
@@ -246,7 +245,7 @@ TEST_F(Commands, ListsFollowTheirFoldersOnceQuietKeepingTheSelection) {
         EXPECT_EQ(view.Listed(MP3), (Names{"b.mp3", "c.mp3"}));
     };
     presenter->Convert(MP3);
-    EXPECT_EQ(view.log, Names{"await 0"});
+    EXPECT_EQ(view.log, (Names{"scroll 1 of 1", "await 0"}));  // c.bmu, new, then the source
     presenter->FolderQuiet(MP3);
     EXPECT_EQ(view.Listed(MP3), (Names{"b.mp3", "c.mp3", "d.mp3"}));
 }
@@ -276,6 +275,68 @@ TEST_F(Commands, ButtonsStayOffDuringABatchAndASecondBatchIsTurnedAway) {
     EXPECT_EQ(std::count(sink.events.begin(), sink.events.end(), "file a.mp3"), 1);
     EXPECT_FALSE(view.On(Control::ConvertToBMU) || view.busy);
     EXPECT_TRUE(view.On(Control::About) && view.On(Control::WAVExtension));
+}
+
+// The summary counts and words as the command line does, the files never reached included; the
+// files the batch created are selected in the destination list as if clicked, the first shown.
+TEST_F(Commands, ABatchEndsWithItsSummaryAndItsNewFilesSelected) {
+    const std::string song = Sample("cbr128_joint.mp3");
+    for (const char* name : {"a", "b", "d"}) WriteFile(Path("Music/") + name + ".mp3", song);
+    WriteFile(Path("Music/c.mp3"), "BMU V1.0" + song);
+    WriteFile(Path("Game/music/b.bmu"), "old");
+    Open();
+    presenter->SelectAll(MP3);
+    view.answers = {MsgButton::No, MsgButton::No};  // keep b.bmu; after c, stop
+    presenter->Convert(MP3);
+    EXPECT_EQ(view.summary.line, "1 converted, 1 skipped, 1 failed, 1 not reached");
+    const std::vector<tunewrap::BatchSummary::File> files = {
+        {"a.mp3", "converted to " + Path("Game/music") + "/a.bmu"},
+        {"b.mp3", "skipped: exists"},
+        {"c.mp3", "failed: already a BMU file"},
+        {"d.mp3", "not reached"}};
+    EXPECT_EQ(view.summary.files, files);
+    EXPECT_EQ(view.Listed(BMU, true), Names{"a.bmu"});
+    EXPECT_EQ(view.log, Names{"scroll 1 of 1"});
+    EXPECT_TRUE(view.On(Control::ConvertToMP3));
+}
+
+// "Yes to All" and "No to All" answer their kind of question for the rest of the batch, offered
+// while files follow; the next batch asks afresh. Each summary is cleared while its batch runs.
+TEST_F(Commands, AnswersToAllLastTheBatchAndOnlyTheirKindOfQuestion) {
+    using tunewrap::BoxAnswer;
+    for (const char* name : {"a", "b", "c"})  // each one unsuitable, each one's BMU there
+        WriteFile(Path("Music/") + name + ".mp3", Sample("cbr128_48k.mp3"));
+    // "File Exists a", "Warning a": the title and the file; " *" where "to all" was offered.
+    auto brief = [](const std::string& q) {
+        const std::size_t name = q.starts_with("Warning") ? q.find('\'') + 1 : q.find(": ") + 2;
+        return q.substr(0, q.find(':')) + " " + q[name] + (q.ends_with(" [to all]") ? " *" : "");
+    };
+    const struct {
+        std::vector<RecordingView::Answer> answers;
+        Names asked;
+        const char* summary;
+    } cases[] = {
+        {{BoxAnswer::YesToAll, BoxAnswer::NoToAll},
+         {"File Exists a *", "Warning a *"},
+         "0 converted, 3 skipped, 0 failed"},
+        {{MsgButton::Yes, BoxAnswer::YesToAll, MsgButton::No},
+         {"File Exists a *", "Warning a *", "File Exists b *", "File Exists c"},
+         "1 converted, 2 skipped, 0 failed"},
+    };
+    for (const auto& c : cases) {
+        for (const char* name : {"a", "b", "c"}) WriteFile(Path("Game/music/") + name + ".bmu", "");
+        presenter->Refresh(MP3);
+        presenter->Refresh(BMU);
+        presenter->SelectAll(MP3);
+        view.asked.clear();
+        view.answers = c.answers;
+        sink.onYield = [&] { EXPECT_EQ(view.summary.line, ""); };
+        presenter->Convert(MP3);
+        Names asked;
+        for (const std::string& question : view.asked) asked.push_back(brief(question));
+        EXPECT_EQ(asked, c.asked);
+        EXPECT_EQ(view.summary.line, c.summary);
+    }
 }
 
 // Asked to close while a batch runs further up the call stack, the presenter stops the batch and

@@ -48,8 +48,8 @@ TEST_F(Opened, AFolderIsListedMp3sAreWrappedBmusUnwrappedAndAnythingElseIsRefuse
     view.Select(BMU, {"zap.bmu"});  // not the batch's: its button comes back on
     presenter->Dropped(MP3, Drop(MP3, {bmu, "Downloads/fx.wav"}));
     EXPECT_EQ(ReadFile(Path("Music/x.mp3")) + ReadFile(Path("Music/fx.mp3")), "xfx");
-    EXPECT_EQ(view.Listed(MP3), (Names{"fx.mp3", "x.mp3"}));
-    EXPECT_TRUE(view.On(Control::ConvertToMP3) && !view.On(Control::ConvertToBMU));
+    EXPECT_EQ(view.Listed(MP3, true), (Names{"fx.mp3", "x.mp3"}));  // all new, so selected
+    EXPECT_TRUE(view.On(Control::ConvertToMP3) && view.On(Control::ConvertToBMU));
 
     // A folder is listed in the pane it is dropped on, as browsing to it would.
     presenter->Dropped(BMU, Drop(BMU, {"Downloads"}));

@@ -31,9 +31,18 @@ class RecordingView : public tunewrap::MainView {
     std::map<std::pair<ListId, tunewrap::ListColumn>, int> contents;  // what the texts need
     int listRoom = 300;
     bool busy = false;
-    std::vector<tunewrap::MsgButton> answers;  // in turn; No once they run out
-    Names asked;                               // "title: line\nline..."
-    std::string picked;                        // the folder picker's answer
+    // A box's answer: its Yes or No, or one of the "to all" ones.
+    struct Answer {
+        Answer(tunewrap::MsgButton button)
+            : box(button == tunewrap::MsgButton::Yes ? tunewrap::BoxAnswer::Yes
+                                                     : tunewrap::BoxAnswer::No) {}
+        Answer(tunewrap::BoxAnswer answer) : box(answer) {}
+        tunewrap::BoxAnswer box;
+    };
+    std::vector<Answer> answers;  // in turn; No once they run out
+    Names asked;                  // "title: line\nline...", and " [to all]" when offered
+    tunewrap::BatchSummary summary;
+    std::string picked;  // the folder picker's answer
     std::optional<tunewrap::WindowPlace> placed;
     tunewrap::WindowPlace place{40, 30, 950, 430, false};
     Names log;
@@ -98,11 +107,15 @@ class RecordingView : public tunewrap::MainView {
     }
     void Enable(tunewrap::Control control, bool on) override { enabled[control] = on; }
     void ShowBusy(bool on) override { busy = on; }
-    tunewrap::MsgButton ShowBox(const tunewrap::TextLines& text, const std::string& title,
-                                tunewrap::MsgIcon, tunewrap::MsgButton, bool) override {
-        asked.push_back(title + ": " + tunewrap::JoinLines(text, "\n"));
-        return asked.size() <= answers.size() ? answers[asked.size() - 1] : tunewrap::MsgButton::No;
+    tunewrap::BoxAnswer ShowBox(const tunewrap::TextLines& text, const std::string& title,
+                                tunewrap::MsgIcon, tunewrap::MsgButton,
+                                tunewrap::BoxButtons buttons) override {
+        asked.push_back(title + ": " + tunewrap::JoinLines(text, "\n") +
+                        (buttons == tunewrap::BoxButtons::YesNoToAll ? " [to all]" : ""));
+        return asked.size() <= answers.size() ? answers[asked.size() - 1].box
+                                              : tunewrap::BoxAnswer::No;
     }
+    void ShowSummary(const tunewrap::BatchSummary& shown) override { summary = shown; }
     std::string PickFolder(const std::string& title, const std::string& start) override {
         log.push_back("pick " + title + " at " + start);
         return picked;

@@ -74,9 +74,9 @@ TEST_F(PackIntoHak, TheDialogMarksANameAsItIsTypedAndMakeWritesTheHak) {
     const auto read = tunewrap::game::ReadErfIndex(*hak);
     ASSERT_EQ(read.index.entries.size(), 3u);
     EXPECT_EQ(read.index.entries[1].resRef, "mus_bat_rain");
-    EXPECT_EQ(questions, Strings{"2 packed, 0 failed. Hak written to " + Path("Game/my.hak") +
-                                 "\r\n\r\nNight Watch.mp3: packed as night_watch, row 1\r\n"
-                                 "Rain.mp3: packed as mus_bat_rain, row 2|Pack into hak|?Yes"});
+    EXPECT_EQ(window->lblBatchSummary->text().toStdString(),
+              "2 packed, 0 failed. Hak written to " + Path("Game/my.hak"));
+    EXPECT_TRUE(questions.empty());
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #pragma once
+#include "ProgressDialogSink.h"
 #include "frmMain.h"
 
 // The main window with the controls and handlers that tests, benchmarks and the screenshot tool
@@ -12,11 +13,12 @@ class frmMainTestAccess : public frmMain {
         frmMain::cmdConvertToMP3, frmMain::cmdInfo, frmMain::lvwBMUList, frmMain::lvwMP3List,
         frmMain::mnuPopup, frmMain::mnuPopupDelete, frmMain::mnuPopupPackIntoHak,
         frmMain::mnuPopupProperties, frmMain::mnuPopupSelectAll, frmMain::txtBMUDir,
-        frmMain::txtMP3Dir;
+        frmMain::txtMP3Dir, frmMain::lblBatchSummary, frmMain::cmdBatchDetails;
     using frmMain::cmdBMURefresh_Click, frmMain::cmdConvertToBMU_Click,
         frmMain::cmdConvertToMP3_Click, frmMain::cmdMP3Refresh_Click,
         frmMain::cmdPromptForMP3Dir_Click, frmMain::lvwMP3List_MouseUp,
         frmMain::mnuPopupProperties_Click;
     using frmMain::Layout;
+    ProgressDialogSink& Progress() { return *progressSink_; }
     tunewrap::ListId MenuList() const { return presenter_->MenuList(); }
 };

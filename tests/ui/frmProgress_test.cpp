@@ -29,7 +29,7 @@ class ProgressDialog : public MainWindowTest {
         dialog->show();
     }
 
-    ProgressValues values{"03 - Gone Away.mp3", 163840, 4096, false};
+    ProgressValues values{"03 - Gone Away.mp3", 163840, 4096, false, {}};
     QWidget owner;
     QPointer<frmProgress> dialog;
 };
@@ -73,6 +73,27 @@ TEST_F(ProgressDialog, FixedToolWindowWithCaptionsThatFitAndABarOfHalfEvenPercen
                 }
         EXPECT_EQ(misplaced, 0);
         EXPECT_NEAR(left, bar.width() - 1 - right, 2);
+    }
+}
+
+// In a batch of several files the dialog grows by the file's number and a bar for the whole
+// batch, which the file's progress moves by its share; a single file's dialog stays as it was.
+TEST_F(ProgressDialog, ABatchOfSeveralFilesAddsTheFileNumberAndTheBatchsBar) {
+    const QSize single = dialog->size();
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblBatch"), nullptr);
+    values.batch = {
+        .file = 2, .files = 6, .bytesBefore = 40000, .fileBytes = 163840, .batchBytes = 400000};
+    Open();
+    EXPECT_EQ(dialog->findChild<QLabel*>("lblBatch")->text(), "File 2 of 6");
+    EXPECT_EQ(dialog->width(), single.width());
+    EXPECT_GT(dialog->height(), single.height());
+    QAccessibleInterface* batchBar =
+        QAccessible::queryAccessibleInterface(dialog->findChild<QLabel*>("picBatchProgress"));
+    EXPECT_EQ(batchBar->text(QAccessible::Name), "Batch progress");
+    for (const auto& [done, percent] : {std::pair{0, "10%"}, {81920, "30%"}, {163840, "51%"}}) {
+        values.done = done;
+        Tick(dialog);
+        EXPECT_EQ(batchBar->text(QAccessible::Value), percent);
     }
 }
 
