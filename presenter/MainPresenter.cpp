@@ -147,6 +147,8 @@ void MainPresenter::SetOption(OptionId option, bool checked) {
     view_.CheckOption(option, checked);
     const OptionInfo& info = Option(option);
     if (info.storedAtOnce) WriteSetting(info.valueName, checked ? "1" : "0");
+    if (option == OptionId::WAVExtension && factsRead_[Index(ListId::MP3)])
+        view_.JudgeFacts(ListId::MP3, checked);
 }
 
 // ---- The list menu and its keys
@@ -307,6 +309,8 @@ void MainPresenter::RefillList(ListId list, const std::string& dirWithSeparator,
                                const std::string& mask, bool append) {
     view_.FillList(list, dirWithSeparator, mask, append);
     listed_[Index(list)] = dirWithSeparator;
+    factsRead_[Index(list)] = false;
+    if (widthsRestored_ && FactsWanted(list)) ReadFacts(list);
 }
 
 std::string MainPresenter::DirectoryText(ListId pane) {

@@ -28,6 +28,7 @@ class RecordingView : public tunewrap::MainView {
     std::map<tunewrap::Control, bool> enabled;
     std::map<std::pair<ListId, tunewrap::ListColumn>, int> pixels;    // 15 twips to a pixel
     std::map<std::pair<ListId, tunewrap::ListColumn>, int> contents;  // what the texts need
+    std::map<std::pair<ListId, tunewrap::ListColumn>, bool> shown;
     int listRoom = 300;
     bool busy = false;
     std::vector<tunewrap::MsgButton> answers;  // in turn; No once they run out
@@ -87,6 +88,15 @@ class RecordingView : public tunewrap::MainView {
     }
     void SetColumnPixels(ListId list, tunewrap::ListColumn column, int width) override {
         pixels[{list, column}] = width;
+    }
+    void ShowColumn(ListId list, tunewrap::ListColumn column, bool on) override {
+        shown[{list, column}] = on;
+    }
+    void ReadFacts(ListId list, const std::string&, bool wav) override {
+        log.push_back("facts " + std::to_string(int(list)) + (wav ? " wav" : ""));
+    }
+    void JudgeFacts(ListId list, bool wav) override {
+        log.push_back("judge " + std::to_string(int(list)) + (wav ? " wav" : ""));
     }
     std::string DirectoryBoxText(ListId pane) override { return boxes[Index(pane)]; }
     void SetDirectoryBoxText(ListId pane, const std::string& text) override {
