@@ -1,4 +1,7 @@
 #pragma once
+#include <QSignalSpy>
+
+#include "FactsReader.h"
 #include "frmMain.h"
 
 // The main window with the controls and handlers that tests, benchmarks and the screenshot tool
@@ -10,12 +13,19 @@ class frmMainTestAccess : public frmMain {
     using frmMain::chkOverwriteAll, frmMain::chkPreserveFileDateTime,
         frmMain::chkReencodeUnsuitable, frmMain::chkWAVExtension, frmMain::cmdConvertToBMU,
         frmMain::cmdConvertToMP3, frmMain::cmdInfo, frmMain::lvwBMUList, frmMain::lvwMP3List,
-        frmMain::mnuPopup, frmMain::mnuPopupDelete, frmMain::mnuPopupProperties,
-        frmMain::mnuPopupSelectAll, frmMain::txtBMUDir, frmMain::txtMP3Dir;
+        frmMain::mnuColumns, frmMain::mnuPopup, frmMain::mnuPopupDelete,
+        frmMain::mnuPopupProperties, frmMain::mnuPopupSelectAll, frmMain::txtBMUDir,
+        frmMain::txtMP3Dir;
     using frmMain::cmdBMURefresh_Click, frmMain::cmdConvertToBMU_Click,
         frmMain::cmdConvertToMP3_Click, frmMain::cmdMP3Refresh_Click,
         frmMain::cmdPromptForMP3Dir_Click, frmMain::lvwMP3List_MouseUp,
         frmMain::mnuPopupProperties_Click;
     using frmMain::Layout;
+    // Returns once the list's facts are read: tests wait for the reading, not for a time.
+    void WaitForFacts(tunewrap::ListId list) {
+        FactsReader* reader = factsReaders_[static_cast<std::size_t>(list)];
+        QSignalSpy filled(reader, &FactsReader::FactsFilled);
+        if (!reader->Filled()) filled.wait(60000);
+    }
     tunewrap::ListId MenuList() const { return presenter_->MenuList(); }
 };
