@@ -48,6 +48,7 @@ class MainPresenter : public ConversionHost {
     // A list reads the facts only while one of their columns shows.
     static bool ColumnHideable(ListColumn column);
     void ColumnShown(ListId list, ListColumn column, bool shown);
+    void FactsFilled(ListId list) { SortByFacts(list); }  // every row's facts are read
     void RowsClicked(ListId list);
     void SetOption(OptionId option, bool checked);  // stored at once for some options
     void Convert(ListId source);
@@ -90,6 +91,7 @@ class MainPresenter : public ConversionHost {
     // A refresh during a batch may have shortened a list; a vanished position is no entry.
     bool HasRow(ListId list, int position);
     void EnableConvert(ListId list);
+    void SortByFacts(ListId list);
     void ListFolder(ListId pane, const std::string& folder);
     void ShowFolder(ListId pane, const std::string& folder);
     void Fill(ListId list, const std::string& dirWithSeparator);

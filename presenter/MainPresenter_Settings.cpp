@@ -137,7 +137,9 @@ void MainPresenter::RestoreColumnWidths() {
 // stays theirs.
 void MainPresenter::GrowColumn(std::size_t i) {
     const ColumnSetting& setting = kColumns[i];
-    if (dragged_[i] || hidden_[i]) return;
+    // The facts come after the listing, and their designed widths hold their texts: measuring
+    // their cells, still empty, would only cost a large folder's start-up time.
+    if (dragged_[i] || setting.hiddenName != nullptr) return;
     const ColumnRoom needs = view_.ColumnNeeds(setting.list, setting.column);
     const int wanted = std::min(needs.contents, needs.list);
     if (view_.CurrentColumnWidth(setting.list, setting.column).pixels < wanted)

@@ -133,6 +133,25 @@ TEST_F(Presenter, ListingWidensCutColumnsWithinTheListButNotDraggedOnes) {
     EXPECT_EQ(view.Width(MP3, 2), 60);
 }
 
+// Facts that come in re-sort a list sorted by one of them, but a batch's rows stay where they
+// were until it ends.
+TEST_F(Presenter, FactsReadDuringABatchReSortTheListOnlyAfterIt) {
+    WriteFile(Path("Music/a.mp3"), Sample("cbr128_joint.mp3"));
+    Open();
+    presenter->FactsFilled(MP3);  // sorted by name: nothing to do
+    presenter->ColumnClicked(MP3, 8);
+    presenter->FactsFilled(MP3);
+    view.Select(MP3, {"a.mp3"});
+    std::size_t sortsMidCopy = 0;
+    sink.onYield = [&] {
+        presenter->FactsFilled(MP3);
+        sortsMidCopy = view.sorts.size();
+    };
+    presenter->Convert(MP3);
+    EXPECT_EQ(sortsMidCopy, 2u);
+    EXPECT_EQ(view.sorts, (Names{"0 by 7", "0 by 7", "0 by 7"}));
+}
+
 TEST(WindowPlace, OnlyFiveWholeNumbersWithAPositiveSizeAndAFlagAreAPlace) {
     using tunewrap::ParseWindowPlace, tunewrap::WindowPlace;
     EXPECT_EQ(ParseWindowPlace("100,80,1000,500,0"), (WindowPlace{100, 80, 1000, 500, false}));

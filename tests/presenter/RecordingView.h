@@ -37,6 +37,7 @@ class RecordingView : public tunewrap::MainView {
     std::optional<tunewrap::WindowPlace> placed;
     tunewrap::WindowPlace place{40, 30, 950, 430, false};
     Names log;
+    Names sorts;  // "list by column", " down" when descending
 
     Names Listed(ListId list, bool selectedOnly = false) const {
         Names names;
@@ -73,7 +74,10 @@ class RecordingView : public tunewrap::MainView {
         std::sort(rows[Index(list)].begin(), rows[Index(list)].end(),
                   [](const Row& a, const Row& b) { return a.name < b.name; });
     }
-    void SortList(ListId, tunewrap::ListColumn, bool) override {}
+    void SortList(ListId list, tunewrap::ListColumn column, bool descending) override {
+        sorts.push_back(std::to_string(int(list)) + " by " + std::to_string(int(column)) +
+                        (descending ? " down" : ""));
+    }
     void AwaitQuiet(ListId list) override { log.push_back("await " + std::to_string(int(list))); }
     int SetColumnWidth(ListId list, tunewrap::ListColumn column,
                        std::optional<float> twips) override {
