@@ -1,5 +1,6 @@
 #include "FactsReader.h"
 
+#include <QAbstractEventDispatcher>
 #include <chrono>
 
 #include "FileListView.h"
@@ -19,6 +20,7 @@ FactsReader::~FactsReader() {
 }
 
 void FactsReader::Stop() {
+    disconnect(launch_);
     if (stop_) stop_->store(true);
     if (thread_.joinable()) thread_.join();
     ++generation_;  // batches already queued find the generation changed
@@ -35,6 +37,16 @@ void FactsReader::Start(const std::string& dirWithSeparator, bool wavOption) {
         rows_.push_back(list_.topLevelItem(i));
         paths.push_back(dirWithSeparator + FileListView::FileName(*rows_.back()));
     }
+    // The window lists, lays out and paints first: the reading waits until it has nothing else
+    // to do, so a large folder's names show as soon as without the facts.
+    launch_ = connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock,
+                      this, [this, paths = std::move(paths)]() mutable {
+                          disconnect(launch_);
+                          Launch(std::move(paths));
+                      });
+}
+
+void FactsReader::Launch(std::vector<std::string> paths) {
     stop_ = std::make_shared<std::atomic<bool>>(false);
     thread_ = std::thread([this, paths = std::move(paths), stop = stop_, generation = generation_] {
         Batch batch;
@@ -65,8 +77,8 @@ void FactsReader::Take(unsigned generation, const Batch& batch, bool last) {
         FileListView::SetFacts(row, facts,
                                tunewrap::JudgedAsWav(id_, FileListView::FileName(row), wavOption_));
     }
+    list_.viewport()->update();
     if (!last) return;
-    if (list_.SortKey() >= FileListView::LengthColumn) list_.ApplySort();
     filled_ = true;
     emit FactsFilled();
 }
@@ -81,5 +93,5 @@ void FactsReader::Judge(bool wavOption) {
                 row, facts, tunewrap::JudgedAsWav(id_, FileListView::FileName(row), wavOption));
         }
     }
-    if (list_.SortKey() == FileListView::VerdictColumn) list_.ApplySort();
+    list_.viewport()->update();
 }

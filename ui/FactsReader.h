@@ -21,7 +21,8 @@ class FactsReader : public QObject {
     FactsReader(FileListView& list, tunewrap::ListId id);
     ~FactsReader() override;
 
-    // Reads the rows the list has now, in `dirWithSeparator`, dropping a reading under way.
+    // Reads the rows the list has now, in `dirWithSeparator`, dropping a reading under way; it
+    // starts once the window has nothing else to do.
     void Start(const std::string& dirWithSeparator, bool wavOption);
     // Ends a reading under way and drops what it read but not yet handed over: before the rows
     // go.
@@ -34,6 +35,7 @@ class FactsReader : public QObject {
 
   private:
     using Batch = std::vector<std::pair<std::size_t, tunewrap::AudioFacts>>;
+    void Launch(std::vector<std::string> paths);
     void Take(unsigned generation, const Batch& batch, bool last);
 
     FileListView& list_;
@@ -42,6 +44,7 @@ class FactsReader : public QObject {
     bool filled_ = true;
     unsigned generation_ = 0;
     std::vector<QTreeWidgetItem*> rows_;  // in the order of the paths read
+    QMetaObject::Connection launch_;      // the reading waits for the window's first idle moment
     std::shared_ptr<std::atomic<bool>> stop_;
     std::thread thread_;
 };

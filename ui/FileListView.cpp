@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSet>
 #include <algorithm>
 #include <compare>
 #include <functional>
@@ -31,6 +32,16 @@ struct RowFacts {
     std::array<double, kFacts> keys;
     QString reasons;
 };
+
+// A folder's songs share a few dozen distinct fact texts: each row keeps a shared copy, not one of
+// its own (a third of what the facts of a large folder cost in memory).
+QString Shared(const std::string& text) {
+    static QSet<QString> known;
+    const QString fresh = QString::fromStdString(text);
+    auto found = known.constFind(fresh);
+    if (found == known.cend()) found = known.insert(fresh);
+    return *found;
+}
 
 // Lists up to this long are fitted by laying out every row; longer ones by their widest rows.
 constexpr int kRowsMeasured = 64;
@@ -64,10 +75,9 @@ class FileRow : public QTreeWidgetItem {
         return QTreeWidgetItem::data(column, role);
     }
 
-    void SetFacts(std::unique_ptr<RowFacts> facts) {
-        facts_ = std::move(facts);
-        emitDataChanged();
-    }
+    // Without a change signal: a row's signal costs more than its facts, and the list repaints
+    // once for a batch (FactsReader).
+    void SetFacts(std::unique_ptr<RowFacts> facts) { facts_ = std::move(facts); }
     const RowFacts* Facts() const { return facts_.get(); }
 
     bool operator<(const QTreeWidgetItem& base) const override {
@@ -173,10 +183,10 @@ void FileListView::SetFacts(QTreeWidgetItem& row, const tunewrap::AudioFacts& fa
     const tunewrap::Verdict verdict = tunewrap::Judge(FileName(row), facts, renameWav);
     for (int i = 0; i < kFacts; ++i) {
         const auto column = static_cast<tunewrap::FactColumn>(i);
-        shown->texts[i] = QString::fromStdString(tunewrap::FactText(facts, verdict, column));
+        shown->texts[i] = Shared(tunewrap::FactText(facts, verdict, column));
         shown->keys[i] = tunewrap::FactKey(facts, verdict, column);
     }
-    shown->reasons = QString::fromStdString(tunewrap::JoinLines(verdict.lines, "\n"));
+    shown->reasons = Shared(tunewrap::JoinLines(verdict.lines, "\n"));
     static_cast<FileRow&>(row).SetFacts(std::move(shown));
 }
 

@@ -39,8 +39,9 @@ class FileListView : public QTreeWidget {
                                    std::int64_t modifiedSecondsSinceEpoch, FileListText& texts);
     // The name as the file system has it, also when it is no valid text in the user's encoding.
     static std::string FileName(const QTreeWidgetItem& row);
-    // Shows a row's audio facts, judged with the .wav expectation or the music one; the verdict's
-    // reasons are its tooltip and what a screen reader describes it with.
+    // Keeps a row's audio facts, judged with the .wav expectation or the music one; the verdict's
+    // reasons are its tooltip and what a screen reader describes it with. The rows repaint when
+    // the list's viewport is next updated; the list is not sorted again.
     static void SetFacts(QTreeWidgetItem& row, const tunewrap::AudioFacts& facts, bool renameWav);
     static const tunewrap::AudioFacts* Facts(const QTreeWidgetItem& row);  // null before
 

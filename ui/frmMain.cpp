@@ -198,6 +198,8 @@ void frmMain::ConnectHandlers() {
         connect(list, &FileListView::SelectAllKey, this, [this, id] { presenter_->SelectAll(id); });
         connect(list, &FileListView::MenuKey, this,
                 [this, id](const QPoint& globalPos) { OpenMenu(id, globalPos); });
+        connect(factsReaders_[static_cast<std::size_t>(id)], &FactsReader::FactsFilled, this,
+                [this, id] { presenter_->FactsFilled(id); });
         connect(list, &FileListView::HeaderMenu, this,
                 [this, id](const QPoint& globalPos) { OpenColumnsMenu(id, globalPos); });
     }

@@ -1,5 +1,5 @@
 #pragma once
-#include <QSignalSpy>
+#include <QEventLoop>
 
 #include "FactsReader.h"
 #include "frmMain.h"
@@ -24,8 +24,9 @@ class frmMainTestAccess : public frmMain {
     // Returns once the list's facts are read: tests wait for the reading, not for a time.
     void WaitForFacts(tunewrap::ListId list) {
         FactsReader* reader = factsReaders_[static_cast<std::size_t>(list)];
-        QSignalSpy filled(reader, &FactsReader::FactsFilled);
-        if (!reader->Filled()) filled.wait(60000);
+        QEventLoop loop;
+        QObject::connect(reader, &FactsReader::FactsFilled, &loop, &QEventLoop::quit);
+        if (!reader->Filled()) loop.exec();
     }
     tunewrap::ListId MenuList() const { return presenter_->MenuList(); }
 };
