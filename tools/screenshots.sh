@@ -15,3 +15,4 @@ for dark in "" --dark; do
         docs/main-window-maximised$suffix.png
     QT_SCALE_FACTOR=2 $tools/screenshot_progress $dark docs/progress-dialog$suffix.png
 done
+$tools/screenshot_main_window --maximised --facts docs/facts-columns.png
