@@ -158,7 +158,9 @@ void MainPresenter::ColumnDragged(ListId list, ListColumn column) {
 }
 
 bool MainPresenter::ColumnHideable(ListColumn column) {
-    return static_cast<int>(column) >= kFirstFactColumn;
+    return std::any_of(kColumns.begin(), kColumns.end(), [column](const ColumnSetting& setting) {
+        return setting.column == column && setting.hiddenName != nullptr;
+    });
 }
 
 void MainPresenter::ColumnShown(ListId list, ListColumn column, bool shown) {

@@ -27,7 +27,6 @@ enum class ListColumn {
     Channels = 6,
     Verdict = 7
 };
-inline constexpr int kFirstFactColumn = static_cast<int>(ListColumn::Length);
 
 // A column's width as the screen has it, and as twips for the settings.
 struct ColumnWidth {
