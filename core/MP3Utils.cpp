@@ -69,13 +69,24 @@ constexpr std::int64_t kBitsPerKilobit = 1000;
 constexpr std::uint64_t kSideInfoSize[4] = {32, 32, 32, 17};  // bytes, by channel mode
 constexpr std::uint64_t kVbriAfterHeader = 32;
 constexpr std::size_t kTagIdSize = 4;
+// The frame count follows at `framesAt` after the id; Xing and Info have it only when their flags
+// (the word after the id) say so.
 struct InformationTag {
     char id[kTagIdSize + 1];
     bool afterSideInfo;
     bool variable;
+    std::uint64_t framesAt;
+    bool flagged;
 };
-constexpr InformationTag kInformationTags[] = {
-    {"Xing", true, true}, {"Info", true, false}, {"VBRI", false, true}};
+constexpr InformationTag kInformationTags[] = {{"Xing", true, true, 8, true},
+                                               {"Info", true, false, 8, true},
+                                               {"VBRI", false, true, 14, false}};
+constexpr std::uint8_t kFramesFlag = 0x01;  // in the flags' last byte
+
+std::uint32_t BigEndian32(const std::uint8_t* bytes) {
+    return std::uint32_t{bytes[0]} << 24 | std::uint32_t{bytes[1]} << 16 |
+           std::uint32_t{bytes[2]} << 8 | bytes[3];
+}
 
 bool IsMpeg1Layer3(const std::uint8_t* h) {
     return kSyncTail.Of(h) == kSyncTail.mask &&
@@ -199,18 +210,30 @@ std::optional<std::uint64_t> FindHeaderStart(ByteSource& source, std::uint64_t o
     return start;
 }
 
-// What the first frame's information tag says of the bit rate: variable, constant, or nothing.
-std::optional<bool> TagSaysVariable(ByteSource& source, std::uint64_t frameStart,
-                                    std::int16_t channelMode) {
+struct TagSays {
+    bool variable;
+    std::uint32_t frames;  // 0 when the tag does not count them
+};
+
+// What the first frame's information tag says of the bit rate (variable or constant) and of the
+// frames, or nothing without a tag.
+std::optional<TagSays> ReadInformationTag(ByteSource& source, std::uint64_t frameStart,
+                                          std::int16_t channelMode) {
     for (const InformationTag& tag : kInformationTags) {
         const std::uint64_t at =
             frameStart + kHeaderSize +
             (tag.afterSideInfo ? kSideInfoSize[channelMode] : kVbriAfterHeader);
         std::uint8_t id[kTagIdSize];
-        if (ReadBytesAt(source, at, id, kTagIdSize) == kTagIdSize &&
-            std::memcmp(id, tag.id, kTagIdSize) == 0) {
-            return tag.variable;
+        if (ReadBytesAt(source, at, id, kTagIdSize) < kTagIdSize ||
+            std::memcmp(id, tag.id, kTagIdSize) != 0) {
+            continue;
         }
+        std::uint8_t flags[4], frames[4];
+        const bool counted =
+            (!tag.flagged || (ReadBytesAt(source, at + kTagIdSize, flags, 4) == 4 &&
+                              (flags[3] & kFramesFlag) != 0)) &&
+            ReadBytesAt(source, at + tag.framesAt, frames, 4) == 4;
+        return TagSays{tag.variable, counted ? BigEndian32(frames) : 0};
     }
     return std::nullopt;
 }
@@ -255,6 +278,12 @@ bool MP3Utils::Stereo() const {
 bool MP3Utils::VBR() const {
     return bVBR_;
 }
+std::uint32_t MP3Utils::FrameCount() const {
+    return frameCount_;
+}
+std::uint64_t MP3Utils::FirstFrame() const {
+    return firstFrame_;
+}
 MpegAudio MP3Utils::Audio() const {
     return audio_;
 }
@@ -275,11 +304,13 @@ bool MP3Utils::MP3File(const std::string& sMP3FileName) {
 void MP3Utils::Scan(ByteSource& source) {
     bVBR_ = false;
     audio_ = {};
+    frameCount_ = 0;
+    firstFrame_ = 0;
     const std::uint64_t audioStart = AudioStart(source);
     // Audio of another kind that comes first: any MPEG-1 Layer III header further on is a false
     // one inside its data.
     std::optional<HeaderAt> other;
-    std::optional<bool> tagSaysVariable;
+    std::optional<TagSays> tagSays;
     bool found = false;
     bool padding = false;
     int frameCounter = 0;
@@ -294,7 +325,8 @@ void MP3Utils::Scan(ByteSource& source) {
             const bool goOn = StoreHeader(h, frameCounter);
             if (frameCounter == 0) {
                 audio_ = kMpeg1Layer3Audio;
-                tagSaysVariable = TagSaysVariable(source, headerStart, intChannelMode_);
+                firstFrame_ = headerStart;
+                tagSays = ReadInformationTag(source, headerStart, intChannelMode_);
             }
             ++frameCounter;
             if (!goOn || frameCounter >= kMaxHeaders) break;
@@ -311,7 +343,10 @@ void MP3Utils::Scan(ByteSource& source) {
         complete = ReadBytesAt(source, headerStart, h, kHeaderSize) == kHeaderSize;
     }
     if (!found && other) audio_ = other->audio;
-    if (tagSaysVariable) bVBR_ = *tagSaysVariable;
+    if (tagSays) {
+        bVBR_ = tagSays->variable;
+        frameCount_ = tagSays->frames;
+    }
 }
 
 // Stores what one recognised header says; false when the walk must end here.

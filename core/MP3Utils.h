@@ -41,6 +41,9 @@ class MP3Utils {
     std::int32_t SamplingFrequency() const;  // Hz; 0 for the reserved index
     bool Stereo() const;
     bool VBR() const;
+    // The frames the first frame's Xing, Info or VBRI tag counts, 0 without a count.
+    std::uint32_t FrameCount() const;
+    std::uint64_t FirstFrame() const;  // where the first frame header starts, in bytes
     // The values above describe the file only when this is MPEG-1 Layer III audio.
     MpegAudio Audio() const;
     const std::string& OpenError() const;
@@ -61,6 +64,8 @@ class MP3Utils {
     bool bVBR_ = false;
     std::int16_t intPrevBitRateIndex_ = 0;
 
+    std::uint32_t frameCount_ = 0;
+    std::uint64_t firstFrame_ = 0;
     MpegAudio audio_;
     std::string sOpenError_;
 };

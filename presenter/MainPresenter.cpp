@@ -123,6 +123,14 @@ void MainPresenter::ColumnClicked(ListId list, int column1Based) {
     view_.SortList(list, column, descending);
 }
 
+// A batch numbers the rows as they stood when it started: facts read meanwhile re-sort the list
+// only once it has ended.
+void MainPresenter::SortByFacts(ListId list) {
+    const ListColumn column = sortColumn_[Index(list)];
+    if (!batchRunning_ && ColumnHideable(column))
+        view_.SortList(list, column, sortDescending_[Index(list)]);
+}
+
 int MainPresenter::SelectedCount(ListId list) {
     int count = 0;
     for (int position = 1; position <= view_.RowCount(list); ++position) {
@@ -147,6 +155,10 @@ void MainPresenter::SetOption(OptionId option, bool checked) {
     view_.CheckOption(option, checked);
     const OptionInfo& info = Option(option);
     if (info.storedAtOnce) WriteSetting(info.valueName, checked ? "1" : "0");
+    if (option == OptionId::WAVExtension && factsRead_[Index(ListId::MP3)]) {
+        view_.JudgeFacts(ListId::MP3, checked);
+        SortByFacts(ListId::MP3);
+    }
 }
 
 // ---- The list menu and its keys
@@ -213,6 +225,7 @@ void MainPresenter::RunBatch(ListId source, ConversionHost& host) {
     const std::vector<FileOutcome> outcomes =
         source == ListId::MP3 ? ConvertToBMU(host, progress_) : ConvertToMP3(host, progress_);
     batchRunning_ = false;
+    for (const ListId list : {ListId::MP3, ListId::BMU}) SortByFacts(list);
     if (!closeAfterBatch_) EndBatch(source, host, outcomes);  // a closing window shows nothing
     FitColumns(OtherPane(source));  // the batch listed its destination afresh
     folderChanged_[Index(OtherPane(source))] = false;
@@ -304,6 +317,8 @@ void MainPresenter::RefillList(ListId list, const std::string& dirWithSeparator,
                                const std::string& mask, bool append) {
     view_.FillList(list, dirWithSeparator, mask, append);
     listed_[Index(list)] = dirWithSeparator;
+    factsRead_[Index(list)] = false;
+    if (widthsRestored_ && FactsWanted(list)) ReadFacts(list);
 }
 
 std::string MainPresenter::DirectoryText(ListId pane) {

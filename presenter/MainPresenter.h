@@ -46,6 +46,11 @@ class MainPresenter : public ConversionHost {
     void ColumnClicked(ListId list, int column1Based);
     // The user dragged the column's edge: its width is theirs for the rest of the session.
     void ColumnDragged(ListId list, ListColumn column);
+    // From the header's menu: the audio facts' columns can be hidden, Name, Size and Modified not.
+    // A list reads the facts only while one of their columns shows.
+    static bool ColumnHideable(ListColumn column);
+    void ColumnShown(ListId list, ListColumn column, bool shown);
+    void FactsFilled(ListId list) { SortByFacts(list); }  // every row's facts are read
     void RowsClicked(ListId list);
     void SetOption(OptionId option, bool checked);  // stored at once for some options
     void Convert(ListId source);
@@ -63,6 +68,7 @@ class MainPresenter : public ConversionHost {
     void OpenWith(const WindowArguments& arguments);
 
     bool OptionChecked(OptionId option) const { return options_[Index(option)]; }
+    static constexpr std::size_t kStoredColumns = 16;  // widths, both lists
 
     // ConversionHost
     int EntryCount(ListId list) override;
@@ -93,6 +99,7 @@ class MainPresenter : public ConversionHost {
     // A refresh during a batch may have shortened a list; a vanished position is no entry.
     bool HasRow(ListId list, int position);
     void EnableConvert(ListId list);
+    void SortByFacts(ListId list);
     void ListFolder(ListId pane, const std::string& folder);
     void ShowFolder(ListId pane, const std::string& folder);
     void Fill(ListId list, const std::string& dirWithSeparator);
@@ -109,6 +116,8 @@ class MainPresenter : public ConversionHost {
     void GrowColumn(std::size_t column);  // index of its setting
     void FitColumns(ListId list);
     void SaveColumnWidths();
+    bool FactsWanted(ListId list) const;
+    void ReadFacts(ListId list);
     void RestoreOptions();
 
     MainView& view_;
@@ -138,9 +147,11 @@ class MainPresenter : public ConversionHost {
         float twips = 0.0f;
         int pixels = -1;
     };
-    std::array<StoredWidth, 6> storedWidths_;
-    std::array<bool, 6> dragged_{};
-    bool widthsRestored_ = false;  // listing before start-up has restored them fits nothing
+    std::array<StoredWidth, kStoredColumns> storedWidths_;
+    std::array<bool, kStoredColumns> dragged_{};
+    std::array<bool, kStoredColumns> hidden_{};
+    std::array<bool, 2> factsRead_{};  // for the rows listed now
+    bool widthsRestored_ = false;      // listing before start-up has restored them fits nothing
 };
 
 }  // namespace tunewrap

@@ -20,7 +20,17 @@ enum class Control {
     ReencodeUnsuitable,
     MenuPackIntoHak
 };
-enum class ListColumn { Name = 0, Size = 1, Date = 2 };
+// Name, Size and Modified, then the audio facts (FactColumn's order).
+enum class ListColumn {
+    Name = 0,
+    Size = 1,
+    Date = 2,
+    Length = 3,
+    BitRate = 4,
+    Kilohertz = 5,
+    Channels = 6,
+    Verdict = 7
+};
 
 // A column's width as the screen has it, and as twips for the settings.
 struct ColumnWidth {
@@ -73,6 +83,13 @@ class MainView {
     virtual ColumnWidth CurrentColumnWidth(ListId list, ListColumn column) = 0;
     virtual ColumnRoom ColumnNeeds(ListId list, ListColumn column) = 0;
     virtual void SetColumnPixels(ListId list, ListColumn column, int pixels) = 0;
+    virtual void ShowColumn(ListId list, ListColumn column, bool shown) = 0;
+    // Reads the audio facts of the list's rows (in dirWithSeparator) in the background, dropping
+    // a reading under way, and judges them with the .wav expectation as JudgedAsWav says for
+    // `wavOption`.
+    virtual void ReadFacts(ListId list, const std::string& dirWithSeparator, bool wavOption) = 0;
+    // Judges the facts read so far, and those still to come, with the option changed.
+    virtual void JudgeFacts(ListId list, bool wavOption) = 0;
 
     virtual std::string DirectoryBoxText(ListId pane) = 0;
     virtual void SetDirectoryBoxText(ListId pane, const std::string& text) = 0;

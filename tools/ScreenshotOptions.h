@@ -1,7 +1,8 @@
 #pragma once
 // What every screenshot program takes besides its file names: --dark for a dark desktop,
 // --screen=WIDTHxHEIGHT for the screen's size in pixels (1920x1080 unless given, where every
-// window shows at its designed size), and (the main window) --maximised. QT_SCALE_FACTOR=1.5 in
+// window shows at its designed size), and (the main window) --maximised and --facts (the audio
+// facts' columns shown, their headings' menu open). QT_SCALE_FACTOR=1.5 in
 // the environment gives the pictures at 150 %.
 #include <QApplication>
 #include <QStringList>
@@ -15,6 +16,7 @@
 struct ScreenshotOptions {
     bool dark = false;
     bool maximised = false;
+    bool facts = false;
     QByteArray screen = "1920x1080";
     QStringList files;
 };
@@ -27,6 +29,8 @@ inline ScreenshotOptions ReadScreenshotOptions(int argc, char* argv[]) {
             options.dark = true;
         } else if (std::strcmp(argv[i], "--maximised") == 0) {
             options.maximised = true;
+        } else if (std::strcmp(argv[i], "--facts") == 0) {
+            options.facts = true;
         } else if (std::strncmp(argv[i], "--screen=", std::strlen("--screen=")) == 0) {
             options.screen = argv[i] + std::strlen("--screen=");
         } else {

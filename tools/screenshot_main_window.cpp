@@ -1,12 +1,14 @@
 // Saves a picture of the main window with files in both lists, and optionally one with the
-// list menu open, the "Pack into hak" dialog, and one after a batch and that batch's details:
-// screenshot_main_window [--dark] [--screen=WxH] [--maximised] OUT.png [MENU.png [HAK.png
-// [BATCH.png DETAILS.png]]]
+// list menu open, the "Pack into hak" dialog, and one after a batch and that batch's details;
+// --facts shows the audio facts columns:
+// screenshot_main_window [--dark] [--screen=WxH] [--maximised] [--facts] OUT.png [MENU.png
+// [HAK.png [BATCH.png DETAILS.png]]]
 // Runs in a private home so the user's settings stay untouched.
 #include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QPainter>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -20,10 +22,17 @@
 
 namespace {
 
-void WriteSized(const QString& path, qint64 size, const QByteArray& head, const QDateTime& time) {
+// Frames of silence at 44.1 kHz by the header's bit-rate and channel byte (0x90 0x40: 128 kbit/s
+// joint stereo), as many as fill `size` after `head`, so the audio facts read real lengths.
+void WriteSized(const QString& path, qint64 size, const QByteArray& head, const QDateTime& time,
+                char rate = '\x90', char channels = '\x40') {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return;
+    static constexpr int kKbits[] = {0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192};
+    QByteArray frame(144 * kKbits[(rate >> 4) & 0x0F] * 1000 / 44100, '\0');
+    frame[0] = '\xFF', frame[1] = '\xFB', frame[2] = rate, frame[3] = channels;
     file.write(head);
+    while (file.size() + frame.size() <= size) file.write(frame);
     file.resize(size);
     file.setFileTime(time, QFileDevice::FileModificationTime);
 }
@@ -54,12 +63,17 @@ int main(int argc, char* argv[]) {
     const struct {
         const char* name;
         qint64 size;
-    } songs[] = {{"Harbour Lights.mp3", 4812306}, {"Night Watch.mp3", 3390148},
-                 {"Tavern Jig.mp3", 2204117},     {"The Long Road.mp3", 6021990},
-                 {"Winter Market.mp3", 5110024},  {"footsteps.mp3", 38412}};
+        char rate = '\x90', channels = '\x40';
+    } songs[] = {{"Harbour Lights.mp3", 4812306},
+                 {"Night Watch.mp3", 3390148},
+                 {"Tavern Jig.mp3", 2204117, '\xB0'},
+                 {"The Long Road.mp3", 6021990},
+                 {"Winter Market.mp3", 5110024, '\x90', '\xC0'},
+                 {"footsteps.mp3", 38412, '\x70', '\xC0'}};
     int minutes = 0;
     for (const auto& song : songs) {
-        WriteSized(mp3Dir + '/' + song.name, song.size, "ID3", base.addSecs(minutes += 517));
+        WriteSized(mp3Dir + '/' + song.name, song.size, "", base.addSecs(minutes += 517), song.rate,
+                   song.channels);
     }
     const struct {
         const char* name;
@@ -82,6 +96,21 @@ int main(int argc, char* argv[]) {
     window.cmdConvertToBMU->setEnabled(true);
     options.maximised ? window.showMaximized() : window.show();
     QApplication::processEvents();
+    if (options.facts) {
+        // Every fact's column shown from the headings' menu, which is drawn open over them.
+        QHeaderView& header = *window.lvwMP3List->header();
+        emit header.customContextMenuRequested({20, 5});
+        for (QAction* entry : window.mnuColumns->actions()) entry->trigger();
+        window.WaitForFacts(tunewrap::ListId::MP3);
+        // Below the rows, so that it hides none of the facts.
+        emit header.customContextMenuRequested(
+            {header.sectionViewportPosition(FileListView::LengthColumn), 150});
+        QApplication::processEvents();
+        QPixmap shot = window.grab();
+        QPainter(&shot).drawPixmap(window.mapFromGlobal(window.mnuColumns->pos()),
+                                   window.mnuColumns->grab());
+        return shot.save(out) ? 0 : 1;
+    }
     if (!window.grab().save(out)) return 1;
     if (options.files.size() < 2) return 0;
 

@@ -16,3 +16,4 @@ for dark in "" --dark; do
     QT_SCALE_FACTOR=2 $tools/screenshot_progress $dark docs/progress-dialog$suffix.png \
         docs/progress-dialog-batch$suffix.png
 done
+$tools/screenshot_main_window --maximised --facts docs/facts-columns.png

@@ -4,15 +4,44 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSet>
 #include <algorithm>
 #include <compare>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
 #include "FileListText.h"
 
 namespace {
+
+constexpr int kFirstFact = FileListView::LengthColumn;
+constexpr int kFacts = tunewrap::kFactColumnCount;
+static_assert(kFirstFact + kFacts == FileListView::ColumnCount);
+const char* const kHeadings[] = {"Name",     "Size", "Modified", "Length",
+                                 "Bit rate", "kHz",  "Channels", "Verdict"};
+static_assert(std::size(kHeadings) == FileListView::ColumnCount);
+constexpr bool kRightAligned[] = {false, true, false, true, true, true, false, false};
+
+// What a row shows of its audio once read: the cells' texts and sort values kept with the facts
+// they came from, so a change of expectation judges them again without reading the file.
+struct RowFacts {
+    tunewrap::AudioFacts facts;
+    std::array<QString, kFacts> texts;
+    std::array<double, kFacts> keys;
+    QString reasons;
+};
+
+// A folder's songs share a few dozen distinct fact texts: each row keeps a shared copy, not one of
+// its own (a third of what the facts of a large folder cost in memory).
+QString Shared(const std::string& text) {
+    static QSet<QString> known;
+    const QString fresh = QString::fromStdString(text);
+    auto found = known.constFind(fresh);
+    if (found == known.cend()) found = known.insert(fresh);
+    return *found;
+}
 
 // Lists up to this long are fitted by laying out every row; longer ones by their widest rows.
 constexpr int kRowsMeasured = 64;
@@ -37,17 +66,29 @@ class FileRow : public QTreeWidgetItem {
         if (role == Qt::AccessibleTextRole && column == FileListView::SizeColumn) {
             return text(column).trimmed();
         }
+        if (column >= kFirstFact && facts_) {
+            if (role == Qt::DisplayRole) return facts_->texts[column - kFirstFact];
+            const bool reasons = role == Qt::ToolTipRole || role == Qt::AccessibleDescriptionRole;
+            if (reasons && column == FileListView::VerdictColumn && !facts_->reasons.isEmpty())
+                return facts_->reasons;
+        }
         return QTreeWidgetItem::data(column, role);
     }
+
+    // Without a change signal: a row's signal costs more than its facts, and the list repaints
+    // once for a batch (FactsReader).
+    void SetFacts(std::unique_ptr<RowFacts> facts) { facts_ = std::move(facts); }
+    const RowFacts* Facts() const { return facts_.get(); }
 
     bool operator<(const QTreeWidgetItem& base) const override {
         const auto& other = static_cast<const FileRow&>(base);
         const auto* list = static_cast<const FileListView*>(treeWidget());
         const int key = list != nullptr ? list->SortKey() : FileListView::NameColumn;
-        const std::strong_ordering byKey = key == FileListView::SizeColumn ? bytes_ <=> other.bytes_
-                                           : key == FileListView::DateColumn
-                                               ? modified_ <=> other.modified_
-                                               : std::strong_ordering::equal;
+        const std::partial_ordering byKey =
+            key == FileListView::SizeColumn   ? bytes_ <=> other.bytes_
+            : key == FileListView::DateColumn ? modified_ <=> other.modified_
+            : key >= kFirstFact               ? FactKey(key) <=> other.FactKey(key)
+                                              : std::partial_ordering::equivalent;
         if (byKey != 0) return byKey < 0;
         // The list reverses this answer when it runs descending; ties still read A to Z.
         const int byName = CompareNames(other);
@@ -56,12 +97,13 @@ class FileRow : public QTreeWidgetItem {
     }
 
     static QVariant AlignmentOf(int column) {
-        const Qt::Alignment horizontal =
-            column == FileListView::SizeColumn ? Qt::AlignRight : Qt::AlignLeft;
+        const Qt::Alignment horizontal = kRightAligned[column] ? Qt::AlignRight : Qt::AlignLeft;
         return QVariant::fromValue(Qt::Alignment(horizontal | Qt::AlignVCenter));
     }
 
   private:
+    double FactKey(int column) const { return facts_ ? facts_->keys[column - kFirstFact] : -1.0; }
+
     int CompareNames(const FileRow& other) const {
         const int folded = folded_.compare(other.folded_, Qt::CaseSensitive);
         return folded != 0 ? folded : name_.compare(other.name_, Qt::CaseSensitive);
@@ -71,14 +113,15 @@ class FileRow : public QTreeWidgetItem {
     QString folded_;
     std::int64_t bytes_;
     std::int64_t modified_;
+    std::unique_ptr<RowFacts> facts_;
 };
 
 }  // namespace
 
 FileListView::FileListView(QWidget* parent) : QTreeWidget(parent) {
-    setColumnCount(3);
-    setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Size"), QStringLiteral("Modified")});
-    for (int column = NameColumn; column <= DateColumn; ++column) {
+    setColumnCount(ColumnCount);
+    for (int column = NameColumn; column < ColumnCount; ++column) {
+        headerItem()->setText(column, QString::fromLatin1(kHeadings[column]));
         headerItem()->setData(column, Qt::TextAlignmentRole, FileRow::AlignmentOf(column));
     }
     setRootIsDecorated(false);
@@ -94,6 +137,9 @@ FileListView::FileListView(QWidget* parent) : QTreeWidget(parent) {
     header()->setSortIndicator(sortKey_, Qt::AscendingOrder);
     connect(header(), &QHeaderView::sectionClicked, this,
             [this](int section) { emit ColumnClick(section + 1); });
+    header()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(header(), &QHeaderView::customContextMenuRequested, this,
+            [this](const QPoint& at) { emit HeaderMenu(header()->mapToGlobal(at)); });
     connect(this, &QTreeWidget::itemSelectionChanged, this, [this] {
         if (userInput_) userChangedSelection_ = true;
     });
@@ -128,6 +174,25 @@ QTreeWidgetItem* FileListView::NewRow(const std::string& fileName, std::int64_t 
 std::string FileListView::FileName(const QTreeWidgetItem& row) {
     const QVariant raw = row.data(NameColumn, Qt::UserRole);
     return raw.isValid() ? raw.toByteArray().toStdString() : row.text(NameColumn).toStdString();
+}
+
+void FileListView::SetFacts(QTreeWidgetItem& row, const tunewrap::AudioFacts& facts,
+                            bool renameWav) {
+    auto shown = std::make_unique<RowFacts>();
+    shown->facts = facts;
+    const tunewrap::Verdict verdict = tunewrap::Judge(FileName(row), facts, renameWav);
+    for (int i = 0; i < kFacts; ++i) {
+        const auto column = static_cast<tunewrap::FactColumn>(i);
+        shown->texts[i] = Shared(tunewrap::FactText(facts, verdict, column));
+        shown->keys[i] = tunewrap::FactKey(facts, verdict, column);
+    }
+    shown->reasons = Shared(tunewrap::JoinLines(verdict.lines, "\n"));
+    static_cast<FileRow&>(row).SetFacts(std::move(shown));
+}
+
+const tunewrap::AudioFacts* FileListView::Facts(const QTreeWidgetItem& row) {
+    const RowFacts* shown = static_cast<const FileRow&>(row).Facts();
+    return shown != nullptr ? &shown->facts : nullptr;
 }
 
 int FileListView::sizeHintForColumn(int column) const {

@@ -4,15 +4,28 @@
 #include <cstdint>
 #include <string>
 
+#include "AudioFacts.h"
+
 class FileListText;
 
-// A file list in report style: columns Name, Size, Modified; several rows selectable. Name sorts
-// without regard to case, Size and Modified by bytes and time; rows that tie keep name order.
+// A file list in report style: columns Name, Size, Modified, then the audio facts (length, bit
+// rate, kHz, channels, verdict); several rows selectable. Name sorts without regard to case, Size
+// and Modified by bytes and time, the facts by their values; rows that tie keep name order.
 // The sort key and order belong to the list, so they survive clearing and refilling.
 class FileListView : public QTreeWidget {
     Q_OBJECT
   public:
-    enum Column { NameColumn = 0, SizeColumn = 1, DateColumn = 2 };
+    enum Column {
+        NameColumn = 0,
+        SizeColumn = 1,
+        DateColumn = 2,
+        LengthColumn,
+        BitRateColumn,
+        KilohertzColumn,
+        ChannelsColumn,
+        VerdictColumn,
+        ColumnCount
+    };
 
     explicit FileListView(QWidget* parent = nullptr);
 
@@ -26,6 +39,11 @@ class FileListView : public QTreeWidget {
                                    std::int64_t modifiedSecondsSinceEpoch, FileListText& texts);
     // The name as the file system has it, also when it is no valid text in the user's encoding.
     static std::string FileName(const QTreeWidgetItem& row);
+    // Keeps a row's audio facts, judged with the .wav expectation or the music one; the verdict's
+    // reasons are its tooltip and what a screen reader describes it with. The rows repaint when
+    // the list's viewport is next updated; the list is not sorted again.
+    static void SetFacts(QTreeWidgetItem& row, const tunewrap::AudioFacts& facts, bool renameWav);
+    static const tunewrap::AudioFacts* Facts(const QTreeWidgetItem& row);  // null before
 
     // The widest of all the column's rows, not of the thousand or so Qt's own fitting samples:
     // that ran the full item layout for every sampled row, a third of a large folder's start-up.
@@ -43,6 +61,7 @@ class FileListView : public QTreeWidget {
     void DeleteKey();
     void SelectAllKey();
     void MenuKey(const QPoint& globalPos);
+    void HeaderMenu(const QPoint& globalPos);  // asked for over the column headings
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

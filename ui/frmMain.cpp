@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 
+#include "FactsReader.h"
 #include "FileListFill.h"
 #include "Options.h"
 #include "ProgressDialogSink.h"
@@ -135,6 +136,8 @@ void frmMain::CreateControls() {
     cmdBatchDetails->hide();
     folderWatches_ = {Named(new FolderWatch(this), "watchMP3Dir"),
                       Named(new FolderWatch(this), "watchBMUDir")};
+    factsReaders_ = {Named(new FactsReader(*lvwMP3List, ListId::MP3), "factsMP3List"),
+                     Named(new FactsReader(*lvwBMUList, ListId::BMU), "factsBMUList")};
 
     for (QPushButton* browse : {cmdPromptForMP3Dir, cmdPromptForBMUDir}) {
         browse->setToolTip(QStringLiteral("Browse for directory"));
@@ -163,6 +166,7 @@ void frmMain::CreateControls() {
         Named(mnuPopup->addAction(QStringLiteral("Select All")), "mnuPopupSelectAll");
     mnuPopupProperties =
         Named(mnuPopup->addAction(QStringLiteral("Properties")), "mnuPopupProperties");
+    mnuColumns = Named(new QMenu(QStringLiteral("Columns"), this), "mnuColumns");
     mnuPopup->addSeparator();
     mnuPopupPackIntoHak =
         Named(mnuPopup->addAction(QStringLiteral("Pack into hak...")), "mnuPopupPackIntoHak");
@@ -209,6 +213,10 @@ void frmMain::ConnectHandlers() {
         connect(list, &FileListView::SelectAllKey, this, [this, id] { presenter_->SelectAll(id); });
         connect(list, &FileListView::MenuKey, this,
                 [this, id](const QPoint& globalPos) { OpenMenu(id, globalPos); });
+        connect(factsReaders_[static_cast<std::size_t>(id)], &FactsReader::FactsFilled, this,
+                [this, id] { presenter_->FactsFilled(id); });
+        connect(list, &FileListView::HeaderMenu, this,
+                [this, id](const QPoint& globalPos) { OpenColumnsMenu(id, globalPos); });
     }
     // Enter lists the typed folder, so the list never shows one folder while the box names another
     // that an action could be aimed at.
@@ -309,6 +317,23 @@ QCheckBox* frmMain::OptionBox(OptionId option) const {
 void frmMain::OpenMenu(ListId list, const QPoint& globalPos) {
     presenter_->MenuOpened(list);
     mnuPopup->popup(globalPos);
+}
+
+// A checkable entry per column the presenter lets the user hide, named by its heading.
+void frmMain::OpenColumnsMenu(ListId id, const QPoint& globalPos) {
+    mnuColumns->clear();
+    const FileListView& list = List(id);
+    for (int column = 0; column < FileListView::ColumnCount; ++column) {
+        const auto listColumn = static_cast<tunewrap::ListColumn>(column);
+        if (!tunewrap::MainPresenter::ColumnHideable(listColumn)) continue;
+        QAction* entry = mnuColumns->addAction(list.headerItem()->text(column));
+        entry->setCheckable(true);
+        entry->setChecked(!list.isColumnHidden(column));
+        connect(entry, &QAction::toggled, this, [this, id, listColumn](bool shown) {
+            presenter_->ColumnShown(id, listColumn, shown);
+        });
+    }
+    mnuColumns->popup(globalPos);
 }
 
 void frmMain::lvwMP3List_MouseUp(Qt::MouseButton button, const QPoint& globalPos) {

@@ -21,6 +21,7 @@
 #include "RegistrySettings.h"
 #include "TwipsLayout.h"
 
+class FactsReader;
 class ProgressDialogSink;
 class frmBatchDetails;
 class QMessageBox;
@@ -64,6 +65,10 @@ class frmMain : public QWidget, public tunewrap::MainView {
                                              tunewrap::ListColumn column) override;
     tunewrap::ColumnRoom ColumnNeeds(tunewrap::ListId list, tunewrap::ListColumn column) override;
     void SetColumnPixels(tunewrap::ListId list, tunewrap::ListColumn column, int pixels) override;
+    void ShowColumn(tunewrap::ListId list, tunewrap::ListColumn column, bool shown) override;
+    void ReadFacts(tunewrap::ListId list, const std::string& dirWithSeparator,
+                   bool wavOption) override;
+    void JudgeFacts(tunewrap::ListId list, bool wavOption) override;
     std::string DirectoryBoxText(tunewrap::ListId pane) override;
     void SetDirectoryBoxText(tunewrap::ListId pane, const std::string& text) override;
     void CheckOption(tunewrap::OptionId option, bool checked) override;
@@ -108,12 +113,14 @@ class frmMain : public QWidget, public tunewrap::MainView {
     QLabel* lblBatchSummary;  // below the lists once a batch has ended
     QPushButton* cmdBatchDetails;
     std::array<FolderWatch*, 2> folderWatches_;                   // in ListId order
+    std::array<FactsReader*, 2> factsReaders_;                    // in ListId order
     std::array<QCheckBox*, tunewrap::kOptionCount> optionBoxes_;  // in OptionId order
     QMenu* mnuPopup;
     QAction* mnuPopupDelete;
     QAction* mnuPopupSelectAll;
     QAction* mnuPopupProperties;
     QAction* mnuPopupPackIntoHak;
+    QMenu* mnuColumns;  // the headings' menu: which facts a list shows
 
   private slots:
     void cmdConvertToBMU_Click() { presenter_->Convert(tunewrap::ListId::MP3); }
@@ -140,6 +147,7 @@ class frmMain : public QWidget, public tunewrap::MainView {
     QCheckBox* OptionBox(tunewrap::OptionId option) const;
     QTreeWidgetItem* Row(tunewrap::ListId list, int position) const;
     void OpenMenu(tunewrap::ListId list, const QPoint& globalPos);
+    void OpenColumnsMenu(tunewrap::ListId list, const QPoint& globalPos);
 
     void CreateControls();
     void ConnectHandlers();

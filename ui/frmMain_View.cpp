@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QMessageBox>
 
+#include "FactsReader.h"
 #include "FileListFill.h"
 #include "ProgressDialogSink.h"
 #include "ShowProperties.h"
@@ -65,9 +66,22 @@ void frmMain::ScrollToRow(ListId list, int position) {
 
 void frmMain::FillList(ListId list, const std::string& dirWithSeparator, const std::string& mask,
                        bool append) {
+    factsReaders_[static_cast<std::size_t>(list)]->Stop();  // before its rows go
     ::FillFileList(List(list), dirWithSeparator, mask, append);
     folderWatches_[static_cast<std::size_t>(list)]->Watch(
         QFile::decodeName(QByteArray::fromStdString(dirWithSeparator)));
+}
+
+void frmMain::ShowColumn(ListId list, ListColumn column, bool shown) {
+    List(list).setColumnHidden(static_cast<int>(column), !shown);
+}
+
+void frmMain::ReadFacts(ListId list, const std::string& dirWithSeparator, bool wavOption) {
+    factsReaders_[static_cast<std::size_t>(list)]->Start(dirWithSeparator, wavOption);
+}
+
+void frmMain::JudgeFacts(ListId list, bool wavOption) {
+    factsReaders_[static_cast<std::size_t>(list)]->Judge(wavOption);
 }
 
 void frmMain::AwaitQuiet(ListId list) {

@@ -113,6 +113,31 @@ TEST(MP3UtilsScan, WhatTheSearchAndTheWalkFind) {
     EXPECT_EQ(Of(reader), (Values{192, 44100, 1, true, false, false, "none"}));
 }
 
+// The tag's frame count, where each kind keeps it (Xing and Info only when their flags say so),
+// and where the first frame starts.
+TEST(MP3UtilsScan, InformationTagsCountFramesAndTheFirstFrameIsPlaced) {
+    const auto counted = [](Bytes frame, std::size_t at, const char* id, std::size_t countAt,
+                            std::uint8_t flags) {
+        frame = Tagged(std::move(frame), at, id);
+        frame[at + 7] = flags;
+        frame[countAt] = 0x01, frame[countAt + 1] = 0x02, frame[countAt + 2] = 0x03;
+        frame[countAt + 3] = 0x04;
+        return frame;
+    };
+    for (const auto& [bytes, frames, first] : std::vector<std::tuple<Bytes, std::uint32_t, int>>{
+             {counted(k128, 36, "Xing", 44, 0x01) + k128, 0x01020304, 0},
+             {counted(k128, 36, "Info", 44, 0x0F) + k128, 0x01020304, 0},
+             {counted(k128, 36, "Xing", 44, 0x0E) + k128, 0, 0},  // no count flagged
+             {counted(k128, 36, "VBRI", 50, 0x00) + k128, 0x01020304, 0},
+             {Bytes(7, 0) + k128 * 2, 0, 7},
+         }) {
+        MP3Utils reader;
+        ScanBytes(reader, bytes);
+        EXPECT_EQ(reader.FrameCount(), frames) << first;
+        EXPECT_EQ(reader.FirstFrame(), std::uint64_t(first));
+    }
+}
+
 TEST(MP3UtilsScan, FrameLengthLandsOnTheNextHeader) {
     // 128k/44.1k, same padded, 320k/48k, 192k/32k, forbidden index at 44.1k, 32k/44.1k padded
     for (const auto& [h2, length] : std::vector<std::pair<std::uint8_t, std::size_t>>{

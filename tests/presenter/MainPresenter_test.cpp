@@ -78,7 +78,39 @@ TEST_F(Presenter, StoredSettingsAreRestoredWithoutWritingAndOnlyChangesAreSavedB
     for (int i = 0; i < 12; ++i) EXPECT_EQ(settings.Stored(names[i]), values[i]) << names[i];
     EXPECT_EQ(settings.Stored("MP3Dir"), Path("Music"));
     EXPECT_EQ(settings.Stored("BMUDir"), "/typed/elsewhere");
-    EXPECT_EQ(settings.writes, 13);
+    EXPECT_EQ(settings.writes, 33);  // with the facts' widths and whether they are hidden
+}
+
+// The facts' columns start hidden and are read only while one of them shows: after each listing,
+// or at once when shown. Name, Size and Modified cannot be hidden. Where a column was and how
+// wide are stored, also of a column hidden since it was resized.
+TEST_F(Presenter, FactColumnsAreOptionalReadWhileShownAndStored) {
+    using tunewrap::ListColumn;
+    WriteFile(Path("Music/a.mp3"), "x");
+    Open();
+    for (int column = 3; column < 8; ++column)
+        EXPECT_FALSE(view.shown.at({MP3, ListColumn(column)})) << column;
+    presenter->ColumnShown(MP3, ListColumn::Name, false);
+    EXPECT_FALSE(view.shown.contains({MP3, ListColumn::Name}));
+    presenter->ColumnShown(MP3, ListColumn::Verdict, true);
+    presenter->ColumnShown(MP3, ListColumn::Length, true);
+    presenter->Refresh(MP3);
+    presenter->Refresh(BMU);
+    presenter->SetOption(OptionId::WAVExtension, true);
+    EXPECT_EQ(view.log, (Names{"facts 0", "facts 0", "judge 0 wav"}));
+    view.Width(MP3, 3) = 40;
+    presenter->ColumnShown(MP3, ListColumn::Length, false);
+    view.Width(MP3, 3) = 0;  // as hidden on screen
+    presenter->Unload();
+    EXPECT_EQ(settings.Stored("MP3LengthColHidden"), "1");
+    EXPECT_EQ(settings.Stored("MP3LengthColWidth"), "600");
+    EXPECT_EQ(settings.Stored("MP3VerdictColHidden"), "0");
+    EXPECT_EQ(settings.Stored("BMUVerdictColHidden"), "1");
+    Open();
+    EXPECT_TRUE(view.shown.at({MP3, ListColumn::Verdict}));
+    EXPECT_FALSE(view.shown.at({MP3, ListColumn::Length}));
+    EXPECT_EQ(view.Width(MP3, 3), 40);
+    EXPECT_EQ(view.log, (Names{"facts 0 wav"}));
 }
 
 // A listing widens a column whose texts its stored width cuts, within the list; it never narrows
@@ -99,6 +131,25 @@ TEST_F(Presenter, ListingWidensCutColumnsWithinTheListButNotDraggedOnes) {
     presenter->ColumnDragged(MP3, ListColumn::Date);
     presenter->Refresh(MP3);
     EXPECT_EQ(view.Width(MP3, 2), 60);
+}
+
+// Facts that come in re-sort a list sorted by one of them, but a batch's rows stay where they
+// were until it ends.
+TEST_F(Presenter, FactsReadDuringABatchReSortTheListOnlyAfterIt) {
+    WriteFile(Path("Music/a.mp3"), Sample("cbr128_joint.mp3"));
+    Open();
+    presenter->FactsFilled(MP3);  // sorted by name: nothing to do
+    presenter->ColumnClicked(MP3, 8);
+    presenter->FactsFilled(MP3);
+    view.Select(MP3, {"a.mp3"});
+    std::size_t sortsMidCopy = 0;
+    sink.onYield = [&] {
+        presenter->FactsFilled(MP3);
+        sortsMidCopy = view.sorts.size();
+    };
+    presenter->Convert(MP3);
+    EXPECT_EQ(sortsMidCopy, 2u);
+    EXPECT_EQ(view.sorts, (Names{"0 by 7", "0 by 7", "0 by 7"}));
 }
 
 TEST(WindowPlace, OnlyFiveWholeNumbersWithAPositiveSizeAndAFlagAreAPlace) {

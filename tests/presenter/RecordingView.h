@@ -29,6 +29,7 @@ class RecordingView : public tunewrap::MainView {
     std::map<tunewrap::Control, bool> enabled;
     std::map<std::pair<ListId, tunewrap::ListColumn>, int> pixels;    // 15 twips to a pixel
     std::map<std::pair<ListId, tunewrap::ListColumn>, int> contents;  // what the texts need
+    std::map<std::pair<ListId, tunewrap::ListColumn>, bool> shown;
     int listRoom = 300;
     bool busy = false;
     // A box's answer: its Yes or No, or one of the "to all" ones.
@@ -46,6 +47,7 @@ class RecordingView : public tunewrap::MainView {
     std::optional<tunewrap::WindowPlace> placed;
     tunewrap::WindowPlace place{40, 30, 950, 430, false};
     Names log;
+    Names sorts;  // "list by column", " down" when descending
 
     Names Listed(ListId list, bool selectedOnly = false) const {
         Names names;
@@ -82,7 +84,10 @@ class RecordingView : public tunewrap::MainView {
         std::sort(rows[Index(list)].begin(), rows[Index(list)].end(),
                   [](const Row& a, const Row& b) { return a.name < b.name; });
     }
-    void SortList(ListId, tunewrap::ListColumn, bool) override {}
+    void SortList(ListId list, tunewrap::ListColumn column, bool descending) override {
+        sorts.push_back(std::to_string(int(list)) + " by " + std::to_string(int(column)) +
+                        (descending ? " down" : ""));
+    }
     void AwaitQuiet(ListId list) override { log.push_back("await " + std::to_string(int(list))); }
     int SetColumnWidth(ListId list, tunewrap::ListColumn column,
                        std::optional<float> twips) override {
@@ -97,6 +102,15 @@ class RecordingView : public tunewrap::MainView {
     }
     void SetColumnPixels(ListId list, tunewrap::ListColumn column, int width) override {
         pixels[{list, column}] = width;
+    }
+    void ShowColumn(ListId list, tunewrap::ListColumn column, bool on) override {
+        shown[{list, column}] = on;
+    }
+    void ReadFacts(ListId list, const std::string&, bool wav) override {
+        log.push_back("facts " + std::to_string(int(list)) + (wav ? " wav" : ""));
+    }
+    void JudgeFacts(ListId list, bool wav) override {
+        log.push_back("judge " + std::to_string(int(list)) + (wav ? " wav" : ""));
     }
     std::string DirectoryBoxText(ListId pane) override { return boxes[Index(pane)]; }
     void SetDirectoryBoxText(ListId pane, const std::string& text) override {

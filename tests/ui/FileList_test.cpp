@@ -177,3 +177,58 @@ TEST_F(Lists, UserSelectionEnablesConvertingButCodeSelectionDoesNot) {
 }
 
 }  // namespace
+
+namespace {
+
+// The facts' columns, once shown from the headings' menu: a verdict with the warning's lines as
+// its tooltip, judged again when the .wav option changes, sorting by bit rate as numbers, and a
+// column hidden there stays hidden in the next session. The destination reads its BMU files
+// behind the header.
+TEST_F(Lists, FactsShowFromTheHeadingsMenuSortByValueAndStayAsLeft) {
+    WriteFile(Path("Music/fine.mp3"), Sample("cbr128_joint.mp3"));
+    WriteFile(Path("Music/mono.mp3"), Sample("cbr96_mono.mp3"));
+    WriteFile(Path("Music/loud.mp3"), Sample("cbr192_joint.mp3"));
+    WriteFile(Path("Game/music/mono.bmu"), "BMU V1.0" + Sample("cbr96_mono.mp3"));
+    Store("BMUVerdictColHidden", "0");
+    auto window = Open();
+    FileListView& list = *window->lvwMP3List;
+    for (int column = FileListView::LengthColumn; column < FileListView::ColumnCount; ++column)
+        EXPECT_TRUE(list.isColumnHidden(column)) << column;
+    emit list.header()->customContextMenuRequested({5, 5});
+    const QList<QAction*> entries = window->mnuColumns->actions();
+    ASSERT_EQ(entries.size(), 5);
+    EXPECT_EQ(entries[1]->text(), "Bit rate");
+    for (QAction* entry : entries) entry->trigger();
+    window->WaitForFacts(tunewrap::ListId::MP3);
+    window->WaitForFacts(tunewrap::ListId::BMU);
+    EXPECT_FALSE(list.isColumnHidden(FileListView::BitRateColumn));
+
+    emit list.header()->sectionClicked(FileListView::BitRateColumn);
+    EXPECT_EQ(Names(list), (Strings{"mono.mp3", "fine.mp3", "loud.mp3"}));
+    const QTreeWidgetItem& mono = *list.topLevelItem(0);
+    EXPECT_EQ(mono.text(FileListView::VerdictColumn), "unsuitable");
+    EXPECT_EQ(list.topLevelItem(1)->text(FileListView::VerdictColumn), "suitable");
+    EXPECT_EQ(mono.text(FileListView::BitRateColumn), "96 kbit/s");
+    const QString reasons =
+        "- Bit Rate is not 128 kbps - 96 kbps reported\n"
+        "- Channel mode is not stereo";
+    EXPECT_EQ(mono.toolTip(FileListView::VerdictColumn), reasons);
+    // The .wav expectation judges the same facts again.
+    window->chkWAVExtension->click();
+    EXPECT_EQ(mono.text(FileListView::VerdictColumn), "suitable");
+    const QTreeWidgetItem& bmu = *window->lvwBMUList->topLevelItem(0);
+    EXPECT_EQ(bmu.text(FileListView::VerdictColumn), "unsuitable");
+    EXPECT_EQ(bmu.text(FileListView::ChannelsColumn), "single channel");
+
+    emit list.header()->customContextMenuRequested({5, 5});
+    window->mnuColumns->actions()[1]->trigger();
+    EXPECT_TRUE(list.isColumnHidden(FileListView::BitRateColumn));
+    window->close();
+    window = Open();
+    EXPECT_TRUE(window->lvwMP3List->isColumnHidden(FileListView::BitRateColumn));
+    EXPECT_FALSE(window->lvwMP3List->isColumnHidden(FileListView::VerdictColumn));
+    window->WaitForFacts(tunewrap::ListId::MP3);
+    EXPECT_EQ(window->lvwMP3List->topLevelItem(0)->text(FileListView::LengthColumn), "0:00");
+}
+
+}  // namespace

@@ -114,21 +114,28 @@ TEST_F(Settings, EveryCaptionFitsItsControlWithALargeFont) {
 
 // Every control a user can reach has a name a screen reader can say, one of its own; a caption
 // is said as shown, and its Alt letter as the control's shortcut, no letter twice. The window
-// is announced as a frame.
+// is announced as a frame, and a verdict described by the warning's lines.
 TEST_F(Settings, EveryInteractiveControlHasAnAccessibleNameOfItsOwn) {
     WriteFile(Path("Music/five bytes.mp3"), "12345");
+    WriteFile(Path("Music/mono.mp3"), Sample("cbr96_mono.mp3"));
     Store("MP3Dir", Path("Music"));
+    Store("MP3VerdictColHidden", "0");
     auto window = Open();
     window->show();
     const QString summary = "1 converted, 0 skipped, 0 failed";
     window->ShowSummary({summary.toStdString(), {}});
     bool summaryRead = false;
+    window->WaitForFacts(tunewrap::ListId::MP3);
     // A size is read as the number, without the spaces that right-align it on screen.
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window->lvwMP3List);
     ASSERT_TRUE(list != nullptr && list->tableInterface() != nullptr);
     QAccessibleInterface* size = list->tableInterface()->cellAt(0, FileListView::SizeColumn);
     ASSERT_NE(size, nullptr);
     EXPECT_EQ(size->text(QAccessible::Name), "5");
+    QAccessibleInterface* verdict = list->tableInterface()->cellAt(1, FileListView::VerdictColumn);
+    EXPECT_EQ(verdict->text(QAccessible::Name), "unsuitable");
+    EXPECT_EQ(verdict->text(QAccessible::Description),
+              "- Bit Rate is not 128 kbps - 96 kbps reported\n- Channel mode is not stereo");
     QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window.get());
     EXPECT_EQ(frame->role(), QAccessible::Window);
     std::vector<QAccessibleInterface*> pending{frame};
