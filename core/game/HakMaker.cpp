@@ -330,6 +330,9 @@ HakReport MakeHak(const HakRequest& request, const Machine& machine, ProgressSin
     std::string error;
     if (!start.Read(request, machine, error)) return refuse(error);
     report.baseTable = start.from;
+    // Its index and table are read; held open, the hak could not be replaced on Windows when it
+    // is also the hak written.
+    start.hak.reset();
     const ErfIndex& index = start.index;
     TwoDaTable& table = start.table;
 

@@ -59,8 +59,20 @@ class ScratchHome : public ::testing::Test {
 #ifndef _WIN32
         for (const auto& mount : mounts_) umount2(mount.c_str(), MNT_DETACH);
 #endif
-        std::error_code ignored;
-        std::filesystem::remove_all(root_, ignored);
+        RemoveTree(root_);
+    }
+
+    // Every file and folder there that can be removed. GCC 12's remove_all for Windows never
+    // returns when one cannot, as a folder a window still watches.
+    static void RemoveTree(const std::filesystem::path& dir) {
+        std::error_code walking, ignored;
+        for (std::filesystem::directory_iterator entry(dir, walking), end;
+             !walking && entry != end; entry.increment(walking)) {
+            if (entry->is_directory(ignored) && !entry->is_symlink(ignored))
+                RemoveTree(entry->path());
+            std::filesystem::remove(entry->path(), ignored);
+        }
+        std::filesystem::remove(dir, ignored);
     }
 
     std::string Path(const std::string& relative) const {

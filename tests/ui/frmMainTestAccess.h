@@ -23,6 +23,7 @@ class frmMainTestAccess : public frmMain {
         frmMain::cmdPromptForMP3Dir_Click, frmMain::lvwMP3List_MouseUp,
         frmMain::mnuPopupProperties_Click;
     using frmMain::Layout;
+    using frmMain::OptionBox;
     ProgressDialogSink& Progress() { return *progressSink_; }
     // Returns once the list's facts are read: tests wait for the reading, not for a time.
     void WaitForFacts(tunewrap::ListId list) {

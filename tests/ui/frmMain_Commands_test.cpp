@@ -100,10 +100,13 @@ TEST_F(Commands, KeysPressTheFocusedButtonAndAltLettersTheirControls) {
     const std::pair<Qt::Key, QAbstractButton*> letters[] = {
         {Qt::Key_B, window->cmdConvertToBMU},         {Qt::Key_M, window->cmdConvertToMP3},
         {Qt::Key_W, window->chkWAVExtension},         {Qt::Key_O, window->chkOverwriteAll},
-        {Qt::Key_P, window->chkPreserveFileDateTime}, {Qt::Key_R, window->chkReencodeUnsuitable}};
+        {Qt::Key_P, window->chkPreserveFileDateTime}, {Qt::Key_R, window->chkReencodeUnsuitable},
+        {Qt::Key_G, window->OptionBox(tunewrap::OptionId::GameNames)}};
     for (const auto& [letter, control] : letters) {
         QTest::keyClick(window.get(), letter, Qt::AltModifier);
-        EXPECT_TRUE(control->isDown()) << control->objectName().toStdString();
+        // A build without re-encoding greys its box, and a greyed box takes no key.
+        EXPECT_TRUE(control->isDown() || !control->isEnabled())
+            << control->objectName().toStdString();
     }
 }
 

@@ -59,9 +59,11 @@ TEST_F(ErfTest, WritesTheHandComputedLayoutAndReadsItBack) {
     ASSERT_TRUE(writer.Finish(error)) << error;
     EXPECT_TRUE(ReadFile(Path("a.hak")) == HandMade(mp3));
     EXPECT_EQ(asked, (std::vector<std::int64_t>{chunk, 2 * chunk, size}));
+#ifndef _WIN32  // where a file has permission bits
     struct stat st {};
     ASSERT_EQ(stat(Path("a.hak").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0644u);
+#endif
 
     const ErfRead read = ReadErfIndex(MemoryRandomAccess(HandMade()));
     ASSERT_TRUE(read.ok) << read.error;
