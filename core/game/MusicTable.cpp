@@ -40,7 +40,7 @@ std::string Cleaned(std::string_view text) {
 
 std::string MusicTableProblem(const TwoDaTable& table) {
     for (const std::string_view column : kMusicColumns)
-        if (table.Column(column) < 0) return "no column " + std::string(column);
+        if (table.Column(column) < 0) return std::string(column) + " column missing";
     return {};
 }
 

@@ -46,8 +46,10 @@ TEST_F(Presenter, PackIntoHakWritesTheSelectedSongsAndSaysHowItWent) {
     for (const char* song : {"Music/Café.mp3", "Music/Rain.mp3", "Music/Skip.mp3"})
         WriteFile(Path(song), Sample("cbr128_stereo.mp3"));
     WriteFile(Path("base.2da"), kTable);
+    WriteFile(Path("Game/music/x.bmu"), "BMU V1.0");
     Open();
     view.Select(MP3, {"Café.mp3", "Rain.mp3"});
+    view.Select(BMU, {"x.bmu"});
     presenter->MenuOpened(BMU);
     EXPECT_FALSE(view.On(Control::MenuPackIntoHak));
     presenter->MenuOpened(MP3);
