@@ -115,7 +115,7 @@ TwoDaRead ReadTwoDa(std::string_view text) {
         table.rows.emplace_back(std::make_move_iterator(fields.begin() + 1),
                                 std::make_move_iterator(fields.end()));
     }
-    if (!haveColumns) return Refused(0, "no column names");
+    if (!haveColumns) return Refused(0, "the column names are missing");
     read.ok = true;
     return read;
 }
