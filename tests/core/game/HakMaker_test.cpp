@@ -113,6 +113,8 @@ TEST_F(HakMaker, WritesNothingWithoutABaseTableOrWhenCancelledOrAddingToADamaged
     sink_.cancelAtYield = 1;
     report = Make({"Café Nocturne.mp3", "Loud.mp3"});
     EXPECT_TRUE(report.cancelled);
+    EXPECT_EQ(SummaryText(report, "x", ". "),
+              "0 packed, 0 failed, cancelled. No hak written: cancelled");
     EXPECT_EQ(report.tracks[1].status, Status::Cancelled);
     EXPECT_EQ(ReadFile(Path("out.hak")), "kept");
     EXPECT_EQ(Listing("."), (std::set<std::string>{"Café Nocturne.mp3", "Loud.mp3", "bad.2da",
