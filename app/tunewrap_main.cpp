@@ -5,6 +5,7 @@
 
 #include "CloseOnSignal.h"
 #include "CommandLine.h"
+#include "Languages.h"
 #include "OpenedFiles.h"
 #include "Terminal.h"
 #include "UserMessage.h"
@@ -39,6 +40,7 @@ int main(int argc, char* argv[]) {
         }
     }
     QApplication app(argc, argv);  // takes Qt's own options (-platform, -style...) off argv
+    languages::LoadForDesktop();
     std::vector<std::string> paths;
     bool options = true;
     for (int i = 1; i < argc; ++i) {

@@ -11,6 +11,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (standard buttons, the file dialog) in the window's languages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 # The summary is the first line; CPack indents these lines below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "Tunewrap wraps MP3 files into the BMU files an old role-playing game plays its

@@ -6,6 +6,16 @@ install(DIRECTORY ${CMAKE_SOURCE_DIR}/docs/ DESTINATION docs
         FILES_MATCHING PATTERN "*.md" PATTERN "*.png")
 if(TUNEWRAP_BUILD_UI)
     set(CPACK_PACKAGE_NAME tunewrap)
+    # Qt's own texts in the window's languages, from the same Qt version's translations as
+    # Debian ships them; the window looks for them beside itself.
+    file(GLOB tunewrapLanguages ${CMAKE_SOURCE_DIR}/ui/translations/tunewrap_*.ts)
+    foreach(ts ${tunewrapLanguages})
+        string(REGEX REPLACE ".*tunewrap_(.*)\\.ts$" "\\1" language ${ts})
+        set(qm /usr/share/qt6/translations/qtbase_${language}.qm)
+        if(EXISTS ${qm})
+            install(FILES ${qm} DESTINATION translations)
+        endif()
+    endforeach()
 else()
     set(CPACK_PACKAGE_NAME tunewrap-cli)
 endif()

@@ -3,7 +3,8 @@
 # programs needs; without it also everything the tests, sanitizers, fuzzers and packaging checks use.
 set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libcli11-dev nlohmann-json3-dev
-          libmpg123-dev libmp3lame-dev libsoxr-dev librsvg2-bin)
+          libmpg123-dev libmp3lame-dev libsoxr-dev librsvg2-bin
+          qt6-l10n-tools qt6-translations-l10n)
 if [ "${1:-}" != --run ]; then
     packages+=(libgtest-dev clang libclang-rt-dev fonts-dejavu-core
                dpkg-dev desktop-file-utils appstream lintian man-db shared-mime-info

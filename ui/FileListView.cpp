@@ -19,8 +19,11 @@ namespace {
 constexpr int kFirstFact = FileListView::LengthColumn;
 constexpr int kFacts = tunewrap::kFactColumnCount;
 static_assert(kFirstFact + kFacts == FileListView::ColumnCount);
-const char* const kHeadings[] = {"Name",     "Size", "Modified", "Length",
-                                 "Bit rate", "kHz",  "Channels", "Verdict"};
+const char* const kHeadings[] = {
+    QT_TRANSLATE_NOOP("FileListView", "Name"),     QT_TRANSLATE_NOOP("FileListView", "Size"),
+    QT_TRANSLATE_NOOP("FileListView", "Modified"), QT_TRANSLATE_NOOP("FileListView", "Length"),
+    QT_TRANSLATE_NOOP("FileListView", "Bit rate"), QT_TRANSLATE_NOOP("FileListView", "kHz"),
+    QT_TRANSLATE_NOOP("FileListView", "Channels"), QT_TRANSLATE_NOOP("FileListView", "Verdict")};
 static_assert(std::size(kHeadings) == FileListView::ColumnCount);
 constexpr bool kRightAligned[] = {false, true, false, true, true, true, false, false};
 
@@ -121,7 +124,7 @@ class FileRow : public QTreeWidgetItem {
 FileListView::FileListView(QWidget* parent) : QTreeWidget(parent) {
     setColumnCount(ColumnCount);
     for (int column = NameColumn; column < ColumnCount; ++column) {
-        headerItem()->setText(column, QString::fromLatin1(kHeadings[column]));
+        headerItem()->setText(column, tr(kHeadings[column]));
         headerItem()->setData(column, Qt::TextAlignmentRole, FileRow::AlignmentOf(column));
     }
     setRootIsDecorated(false);

@@ -18,7 +18,7 @@
 frmAbout::frmAbout(QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setWindowTitle("About");
+    setWindowTitle(tr("About"));
     std::vector<PlacedControl> layout;
 
     lblTitle = new QLabel(this);
@@ -42,20 +42,22 @@ frmAbout::frmAbout(QWidget* owner)
         bool link;
     };
     const Row rows[] = {
-        {lblByLabel, "By:", lblBy, "lblBy", aboutlinks::kAuthor, 720, false},
-        {lblEmailLabel, "e-mail:", lblEmail, "lblEmail", aboutlinks::kEmail, 1080, true},
-        {lblHomePageLabel, "Home Page:", lblHomePage, "lblHomePage", aboutlinks::kHomePage, 1440,
+        {lblByLabel, QT_TR_NOOP("By:"), lblBy, "lblBy", aboutlinks::kAuthor, 720, false},
+        {lblEmailLabel, QT_TR_NOOP("e-mail:"), lblEmail, "lblEmail", aboutlinks::kEmail, 1080,
          true},
-        {lblAddingBMUsLabel, "Adding BMUs:", lblAddingBMUs, "lblAddingBMUs",
+        {lblHomePageLabel, QT_TR_NOOP("Home Page:"), lblHomePage, "lblHomePage",
+         aboutlinks::kHomePage, 1440, true},
+        {lblAddingBMUsLabel, QT_TR_NOOP("Adding BMUs:"), lblAddingBMUs, "lblAddingBMUs",
          aboutlinks::kAddingBMUs, 1800, true},
     };
     std::vector<std::pair<QLabel*, int>> links;
     for (const Row& row : rows) {
-        row.caption = new QLabel(row.captionText, this);
+        row.caption = new QLabel(tr(row.captionText), this);
         row.caption->setObjectName(QLatin1String(row.valueName) + QLatin1String("Label"));
         row.caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
         layout.push_back({row.caption, {120, row.top, 1095, 255}});
-        row.value = row.link ? new LinkLabel(row.valueText, this) : new QLabel(row.valueText, this);
+        row.value =
+            row.link ? new LinkLabel(row.valueText, this) : new QLabel(tr(row.valueText), this);
         row.value->setObjectName(QLatin1String(row.valueName));
         row.value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (row.link) {
@@ -68,7 +70,7 @@ frmAbout::frmAbout(QWidget* owner)
         }
     }
 
-    cmdOK = new QPushButton("OK", this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setDefault(true);
     cmdOK->setFocus();

@@ -11,11 +11,11 @@
 frmBatchDetails::frmBatchDetails(QWidget* owner)
     : QDialog(owner, Qt::Window), lblSummary(new QLabel(this)), lvwOutcomes(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("frmBatchDetails"));
-    setWindowTitle(QStringLiteral("Batch Details"));
+    setWindowTitle(tr("Batch Details"));
     lblSummary->setObjectName(QStringLiteral("lblSummary"));
     lvwOutcomes->setObjectName(QStringLiteral("lvwOutcomes"));
-    lvwOutcomes->setAccessibleName(QStringLiteral("Files of the last batch"));
-    lvwOutcomes->setHeaderLabels({QStringLiteral("File"), QStringLiteral("Outcome")});
+    lvwOutcomes->setAccessibleName(tr("Files of the last batch"));
+    lvwOutcomes->setHeaderLabels({tr("File"), tr("Outcome")});
     lvwOutcomes->setRootIsDecorated(false);
     lvwOutcomes->setSelectionMode(QAbstractItemView::ExtendedSelection);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

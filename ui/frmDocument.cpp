@@ -1,5 +1,6 @@
 #include "frmDocument.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QScreen>
@@ -28,9 +29,11 @@ class DocumentBrowser : public QTextBrowser {
 
     void ShowMissing(const QString& name) {
         clear();
-        setPlainText(QStringLiteral("The document %1 could not be found. It is installed with "
-                                    "Tunewrap, in its documentation folder (share/doc/tunewrap); "
-                                    "installing Tunewrap again brings it back.")
+        setPlainText(QCoreApplication::translate(
+                         "frmDocument",
+                         "The document %1 could not be found. It is installed with "
+                         "Tunewrap, in its documentation folder (share/doc/tunewrap); "
+                         "installing Tunewrap again brings it back.")
                          .arg(name));
     }
 

@@ -1,9 +1,9 @@
 #include "frmHak.h"
 
+#include <QBoxLayout>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,18 +51,17 @@ class TypedDelegate : public QStyledItemDelegate {
 
 frmHak::frmHak(tunewrap::HakPlan& plan, QWidget* parent) : QDialog(parent), plan_(plan) {
     setObjectName(QStringLiteral("frmHak"));
-    setWindowTitle(QStringLiteral("Pack into hak"));
-    auto* intro = new QLabel(
-        QStringLiteral("Each song goes into the hak under its game name, with a row in the "
-                       "game's music table; the toolset lists it under its display name."),
-        this);
+    setWindowTitle(tr("Pack into hak"));
+    auto* intro =
+        new QLabel(tr("Each song goes into the hak under its game name, with a row in the "
+                      "game's music table; the toolset lists it under its display name."),
+                   this);
     intro->setWordWrap(true);
 
     tblSongs = new QTableWidget(static_cast<int>(plan.TrackCount()), 3, this);
     tblSongs->setObjectName(QStringLiteral("tblSongs"));
-    tblSongs->setAccessibleName(QStringLiteral("Songs"));
-    tblSongs->setHorizontalHeaderLabels(
-        {QStringLiteral("File"), QStringLiteral("Game name"), QStringLiteral("Display name")});
+    tblSongs->setAccessibleName(tr("Songs"));
+    tblSongs->setHorizontalHeaderLabels({tr("File"), tr("Game name"), tr("Display name")});
     tblSongs->verticalHeader()->hide();
     tblSongs->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     tblSongs->horizontalHeader()->setStretchLastSection(true);
@@ -82,24 +81,24 @@ frmHak::frmHak(tunewrap::HakPlan& plan, QWidget* parent) : QDialog(parent), plan
         if (item->column() != File) Typed(item->row(), item->column(), item->text());
     });
 
-    auto* hakLabel = new QLabel(QStringLiteral("&Hak:"), this);
+    auto* hakLabel = new QLabel(tr("&Hak:"), this);
     txtHak = new QLineEdit(Text(plan.HakPath()), this);
     txtHak->setObjectName(QStringLiteral("txtHak"));
     hakLabel->setBuddy(txtHak);
     cmdBrowseHak = new QPushButton(QStringLiteral("..."), this);
-    cmdBrowseHak->setAccessibleName(QStringLiteral("Browse for the hak"));
+    cmdBrowseHak->setAccessibleName(tr("Browse for the hak"));
     lblStart = new QLabel(this);
     lblStart->setObjectName(QStringLiteral("lblStart"));
     lblStart->setWordWrap(true);
     lblStart->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    cmdTable = new QPushButton(QStringLiteral("Music &table..."), this);
-    cmdGameTable = new QPushButton(QStringLiteral("Hak's or &game's table"), this);
+    cmdTable = new QPushButton(tr("Music &table..."), this);
+    cmdGameTable = new QPushButton(tr("Hak's or &game's table"), this);
     lblProblem = new QLabel(this);
     lblProblem->setObjectName(QStringLiteral("lblProblem"));
     lblProblem->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
-    cmdMake = buttons->addButton(QStringLiteral("&Make"), QDialogButtonBox::AcceptRole);
+    cmdMake = buttons->addButton(tr("&Make"), QDialogButtonBox::AcceptRole);
     cmdMake->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -109,17 +108,17 @@ frmHak::frmHak(tunewrap::HakPlan& plan, QWidget* parent) : QDialog(parent), plan
     });
     connect(cmdBrowseHak, &QPushButton::clicked, this, [this] {
         const QString path = QFileDialog::getSaveFileName(
-            this, QStringLiteral("Hak to write or add to"), txtHak->text(),
-            QStringLiteral("Hak packs (*.hak)"), nullptr, QFileDialog::DontConfirmOverwrite);
+            this, tr("Hak to write or add to"), txtHak->text(), tr("Hak packs (*.hak)"), nullptr,
+            QFileDialog::DontConfirmOverwrite);
         if (path.isEmpty()) return;
         txtHak->setText(path);
         plan_.SetHakPath(path.toStdString());
         ShowStart();
     });
     connect(cmdTable, &QPushButton::clicked, this, [this] {
-        const QString path = QFileDialog::getOpenFileName(
-            this, QStringLiteral("Music table to start from"), Text(plan_.TablePath()),
-            QStringLiteral("2DA tables (*.2da)"));
+        const QString path =
+            QFileDialog::getOpenFileName(this, tr("Music table to start from"),
+                                         Text(plan_.TablePath()), tr("2DA tables (*.2da)"));
         if (path.isEmpty()) return;
         plan_.SetTablePath(path.toStdString());
         ShowStart();
@@ -177,7 +176,7 @@ void frmHak::ShowChecks() {
             item->setToolTip(Text(problem));
             item->setData(Qt::AccessibleDescriptionRole, Text(problem));
             if (first.isEmpty() && !problem.empty())
-                first = tblSongs->item(row, File)->text() + QStringLiteral(": ") + Text(problem);
+                first = tr("%1: %2").arg(tblSongs->item(row, File)->text(), Text(problem));
         }
     }
     lblProblem->setText(first);

@@ -61,7 +61,7 @@ Control* Named(Control* control, const char* name) {
 }
 
 QCheckBox* NewOptionBox(QWidget* parent, const tunewrap::OptionInfo& option) {
-    const QString caption = QString::fromUtf8(option.caption);
+    const QString caption = QCoreApplication::translate("Options", option.caption);
     return Named(
         option.slot.wraps ? new WrapCheckBox(caption, parent) : new QCheckBox(caption, parent),
         option.controlName);
@@ -102,12 +102,12 @@ frmMain::frmMain(QWidget* parent) : QWidget(parent) {
 frmMain::~frmMain() = default;
 
 void frmMain::CreateControls() {
-    lblMP3 = Named(new QLabel(QStringLiteral("MP3 files (*.mp3) - source"), this), "lblMP3");
+    lblMP3 = Named(new QLabel(tr("MP3 files (*.mp3) - source"), this), "lblMP3");
     txtMP3Dir = Named(new QLineEdit(this), "txtMP3Dir");
     cmdPromptForMP3Dir = NewButton(this, "cmdPromptForMP3Dir", QStringLiteral("..."));
     cmdMP3Refresh = NewButton(this, "cmdMP3Refresh", QString());
     lvwMP3List = Named(new FileListView(this), "lvwMP3List");
-    cmdConvertToBMU = NewButton(this, "cmdConvertToBMU", QStringLiteral("To .&BMU ->"));
+    cmdConvertToBMU = NewButton(this, "cmdConvertToBMU", tr("To .&BMU ->"));
     for (const tunewrap::OptionInfo& option : tunewrap::kOptions)
         optionBoxes_[static_cast<std::size_t>(option.id)] = NewOptionBox(this, option);
     chkWAVExtension = OptionBox(OptionId::WAVExtension);
@@ -115,23 +115,20 @@ void frmMain::CreateControls() {
     chkReencodeUnsuitable = OptionBox(OptionId::ReencodeUnsuitable);
     chkPreserveFileDateTime = OptionBox(OptionId::PreserveFileDateTime);
     lblWaveReason = Named(
-        new QLabel(
-            QStringLiteral("This is used to convert 96k/ mono MP3s for sound effects, VO, etc."),
-            this),
+        new QLabel(tr("This is used to convert 96k/ mono MP3s for sound effects, VO, etc."), this),
         "lblWaveReason");
     lblWaveReason->setWordWrap(true);
     lblWaveReason->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdConvertToMP3 = NewButton(this, "cmdConvertToMP3", QStringLiteral("<- To .&MP3"));
-    cmdInfo = NewButton(this, "cmdInfo", QStringLiteral("About..."));
-    lblBMU = Named(new QLabel(QStringLiteral("BMU files (*.bmu, *.wav) files - destination"), this),
-                   "lblBMU");
+    cmdConvertToMP3 = NewButton(this, "cmdConvertToMP3", tr("<- To .&MP3"));
+    cmdInfo = NewButton(this, "cmdInfo", tr("About..."));
+    lblBMU = Named(new QLabel(tr("BMU files (*.bmu, *.wav) files - destination"), this), "lblBMU");
     txtBMUDir = Named(new QLineEdit(this), "txtBMUDir");
     cmdPromptForBMUDir = NewButton(this, "cmdPromptForBMUDir", QStringLiteral("..."));
     cmdBMURefresh = NewButton(this, "cmdBMURefresh", QString());
     lvwBMUList = Named(new FileListView(this), "lvwBMUList");
     lblBatchSummary = Named(new QLabel(this), "lblBatchSummary");
-    cmdBatchDetails = NewButton(this, "cmdBatchDetails", QStringLiteral("Details..."));
-    cmdBatchDetails->setAccessibleName(QStringLiteral("Details of the last batch"));
+    cmdBatchDetails = NewButton(this, "cmdBatchDetails", tr("Details..."));
+    cmdBatchDetails->setAccessibleName(tr("Details of the last batch"));
     lblBatchSummary->hide();
     cmdBatchDetails->hide();
     folderWatches_ = {Named(new FolderWatch(this), "watchMP3Dir"),
@@ -140,10 +137,10 @@ void frmMain::CreateControls() {
                      Named(new FactsReader(*lvwBMUList, ListId::BMU), "factsBMUList")};
 
     for (QPushButton* browse : {cmdPromptForMP3Dir, cmdPromptForBMUDir}) {
-        browse->setToolTip(QStringLiteral("Browse for directory"));
+        browse->setToolTip(tr("Browse for directory"));
     }
     for (QPushButton* button : {cmdMP3Refresh, cmdBMURefresh}) {
-        button->setToolTip(QStringLiteral("Refresh directory"));
+        button->setToolTip(tr("Refresh directory"));
         button->setIconSize(QSize(16, 15));
     }
     PaintRefreshIcons();
@@ -151,25 +148,22 @@ void frmMain::CreateControls() {
     lblMP3->setBuddy(txtMP3Dir);
     lblBMU->setBuddy(txtBMUDir);
     // The pane each button belongs to is seen, not heard: the names say it.
-    cmdPromptForMP3Dir->setAccessibleName(QStringLiteral("Browse for source directory"));
-    cmdPromptForBMUDir->setAccessibleName(QStringLiteral("Browse for destination directory"));
-    cmdMP3Refresh->setAccessibleName(QStringLiteral("Refresh source directory"));
-    cmdBMURefresh->setAccessibleName(QStringLiteral("Refresh destination directory"));
-    lvwMP3List->setAccessibleName(QStringLiteral("MP3 files"));
-    lvwBMUList->setAccessibleName(QStringLiteral("BMU files"));
+    cmdPromptForMP3Dir->setAccessibleName(tr("Browse for source directory"));
+    cmdPromptForBMUDir->setAccessibleName(tr("Browse for destination directory"));
+    cmdMP3Refresh->setAccessibleName(tr("Refresh source directory"));
+    cmdBMURefresh->setAccessibleName(tr("Refresh destination directory"));
+    lvwMP3List->setAccessibleName(tr("MP3 files"));
+    lvwBMUList->setAccessibleName(tr("BMU files"));
     cmdConvertToBMU->setEnabled(false);
     cmdConvertToMP3->setEnabled(false);
 
-    mnuPopup = Named(new QMenu(QStringLiteral("Popup"), this), "mnuPopup");
-    mnuPopupDelete = Named(mnuPopup->addAction(QStringLiteral("Delete")), "mnuPopupDelete");
-    mnuPopupSelectAll =
-        Named(mnuPopup->addAction(QStringLiteral("Select All")), "mnuPopupSelectAll");
-    mnuPopupProperties =
-        Named(mnuPopup->addAction(QStringLiteral("Properties")), "mnuPopupProperties");
-    mnuColumns = Named(new QMenu(QStringLiteral("Columns"), this), "mnuColumns");
+    mnuPopup = Named(new QMenu(tr("Popup"), this), "mnuPopup");
+    mnuPopupDelete = Named(mnuPopup->addAction(tr("Delete")), "mnuPopupDelete");
+    mnuPopupSelectAll = Named(mnuPopup->addAction(tr("Select All")), "mnuPopupSelectAll");
+    mnuPopupProperties = Named(mnuPopup->addAction(tr("Properties")), "mnuPopupProperties");
+    mnuColumns = Named(new QMenu(tr("Columns"), this), "mnuColumns");
     mnuPopup->addSeparator();
-    mnuPopupPackIntoHak =
-        Named(mnuPopup->addAction(QStringLiteral("Pack into hak...")), "mnuPopupPackIntoHak");
+    mnuPopupPackIntoHak = Named(mnuPopup->addAction(tr("Pack into hak...")), "mnuPopupPackIntoHak");
 }
 
 void frmMain::ConnectHandlers() {

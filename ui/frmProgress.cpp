@@ -44,11 +44,11 @@ frmProgress::frmProgress(ProgressValues& values, QWidget* owner)
     : QDialog(owner, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       values_(values),
       batch_(values.batch),
-      lblFileName(new QLabel(QStringLiteral("File Name"), this)),
+      lblFileName(new QLabel(tr("File Name"), this)),
       picProgress(new ProgressPicture(this)),
-      cmdCancel(new QPushButton(QStringLiteral("Cancel"), this)),
+      cmdCancel(new QPushButton(tr("Cancel"), this)),
       tmrTimer(new QTimer(this)) {
-    setWindowTitle(QStringLiteral("Converting..."));
+    setWindowTitle(tr("Converting..."));
     setAttribute(Qt::WA_DeleteOnClose);
     lblFileName->setObjectName(QStringLiteral("lblFileName"));
     picProgress->setObjectName(QStringLiteral("picProgress"));
@@ -63,12 +63,11 @@ frmProgress::frmProgress(ProgressValues& values, QWidget* owner)
         {cmdCancel, {1200, 600 + batchRows, 1095, 255}},
     };
     if (severalFiles) {
-        lblBatch =
-            new QLabel(QStringLiteral("File %1 of %2").arg(batch_.file).arg(batch_.files), this);
+        lblBatch = new QLabel(tr("File %1 of %2").arg(batch_.file).arg(batch_.files), this);
         lblBatch->setObjectName(QStringLiteral("lblBatch"));
         picBatchProgress = new ProgressPicture(this);
         picBatchProgress->setObjectName(QStringLiteral("picBatchProgress"));
-        picBatchProgress->setAccessibleName(QStringLiteral("Batch progress"));
+        picBatchProgress->setAccessibleName(tr("Batch progress"));
         layout.push_back({lblBatch, {120, 600, 3255, 255}});
         layout.push_back({picBatchProgress, {120, 840, 3255, 255}});
     }
@@ -91,7 +90,7 @@ frmProgress::frmProgress(ProgressValues& values, QWidget* owner)
         setTabOrder(lblBatch, picBatchProgress);
         setTabOrder(picBatchProgress, cmdCancel);
     }
-    picProgress->setAccessibleName(QStringLiteral("Progress"));
+    picProgress->setAccessibleName(tr("Progress"));
 
     connect(cmdCancel, &QPushButton::clicked, this, &frmProgress::cmdCancel_Click);
     connect(tmrTimer, &QTimer::timeout, this, &frmProgress::tmrTimer_Timer);
@@ -126,7 +125,7 @@ void frmProgress::tmrTimer_Timer() {
 }
 
 void frmProgress::cmdCancel_Click() {
-    cmdCancel->setText(QStringLiteral("Canceling"));
+    cmdCancel->setText(tr("Canceling"));
     cmdCancel->setEnabled(false);
     values_.cancel = true;
     Unload();

@@ -24,8 +24,13 @@ QString Capitalized(const std::string& name) {
 }
 
 QString SuitabilityText(const tunewrap::SuitabilityReport& report, bool renameWav) {
-    QString text = report.WarningWanted() ? "No" : "Yes";
-    text += renameWav ? ", as a sound effect (96 kbit/s mono)" : ", as music (128 kbit/s stereo)";
+    // Whole answers, so that a language can word each its own way.
+    static const char* const kAnswers[2][2] = {
+        {QT_TRANSLATE_NOOP("frmProperties", "Yes, as music (128 kbit/s stereo)"),
+         QT_TRANSLATE_NOOP("frmProperties", "No, as music (128 kbit/s stereo)")},
+        {QT_TRANSLATE_NOOP("frmProperties", "Yes, as a sound effect (96 kbit/s mono)"),
+         QT_TRANSLATE_NOOP("frmProperties", "No, as a sound effect (96 kbit/s mono)")}};
+    QString text = frmProperties::tr(kAnswers[renameWav ? 1 : 0][report.WarningWanted() ? 1 : 0]);
     for (const tunewrap::SuitabilityIssue& issue : report.issues) {
         text += "\n" + QString::fromStdString(tunewrap::IssueLine(issue));
     }
@@ -36,23 +41,24 @@ QString SuitabilityText(const tunewrap::SuitabilityReport& report, bool renameWa
 
 frmProperties::frmProperties(QWidget* owner, const std::string& path, bool renameWav)
     : QDialog(owner), rows_(new QFormLayout) {
-    setWindowTitle("Properties");
+    setWindowTitle(tr("Properties"));
     const QFileInfo info(QDir::cleanPath(QFile::decodeName(QByteArray::fromStdString(path))));
     const bool bmu =
         info.isFile() && tunewrap::ProbeContainer(path).kind == tunewrap::Container::Bmu;
     const bool mp3 =
         info.isFile() && !bmu && info.suffix().compare("mp3", Qt::CaseInsensitive) == 0;
 
-    AddRow("Name:", info.fileName());
-    AddRow("Folder:", QDir::toNativeSeparators(info.absolutePath()));
-    AddRow("Type:", info.isDir() ? "Folder"
-                    : bmu        ? "BMU file (an MP3 behind an 8-byte header)"
-                    : mp3        ? "MP3 file"
-                                 : "File");
+    AddRow(tr("Name:"), info.fileName());
+    AddRow(tr("Folder:"), QDir::toNativeSeparators(info.absolutePath()));
+    AddRow(tr("Type:"), info.isDir() ? tr("Folder")
+                        : bmu        ? tr("BMU file (an MP3 behind an 8-byte header)")
+                        : mp3        ? tr("MP3 file")
+                                     : tr("File"));
     const std::int64_t size = mdlFileOps::GetFileLength(path);
-    AddRow("Size:", size < 0 ? "unknown" : QLocale().toString(size) + " bytes");
-    AddRow("Modified:", info.exists() ? QLocale().toString(info.lastModified(), QLocale::LongFormat)
-                                      : "unknown");
+    AddRow(tr("Size:"), size < 0 ? tr("unknown") : tr("%1 bytes").arg(QLocale().toString(size)));
+    AddRow(tr("Modified:"), info.exists()
+                                ? QLocale().toString(info.lastModified(), QLocale::LongFormat)
+                                : tr("unknown"));
     if (bmu || mp3) AddFrameFacts(path, info.fileName(), renameWav);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
@@ -67,19 +73,20 @@ void frmProperties::AddFrameFacts(const std::string& path, const QString& name, 
     MP3Utils reader;
     const tunewrap::ContainerProbe scan = tunewrap::ScanAudio(path, reader);
     if (!scan.read()) {
-        AddRow("Frame headers:", "cannot be read: " + QString::fromStdString(scan.error));
+        AddRow(tr("Frame headers:"),
+               tr("cannot be read: %1").arg(QString::fromStdString(scan.error)));
         return;
     }
     const MpegAudio audio = reader.Audio();
-    AddRow("Audio:", Capitalized(MpegAudioName(audio)));
+    AddRow(tr("Audio:"), Capitalized(MpegAudioName(audio)));
     if (audio.IsMpeg1Layer3()) {
-        AddRow("Bit rate:", QString::fromStdString(BitRateText(reader.BitRate(), "kbit/s")));
-        AddRow("Variable bit rate:", reader.VBR() ? "Yes" : "No");
-        AddRow("Sampling frequency:", QString("%1 Hz").arg(reader.SamplingFrequency()));
-        AddRow("Channel mode:", Capitalized(ChannelModeName(reader.ChannelMode())));
-        AddRow("CRC:", reader.CRC() ? "Yes" : "No");
+        AddRow(tr("Bit rate:"), QString::fromStdString(BitRateText(reader.BitRate(), "kbit/s")));
+        AddRow(tr("Variable bit rate:"), reader.VBR() ? tr("Yes") : tr("No"));
+        AddRow(tr("Sampling frequency:"), tr("%1 Hz").arg(reader.SamplingFrequency()));
+        AddRow(tr("Channel mode:"), Capitalized(ChannelModeName(reader.ChannelMode())));
+        AddRow(tr("CRC:"), reader.CRC() ? tr("Yes") : tr("No"));
     }
-    AddRow("Suits the game:",
+    AddRow(tr("Suits the game:"),
            SuitabilityText(tunewrap::CheckSuitability(name.toStdString(), reader, renameWav),
                            renameWav));
 }
