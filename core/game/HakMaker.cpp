@@ -118,20 +118,20 @@ bool FindBaseTable(const BaseSource& source, const Machine& machine, TwoDaTable&
     }
     const GameFolders game = FindGameFolders(source.gameDir, machine);
     if (game.gameDir.empty()) {
-        error = platform::Filled(
-            source.gameDir.empty()
-                ? platform::Tr("HakMaker",
-                               "No music table to start from. A hak's %1 replaces the game's "
-                               "whole table, so the new rows need the game's own rows before "
-                               "them, and the game was not found where it is usually installed. "
-                               "Name the game's folder or a table to start from.")
-                //: %1 is the music table's file name, %2 the folder the game was looked for in
-                : platform::Tr("HakMaker",
-                               "No music table to start from. A hak's %1 replaces the game's "
-                               "whole table, so the new rows need the game's own rows before "
-                               "them, and the game was not found in %2. Name the game's folder "
-                               "or a table to start from."),
-            {kTableFileName, source.gameDir});
+        std::string text = platform::Tr(
+            "HakMaker",
+            "No music table to start from. A hak's %1 replaces the game's whole table, so the new "
+            "rows need the game's own rows before them, and the game was not found where it is "
+            "usually installed. Name the game's folder or a table to start from.");
+        if (!source.gameDir.empty()) {
+            //: %1 is the music table's file name, %2 the folder the game was looked for in
+            text = platform::Tr(
+                "HakMaker",
+                "No music table to start from. A hak's %1 replaces the game's whole table, so the "
+                "new rows need the game's own rows before them, and the game was not found in %2. "
+                "Name the game's folder or a table to start from.");
+        }
+        error = platform::Filled(text, {kTableFileName, source.gameDir});
         return false;
     }
     from = platform::Filled(platform::Tr("HakMaker", "the game's data in %1"), {game.gameDir});
