@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "UiText.h"
 
@@ -12,8 +13,9 @@ inline constexpr const char* kSourceChangedReason =
     TW_TRANSLATE_NOOP("FailureReasons", "The source file changed while it was being converted");
 
 inline std::string ShownReason(std::string reason) {
-    return reason == kSourceChangedReason ? platform::Tr("FailureReasons", kSourceChangedReason)
-                                          : reason;
+    if (std::string_view(reason) == kSourceChangedReason)
+        return platform::Tr("FailureReasons", kSourceChangedReason);
+    return reason;
 }
 
 }  // namespace tunewrap

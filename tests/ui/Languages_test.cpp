@@ -136,7 +136,7 @@ TEST_F(Languages, TheDesktopsFirstSpokenLanguageLoadsWithQtsOwn) {
     EXPECT_EQ(languages::Choose({"de-AT"}, spoken), "de");
     EXPECT_EQ(languages::Choose({"C", "xx"}, spoken), "en");
     EXPECT_FALSE(languages::Load("xx"));
-    for (const QString& language : {"pl", "en"}) {
+    for (const QString language : {"pl", "en"}) {
         ASSERT_TRUE(languages::Load(language));
         const bool english = language == "en";
         EXPECT_EQ(Open()->cmdConvertToMP3->text() == "<- To .&MP3", english);
