@@ -5,396 +5,396 @@
     <name>FileListView</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits</translation>
     </message>
     <message>
         <source>kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>kHz</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>Veredicto</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Tunewrap developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Desarrolladores de Tunewrap</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autores:</translation>
     </message>
     <message>
         <source>e-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo:</translation>
     </message>
     <message>
         <source>Home Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Página web:</translation>
     </message>
     <message>
         <source>Adding BMUs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir BMU:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>frmBatchDetails</name>
     <message>
         <source>Batch Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles del lote</translation>
     </message>
     <message>
         <source>Files of the last batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos del último lote</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
 </context>
 <context>
     <name>frmDocument</name>
     <message>
         <source>The document %1 could not be found. It is installed with Tunewrap, in its documentation folder (share/doc/tunewrap); installing Tunewrap again brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado el documento %1. Se instala con Tunewrap, en su carpeta de documentación (share/doc/tunewrap); al volver a instalar Tunewrap se recupera.</translation>
     </message>
 </context>
 <context>
     <name>frmHak</name>
     <message>
         <source>Pack into hak</source>
-        <translation type="unfinished"></translation>
+        <translation>Empaquetar en hak</translation>
     </message>
     <message>
         <source>Each song goes into the hak under its game name, with a row in the game&apos;s music table; the toolset lists it under its display name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada canción entra en el hak con su nombre en el juego y con una fila en la tabla de música del juego; el toolset la muestra con su nombre visible.</translation>
     </message>
     <message>
         <source>Songs</source>
-        <translation type="unfinished"></translation>
+        <translation>Canciones</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Game name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre en el juego</translation>
     </message>
     <message>
         <source>Display name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre visible</translation>
     </message>
     <message>
         <source>&amp;Hak:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hak:</translation>
     </message>
     <message>
         <source>Browse for the hak</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar el hak</translation>
     </message>
     <message>
         <source>Music &amp;table...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabla de música...</translation>
     </message>
     <message>
         <source>Hak&apos;s or &amp;game&apos;s table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla del hak o del &amp;juego</translation>
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Crear</translation>
     </message>
     <message>
         <source>Hak to write or add to</source>
-        <translation type="unfinished"></translation>
+        <translation>Hak que crear o al que añadir</translation>
     </message>
     <message>
         <source>Hak packs (*.hak)</source>
-        <translation type="unfinished"></translation>
+        <translation>Paquetes hak (*.hak)</translation>
     </message>
     <message>
         <source>Music table to start from</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de música de partida</translation>
     </message>
     <message>
         <source>2DA tables (*.2da)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tablas 2DA (*.2da)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>MP3 files (*.mp3) - source</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos MP3 (*.mp3) - origen</translation>
     </message>
     <message>
         <source>To .&amp;BMU -&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>A .&amp;BMU -&gt;</translation>
     </message>
     <message>
         <source>This is used to convert 96k/ mono MP3s for sound effects, VO, etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sirve para convertir MP3 de 96k mono para efectos de sonido, voces, etc.</translation>
     </message>
     <message>
         <source>&lt;- To .&amp;MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;- A .&amp;MP3</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de...</translation>
     </message>
     <message>
         <source>BMU files (*.bmu, *.wav) files - destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos BMU (*.bmu, *.wav) - destino</translation>
     </message>
     <message>
         <source>Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles...</translation>
     </message>
     <message>
         <source>Details of the last batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles del último lote</translation>
     </message>
     <message>
         <source>Browse for directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar carpeta</translation>
     </message>
     <message>
         <source>Refresh directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar carpeta</translation>
     </message>
     <message>
         <source>Browse for source directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar carpeta de origen</translation>
     </message>
     <message>
         <source>Browse for destination directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar carpeta de destino</translation>
     </message>
     <message>
         <source>Refresh source directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar carpeta de origen</translation>
     </message>
     <message>
         <source>Refresh destination directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar carpeta de destino</translation>
     </message>
     <message>
         <source>MP3 files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos MP3</translation>
     </message>
     <message>
         <source>BMU files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos BMU</translation>
     </message>
     <message>
         <source>Popup</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú contextual</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar todo</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Columnas</translation>
     </message>
     <message>
         <source>Pack into hak...</source>
-        <translation type="unfinished"></translation>
+        <translation>Empaquetar en hak...</translation>
     </message>
 </context>
 <context>
     <name>frmProgress</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de archivo</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Convirtiendo...</translation>
     </message>
     <message>
         <source>File %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo %1 de %2</translation>
     </message>
     <message>
         <source>Batch progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso del lote</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso</translation>
     </message>
     <message>
         <source>Canceling</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelando</translation>
     </message>
 </context>
 <context>
     <name>frmProperties</name>
     <message>
         <source>Yes, as music (128 kbit/s stereo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí, como música (128 kbit/s estéreo)</translation>
     </message>
     <message>
         <source>No, as music (128 kbit/s stereo)</source>
-        <translation type="unfinished"></translation>
+        <translation>No, como música (128 kbit/s estéreo)</translation>
     </message>
     <message>
         <source>Yes, as a sound effect (96 kbit/s mono)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí, como efecto de sonido (96 kbit/s mono)</translation>
     </message>
     <message>
         <source>No, as a sound effect (96 kbit/s mono)</source>
-        <translation type="unfinished"></translation>
+        <translation>No, como efecto de sonido (96 kbit/s mono)</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta</translation>
     </message>
     <message>
         <source>BMU file (an MP3 behind an 8-byte header)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo BMU (un MP3 tras una cabecera de 8 bytes)</translation>
     </message>
     <message>
         <source>MP3 file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo MP3</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño:</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>desconocido</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bytes</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado:</translation>
     </message>
     <message>
         <source>Frame headers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cabeceras de trama:</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden leer: %1</translation>
     </message>
     <message>
         <source>Audio:</source>
-        <translation type="unfinished"></translation>
+        <translation>Audio:</translation>
     </message>
     <message>
         <source>Bit rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits:</translation>
     </message>
     <message>
         <source>Variable bit rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de bits variable:</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Sampling frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia de muestreo:</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>Channel mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de canal:</translation>
     </message>
     <message>
         <source>CRC:</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC:</translation>
     </message>
     <message>
         <source>Suits the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Apto para el juego:</translation>
     </message>
 </context>
 </TS>
