@@ -5,396 +5,396 @@
     <name>FileListView</name>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa</translation>
     </message>
     <message>
         <source>Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar</translation>
     </message>
     <message>
         <source>Modified</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmodyfikowano</translation>
     </message>
     <message>
         <source>Length</source>
-        <translation type="unfinished"></translation>
+        <translation>Długość</translation>
     </message>
     <message>
         <source>Bit rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Przepływność</translation>
     </message>
     <message>
         <source>kHz</source>
-        <translation type="unfinished"></translation>
+        <translation>kHz</translation>
     </message>
     <message>
         <source>Channels</source>
-        <translation type="unfinished"></translation>
+        <translation>Kanały</translation>
     </message>
     <message>
         <source>Verdict</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocena</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>Tunewrap developers</source>
-        <translation type="unfinished"></translation>
+        <translation>Twórcy programu Tunewrap</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>By:</source>
-        <translation type="unfinished"></translation>
+        <translation>Autorzy:</translation>
     </message>
     <message>
         <source>e-mail:</source>
-        <translation type="unfinished"></translation>
+        <translation>E-mail:</translation>
     </message>
     <message>
         <source>Home Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Strona główna:</translation>
     </message>
     <message>
         <source>Adding BMUs:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dodawanie BMU:</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>frmBatchDetails</name>
     <message>
         <source>Batch Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Szczegóły operacji</translation>
     </message>
     <message>
         <source>Files of the last batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki ostatniej operacji</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <source>Outcome</source>
-        <translation type="unfinished"></translation>
+        <translation>Wynik</translation>
     </message>
 </context>
 <context>
     <name>frmDocument</name>
     <message>
         <source>The document %1 could not be found. It is installed with Tunewrap, in its documentation folder (share/doc/tunewrap); installing Tunewrap again brings it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie znaleziono dokumentu %1. Jest on instalowany razem z programem Tunewrap w folderze dokumentacji (share/doc/tunewrap); ponowna instalacja programu Tunewrap go przywróci.</translation>
     </message>
 </context>
 <context>
     <name>frmHak</name>
     <message>
         <source>Pack into hak</source>
-        <translation type="unfinished"></translation>
+        <translation>Pakowanie do haka</translation>
     </message>
     <message>
         <source>Each song goes into the hak under its game name, with a row in the game&apos;s music table; the toolset lists it under its display name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Każdy utwór trafia do haka pod swoją nazwą w grze i dostaje wiersz w tabeli muzyki gry; toolset pokazuje go pod nazwą wyświetlaną.</translation>
     </message>
     <message>
         <source>Songs</source>
-        <translation type="unfinished"></translation>
+        <translation>Utwory</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <source>Game name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa w grze</translation>
     </message>
     <message>
         <source>Display name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa wyświetlana</translation>
     </message>
     <message>
         <source>&amp;Hak:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hak:</translation>
     </message>
     <message>
         <source>Browse for the hak</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz hak</translation>
     </message>
     <message>
         <source>Music &amp;table...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tabela muzyki...</translation>
     </message>
     <message>
         <source>Hak&apos;s or &amp;game&apos;s table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabela z haka lub &amp;gry</translation>
     </message>
     <message>
         <source>&amp;Make</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Utwórz</translation>
     </message>
     <message>
         <source>Hak to write or add to</source>
-        <translation type="unfinished"></translation>
+        <translation>Hak do utworzenia lub uzupełnienia</translation>
     </message>
     <message>
         <source>Hak packs (*.hak)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki hak (*.hak)</translation>
     </message>
     <message>
         <source>Music table to start from</source>
-        <translation type="unfinished"></translation>
+        <translation>Wyjściowa tabela muzyki</translation>
     </message>
     <message>
         <source>2DA tables (*.2da)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabele 2DA (*.2da)</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>frmMain</name>
     <message>
         <source>MP3 files (*.mp3) - source</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki MP3 (*.mp3) – źródło</translation>
     </message>
     <message>
         <source>To .&amp;BMU -&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Na .&amp;BMU -&gt;</translation>
     </message>
     <message>
         <source>This is used to convert 96k/ mono MP3s for sound effects, VO, etc.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do konwersji MP3 96k/mono na efekty dźwiękowe, głosy itp.</translation>
     </message>
     <message>
         <source>&lt;- To .&amp;MP3</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;- Na .&amp;MP3</translation>
     </message>
     <message>
         <source>About...</source>
-        <translation type="unfinished"></translation>
+        <translation>O programie...</translation>
     </message>
     <message>
         <source>BMU files (*.bmu, *.wav) files - destination</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki BMU (*.bmu, *.wav) – cel</translation>
     </message>
     <message>
         <source>Details...</source>
-        <translation type="unfinished"></translation>
+        <translation>Szczegóły...</translation>
     </message>
     <message>
         <source>Details of the last batch</source>
-        <translation type="unfinished"></translation>
+        <translation>Szczegóły ostatniej operacji</translation>
     </message>
     <message>
         <source>Browse for directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz folder</translation>
     </message>
     <message>
         <source>Refresh directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Odśwież folder</translation>
     </message>
     <message>
         <source>Browse for source directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz folder źródłowy</translation>
     </message>
     <message>
         <source>Browse for destination directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Wybierz folder docelowy</translation>
     </message>
     <message>
         <source>Refresh source directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Odśwież folder źródłowy</translation>
     </message>
     <message>
         <source>Refresh destination directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Odśwież folder docelowy</translation>
     </message>
     <message>
         <source>MP3 files</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki MP3</translation>
     </message>
     <message>
         <source>BMU files</source>
-        <translation type="unfinished"></translation>
+        <translation>Pliki BMU</translation>
     </message>
     <message>
         <source>Popup</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu podręczne</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Usuń</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Zaznacz wszystko</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolumny</translation>
     </message>
     <message>
         <source>Pack into hak...</source>
-        <translation type="unfinished"></translation>
+        <translation>Spakuj do haka...</translation>
     </message>
 </context>
 <context>
     <name>frmProgress</name>
     <message>
         <source>File Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa pliku</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Anuluj</translation>
     </message>
     <message>
         <source>Converting...</source>
-        <translation type="unfinished"></translation>
+        <translation>Konwertowanie...</translation>
     </message>
     <message>
         <source>File %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik %1 z %2</translation>
     </message>
     <message>
         <source>Batch progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Postęp całej operacji</translation>
     </message>
     <message>
         <source>Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Postęp</translation>
     </message>
     <message>
         <source>Canceling</source>
-        <translation type="unfinished"></translation>
+        <translation>Anulowanie</translation>
     </message>
 </context>
 <context>
     <name>frmProperties</name>
     <message>
         <source>Yes, as music (128 kbit/s stereo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak, jako muzyka (128 kbit/s stereo)</translation>
     </message>
     <message>
         <source>No, as music (128 kbit/s stereo)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie, jako muzyka (128 kbit/s stereo)</translation>
     </message>
     <message>
         <source>Yes, as a sound effect (96 kbit/s mono)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak, jako efekt dźwiękowy (96 kbit/s mono)</translation>
     </message>
     <message>
         <source>No, as a sound effect (96 kbit/s mono)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie, jako efekt dźwiękowy (96 kbit/s mono)</translation>
     </message>
     <message>
         <source>Properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Właściwości</translation>
     </message>
     <message>
         <source>Name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nazwa:</translation>
     </message>
     <message>
         <source>Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder:</translation>
     </message>
     <message>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Folder</translation>
     </message>
     <message>
         <source>BMU file (an MP3 behind an 8-byte header)</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik BMU (MP3 poprzedzony 8-bajtowym nagłówkiem)</translation>
     </message>
     <message>
         <source>MP3 file</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik MP3</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Plik</translation>
     </message>
     <message>
         <source>Size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rozmiar:</translation>
     </message>
     <message>
         <source>unknown</source>
-        <translation type="unfinished"></translation>
+        <translation>brak danych</translation>
     </message>
     <message>
         <source>%1 bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 B</translation>
     </message>
     <message>
         <source>Modified:</source>
-        <translation type="unfinished"></translation>
+        <translation>Data modyfikacji:</translation>
     </message>
     <message>
         <source>Frame headers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nagłówki ramek:</translation>
     </message>
     <message>
         <source>cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>nie można odczytać: %1</translation>
     </message>
     <message>
         <source>Audio:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dźwięk:</translation>
     </message>
     <message>
         <source>Bit rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Przepływność:</translation>
     </message>
     <message>
         <source>Variable bit rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zmienna przepływność:</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tak</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie</translation>
     </message>
     <message>
         <source>Sampling frequency:</source>
-        <translation type="unfinished"></translation>
+        <translation>Częstotliwość próbkowania:</translation>
     </message>
     <message>
         <source>%1 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Hz</translation>
     </message>
     <message>
         <source>Channel mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tryb kanałów:</translation>
     </message>
     <message>
         <source>CRC:</source>
-        <translation type="unfinished"></translation>
+        <translation>CRC:</translation>
     </message>
     <message>
         <source>Suits the game:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadaje się do gry:</translation>
     </message>
 </context>
 </TS>
