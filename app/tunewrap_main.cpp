@@ -8,13 +8,16 @@
 #include "Languages.h"
 #include "OpenedFiles.h"
 #include "Terminal.h"
+#include "UiText.h"
 #include "UserMessage.h"
 #include "Version.h"
 #include "frmMain.h"
 
 namespace {
 
-constexpr const char* kUsage =
+//: the options, FILE, DIR and the program names stay as they are
+constexpr const char* kUsage = TW_TRANSLATE_NOOP(
+    "tunewrap_main",
     "Usage: tunewrap [--help | --version] [--] [FILE | DIR]...\n"
     "Opens the Tunewrap window: MP3 files on the left, the game's BMU files on the right.\n"
     "MP3 FILEs open their folder on the left, BMU FILEs theirs on the right, selected and\n"
@@ -24,7 +27,7 @@ constexpr const char* kUsage =
     "\n"
     "Options:\n"
     "  -h,--help    Print this help and exit\n"
-    "  --version    Print the version and the licence and exit\n";
+    "  --version    Print the version and the licence and exit\n");
 
 }  // namespace
 
@@ -35,7 +38,8 @@ int main(int argc, char* argv[]) {
         const bool version = std::strcmp(argv[i], "--version") == 0;
         if (version || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             const std::string text =
-                version ? tunewrap::VersionTitle() + "\n" + tunewrap::kLicenceLine + "\n" : kUsage;
+                version ? tunewrap::VersionTitle() + "\n" + tunewrap::kLicenceLine + "\n"
+                        : platform::Tr("tunewrap_main", kUsage);
             return platform::TellUser(text) ? 0 : 1;
         }
     }
@@ -47,8 +51,10 @@ int main(int argc, char* argv[]) {
         if (options && std::strcmp(argv[i], "--") == 0) {
             options = false;
         } else if (options && argv[i][0] == '-') {
-            platform::TellUserError("tunewrap: unknown option " +
-                                    platform::ShownOn(stderr, argv[i]) + "\n" + kUsage);
+            platform::TellUserError(
+                platform::Filled(platform::Tr("tunewrap_main", "tunewrap: unknown option %1"),
+                                 {platform::ShownOn(stderr, argv[i])}) +
+                "\n" + platform::Tr("tunewrap_main", kUsage));
             return 2;
         } else {
             paths.emplace_back(argv[i]);

@@ -5,6 +5,7 @@
 #include "BmuFile.h"
 #include "FileIo.h"
 #include "MP3Utils.h"
+#include "UiText.h"
 #include "mdlString.h"
 
 namespace tunewrap {
@@ -33,8 +34,10 @@ std::string LengthText(const AudioFacts& facts) {
 
 std::string BitRateCell(const AudioFacts& facts) {
     if (!facts.header.vbr) return BitRateText(facts.header.bitRate, "kbit/s");
-    if (facts.averageBitRate == 0) return "VBR";
-    return "VBR " + mdlString::TrimmedStr(facts.averageBitRate) + " kbit/s";
+    //: variable bit rate
+    if (facts.averageBitRate == 0) return platform::Tr("AudioFacts", "VBR");
+    return platform::Filled(platform::Tr("AudioFacts", "VBR %1 kbit/s"),
+                            {mdlString::TrimmedStr(facts.averageBitRate)});
 }
 
 std::string KilohertzText(std::int32_t hz) {
@@ -92,7 +95,8 @@ Verdict Judge(const std::string& fileName, const AudioFacts& facts, bool renameW
 std::string FactText(const AudioFacts& facts, const Verdict& verdict, FactColumn column) {
     if (column == FactColumn::Verdict) {
         if (!verdict.known) return {};
-        return verdict.suitable ? "suitable" : "unsuitable";
+        return verdict.suitable ? platform::Tr("AudioFacts", "suitable")
+                                : platform::Tr("AudioFacts", "unsuitable");
     }
     if (!Mp3Audio(facts)) return {};
     switch (column) {
@@ -103,7 +107,7 @@ std::string FactText(const AudioFacts& facts, const Verdict& verdict, FactColumn
         case FactColumn::Kilohertz:
             return KilohertzText(facts.header.samplingFrequency);
         case FactColumn::Channels:
-            return ChannelModeName(facts.channelMode);
+            return platform::Tr("MP3Utils", ChannelModeName(facts.channelMode));
         case FactColumn::Verdict:
             break;
     }

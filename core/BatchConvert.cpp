@@ -15,6 +15,7 @@
 #include "Reencode.h"
 #include "ResRef.h"
 #include "Suitability.h"
+#include "UiText.h"
 
 namespace tunewrap {
 
@@ -140,7 +141,7 @@ class Batch {
         };
 
         // An empty name would read as the folder it stands in.
-        if (sourceName.empty()) return fail("The file name is empty");
+        if (sourceName.empty()) return fail(platform::Tr("BatchConvert", "The file name is empty"));
 
         // The source is opened once: its first read tells what it holds, feeds the header scan
         // and starts the copy. The destination is looked up once, for every question about it.
@@ -150,18 +151,23 @@ class Batch {
             const auto sourceIdentity = source.error() == 0 ? std::optional(source.identity())
                                                             : platform::IdentityOf(sourcePath);
             if (const char* refusal = created_.Refusal(*destination.identity, sourceIdentity)) {
-                return fail(refusal);
+                return fail(platform::Tr("BatchConvert", refusal));
             }
         }
         FileByteSource bytes(source);
         if (!bytes.Error().empty()) return fail(bytes.Error());
         if ((ClassifyContainer(bytes.Head()) == Container::Bmu) != direction_.sourceIsBmu) {
-            return fail(direction_.sourceIsBmu ? "not a BMU file" : "already a BMU file");
+            return fail(direction_.sourceIsBmu
+                            ? platform::Tr("BatchConvert", "not a BMU file")
+                            : platform::Tr("BatchConvert", "already a BMU file"));
         }
         if (!Checked(host_, OptionId::OverwriteAll) && destination.taken &&
-            !AnsweredYes(host_, QuestionKind::FileExists,
-                         {destinationName + " already exists. Do you want to overwrite it?"},
-                         "File Exists", MsgIcon::Question, MsgButton::No)) {
+            !AnsweredYes(
+                host_, QuestionKind::FileExists,
+                {platform::Filled(
+                    platform::Tr("BatchConvert", "%1 already exists. Do you want to overwrite it?"),
+                    {destinationName})},
+                platform::Tr("BatchConvert", "File Exists"), MsgIcon::Question, MsgButton::No)) {
             outcome.kind = FileOutcome::Kind::SkippedExists;
             return outcome;
         }
@@ -176,7 +182,8 @@ class Batch {
                 report.WarningWanted() && Checked(host_, OptionId::ReencodeUnsuitable);
             if (report.WarningWanted() && !outcome.reencoded &&
                 !AnsweredYes(host_, QuestionKind::Unsuitable, WarningLines(sourceName, report),
-                             "Warning", MsgIcon::Exclamation, MsgButton::Yes)) {
+                             platform::Tr("BatchConvert", "Warning"), MsgIcon::Exclamation,
+                             MsgButton::Yes)) {
                 outcome.kind = FileOutcome::Kind::SkippedUnsuitable;
                 return outcome;
             }
@@ -213,15 +220,19 @@ class Batch {
 
     // After the last file there is nothing left to go on with: the failure is only told.
     bool GoOnAfterFailure(const FileOutcome& failed, int position) {
-        TextLines text{failed.sourceName + " could not be converted:", failed.reason};
+        TextLines text{platform::Filled(platform::Tr("BatchConvert", "%1 could not be converted:"),
+                                        {failed.sourceName}),
+                       failed.reason};
+        const std::string title = platform::Tr("BatchConvert", "Conversion Failed");
         if (!AnySelectedAfter(position)) {
-            host_.Tell(QuestionKind::ConversionFailed, text, "Conversion Failed",
-                       MsgIcon::Exclamation);
+            host_.Tell(QuestionKind::ConversionFailed, text, title, MsgIcon::Exclamation);
             return true;
         }
-        text.insert(text.end(), {"", "Do you want to continue with the remaining files?"});
-        return AnsweredYes(host_, QuestionKind::ConversionFailed, text, "Conversion Failed",
-                           MsgIcon::Exclamation, MsgButton::Yes);
+        text.insert(text.end(),
+                    {"", platform::Tr("BatchConvert",
+                                      "Do you want to continue with the remaining files?")});
+        return AnsweredYes(host_, QuestionKind::ConversionFailed, text, title, MsgIcon::Exclamation,
+                           MsgButton::Yes);
     }
 
     const Direction& direction_;
@@ -247,11 +258,15 @@ const char* CreatedFiles::Refusal(const platform::FileIdentity& destination,
                                   const std::optional<platform::FileIdentity>& source,
                                   bool replacing) const {
     // Writing a file over itself would replace the source with its converted bytes.
-    if (destination == source) return "Source and destination are the same file";
+    if (destination == source) {
+        return TW_TRANSLATE_NOOP("BatchConvert", "Source and destination are the same file");
+    }
     // Like cp, which will not overwrite a file it has just created itself.
-    if (identities_.count(destination) != 0) return "would overwrite a file this run just created";
+    if (identities_.count(destination) != 0) {
+        return TW_TRANSLATE_NOOP("BatchConvert", "would overwrite a file this run just created");
+    }
     if (replacing && sources_.count(destination) != 0)
-        return "would overwrite a source of this run";
+        return TW_TRANSLATE_NOOP("BatchConvert", "would overwrite a source of this run");
     return nullptr;
 }
 

@@ -7,6 +7,7 @@
 #include "BmuFile.h"
 #include "ByteCopier.h"
 #include "FileIo.h"
+#include "UiText.h"
 
 namespace tunewrap {
 
@@ -21,7 +22,7 @@ constexpr Direction kToBMU{{kBmuHeader, kBmuHeaderSize}, 0};
 constexpr Direction kToMP3{{}, kBmuHeaderSize};
 
 ConvertResult Failed(std::string reason) {
-    return {ConvertResult::Status::Failed, std::move(reason)};
+    return {ConvertResult::Status::Failed, ShownReason(std::move(reason))};
 }
 ConvertResult FailedWithErrno() {
     return Failed(std::strerror(errno));
@@ -36,11 +37,12 @@ ConvertResult Convert(const Direction& direction, platform::ReadOnlyFile& source
 
     if (source.error() != 0) return Failed(std::strerror(source.error()));
     if (source.isDirectory()) return Failed(std::strerror(EISDIR));
-    if (!source.isRegular()) return Failed("Not a regular file");
+    if (!source.isRegular()) return Failed(platform::Tr("ConvertFile", "Not a regular file"));
 
     // A file of /proc or /sys says it is empty and yet gives bytes: its size cannot be trusted
     // to say where the copy ends.
-    if (std::ssize(read) > source.size()) return Failed(kSizeUnknownReason);
+    if (std::ssize(read) > source.size())
+        return Failed(platform::Tr("ConvertFile", kSizeUnknownReason));
 
     platform::PartFile part;
     if (!part.Create(destinationPath, source.permissions())) {

@@ -17,8 +17,8 @@ inline constexpr std::size_t kBlockSize = 4096;
 inline constexpr std::int64_t kLargeBlockCount = 240;
 inline constexpr std::int32_t kSlowCopyMs = 3000;
 // Why a source is refused that gives more bytes than its size says (the files of /proc).
-inline constexpr const char* kSizeUnknownReason =
-    "The file's size is not known before it is read (as with the files in /proc)";
+inline constexpr const char* kSizeUnknownReason = TW_TRANSLATE_NOOP(
+    "ConvertFile", "The file's size is not known before it is read (as with the files in /proc)");
 
 struct ConvertResult {
     enum class Status { Converted, Cancelled, Failed };

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "FileIo.h"
+#include "UiText.h"
 
 FileByteSource::FileByteSource(platform::ReadOnlyFile& file) : file_(file) {
     if (file.error() != 0) {
@@ -13,7 +14,7 @@ FileByteSource::FileByteSource(platform::ReadOnlyFile& file) : file_(file) {
         error_ = std::strerror(EISDIR);
     } else if (!file.isRegular()) {
         // A pipe named like a song has nothing to scan, and nothing to wait for either.
-        error_ = "Not a regular file";
+        error_ = platform::Tr("FileByteSource", "Not a regular file");
     } else {
         head_ = std::make_unique_for_overwrite<std::uint8_t[]>(kBufferSize);
         const std::int64_t got = file.Read(reinterpret_cast<char*>(head_.get()), kBufferSize);

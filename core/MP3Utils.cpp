@@ -8,6 +8,7 @@
 #include "FileByteSource.h"
 #include "FileIo.h"
 #include "Id3v2.h"
+#include "UiText.h"
 #include "mdlString.h"
 
 namespace {
@@ -50,14 +51,18 @@ struct SpecialBitRate {
     std::int16_t bitRate;
     const char* name;
 };
-constexpr SpecialBitRate kSpecialBitRates[] = {{kBitRates[kFreeFormatIndex], "free format"},
-                                               {kBitRates[kForbiddenBitRateIndex], "invalid"}};
+constexpr SpecialBitRate kSpecialBitRates[] = {
+    {kBitRates[kFreeFormatIndex], TW_TRANSLATE_NOOP("MP3Utils", "free format")},
+    //: a bit rate the header forbids
+    {kBitRates[kForbiddenBitRateIndex], TW_TRANSLATE_NOOP("MP3Utils", "invalid")}};
 // Hz by index; 3 is reserved.
 constexpr std::int32_t kSamplingFrequencies[4] = {44100, 48000, 32000, 0};
 
 // Names by field value; the reserved values never get this far.
 constexpr const char* kVersionNames[4] = {"MPEG-2.5", "", "MPEG-2", "MPEG-1"};
-constexpr const char* kLayerNames[4] = {"", "Layer III", "Layer II", "Layer I"};
+constexpr const char* kLayerNames[4] = {"", TW_TRANSLATE_NOOP("MP3Utils", "Layer III"),
+                                        TW_TRANSLATE_NOOP("MP3Utils", "Layer II"),
+                                        TW_TRANSLATE_NOOP("MP3Utils", "Layer I")};
 
 // A Layer III frame carries 1152 samples: 1152 / 8 bits = 144 bytes per bit/s per Hz.
 constexpr std::int64_t kBytesPerFrameFactor = 144;
@@ -376,14 +381,19 @@ std::int64_t MP3Utils::FrameLength(bool padding) const {
 }
 
 const char* ChannelModeName(std::int16_t channelMode) {
-    static constexpr const char* kNames[] = {"stereo", "joint stereo", "dual channel",
-                                             "single channel"};
-    return channelMode >= 0 && channelMode < std::ssize(kNames) ? kNames[channelMode] : "unknown";
+    static constexpr const char* kNames[] = {TW_TRANSLATE_NOOP("MP3Utils", "stereo"),
+                                             TW_TRANSLATE_NOOP("MP3Utils", "joint stereo"),
+                                             TW_TRANSLATE_NOOP("MP3Utils", "dual channel"),
+                                             TW_TRANSLATE_NOOP("MP3Utils", "single channel")};
+    return channelMode >= 0 && channelMode < std::ssize(kNames)
+               ? kNames[channelMode]
+               : TW_TRANSLATE_NOOP("MP3Utils", "unknown");
 }
 
 std::string MpegAudioName(const MpegAudio& audio) {
-    if (!audio.found) return "none found";
-    return std::string(MpegVersionName(audio.version)) + " " + MpegLayerName(audio.layer);
+    if (!audio.found) return platform::Tr("MP3Utils", "none found");
+    return std::string(MpegVersionName(audio.version)) + " " +
+           platform::Tr("MP3Utils", MpegLayerName(audio.layer));
 }
 const char* MpegVersionName(MpegVersion version) {
     return kVersionNames[static_cast<std::uint8_t>(version) & kVersion.mask];
@@ -394,7 +404,7 @@ const char* MpegLayerName(MpegLayer layer) {
 
 std::string BitRateText(std::int16_t bitRate, const char* unit) {
     for (const SpecialBitRate& special : kSpecialBitRates) {
-        if (special.bitRate == bitRate) return special.name;
+        if (special.bitRate == bitRate) return platform::Tr("MP3Utils", special.name);
     }
     return mdlString::TrimmedStr(std::int32_t{bitRate}) + " " + unit;
 }

@@ -75,13 +75,14 @@ class MP3Utils {
 // are full of sync patterns) passes for a frame header, and a tag of any size costs no memory.
 std::uint64_t AudioStart(ByteSource& source);
 
-// The channel mode's name as people read it ("joint stereo"), "unknown" outside 0 to 3.
+// The channel mode's name as people read it ("joint stereo"), "unknown" outside 0 to 3. It and the
+// layer's name are the English words, which the window shows as platform::Tr("MP3Utils", name).
 const char* ChannelModeName(std::int16_t channelMode);
-// "MPEG-2 Layer III", or "none found"; the version and the layer alone for the parts of a
-// mismatch.
+// "MPEG-2 Layer III", or "none found", in the user's language; the version and the layer alone
+// for the parts of a mismatch.
 std::string MpegAudioName(const MpegAudio& audio);
 const char* MpegVersionName(MpegVersion version);
 const char* MpegLayerName(MpegLayer layer);
 // The bit rate as shown to people, with `unit` after a number: "128 kbit/s", or the name of a
-// special index ("free format", "invalid").
+// special index ("free format", "invalid") in the user's language.
 std::string BitRateText(std::int16_t bitRate, const char* unit);

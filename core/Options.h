@@ -3,6 +3,7 @@
 #include <cstddef>
 
 #include "ConversionHost.h"
+#include "UiText.h"
 
 namespace tunewrap {
 
@@ -16,7 +17,7 @@ struct OptionInfo {
     OptionId id;
     const char* controlName;
     const char* valueName;
-    const char* caption;
+    const char* caption;  // shown as platform::Tr("Options", caption)
     struct {
         int left, top, width, height;
         bool wraps, low;
@@ -30,16 +31,20 @@ struct OptionInfo {
 // In OptionId order. "WaveExtention" is the stored name the program has always used.
 // clang-format off
 inline constexpr std::array<OptionInfo, kOptionCount> kOptions = {{
-    {OptionId::WAVExtension, "chkWAVExtension", "WaveExtention", "rename .&wav",
+    {OptionId::WAVExtension, "chkWAVExtension", "WaveExtention",
+     TW_TRANSLATE_NOOP("Options", "rename .&wav"),
      {5520, 1200, 1215, 375, false, false}, 0, "--wav", false, false},
-    {OptionId::OverwriteAll, "chkOverwriteAll", "OverwriteAll", "&overwrite all",
+    {OptionId::OverwriteAll, "chkOverwriteAll", "OverwriteAll",
+     TW_TRANSLATE_NOOP("Options", "&overwrite all"),
      {5520, 2760, 1215, 255, false, false}, 2, "--overwrite", false, false},
     {OptionId::PreserveFileDateTime, "chkPreserveFileDateTime", "PreserveFileDateTime",
-     "&preserve file date/time", {5520, 4440, 1215, 495, true, true}, 1, "--no-preserve-time",
-     true, true},
+     TW_TRANSLATE_NOOP("Options", "&preserve file date/time"),
+     {5520, 4440, 1215, 495, true, true}, 1, "--no-preserve-time", true, true},
     {OptionId::ReencodeUnsuitable, "chkReencodeUnsuitable", "ReencodeUnsuitable",
-     "&re-encode unsuitable", {5520, 3120, 1215, 495, true, false}, 3, "--reencode", false, false},
-    {OptionId::GameNames, "chkGameNames", "GameNames", "&game names",
+     TW_TRANSLATE_NOOP("Options", "&re-encode unsuitable"),
+     {5520, 3120, 1215, 495, true, false}, 3, "--reencode", false, false},
+    {OptionId::GameNames, "chkGameNames", "GameNames",
+     TW_TRANSLATE_NOOP("Options", "&game names"),
      {5520, 3630, 1215, 255, false, false}, 4, "--game-names", false, false},
 }};
 // clang-format on

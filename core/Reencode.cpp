@@ -18,6 +18,7 @@
 #include "MP3Utils.h"
 #include "PathJoin.h"
 #include "Suitability.h"
+#include "UiText.h"
 
 namespace tunewrap {
 
@@ -63,7 +64,7 @@ using Encoder = std::unique_ptr<lame_global_flags, LameCloser>;
 using Resampler = std::unique_ptr<soxr, SoxrCloser>;
 
 ConvertResult Failed(std::string reason) {
-    return {ConvertResult::Status::Failed, std::move(reason)};
+    return {ConvertResult::Status::Failed, ShownReason(std::move(reason))};
 }
 
 // Every rate, layer and version the decoder knows, as float samples in one or two channels.
@@ -130,7 +131,7 @@ class Pipeline {
     bool Start(std::string& error) {
         std::lock_guard<std::mutex> lock(gSetUpMutex);
         encoder_ = OpenEncoder(expected_, channels_);
-        if (!encoder_) error = "The MP3 encoder could not be set up";
+        if (!encoder_) error = platform::Tr("Reencode", "The MP3 encoder could not be set up");
         return encoder_ != nullptr;
     }
 
@@ -165,7 +166,7 @@ class Pipeline {
             }
             // A resampler that neither takes nor gives would never finish.
             if (taken == 0 && lastProduced_ == 0) {
-                error = "The resampler stalled";
+                error = platform::Tr("Reencode", "The resampler stalled");
                 return false;
             }
             used += taken;
@@ -179,7 +180,7 @@ class Pipeline {
         const int n = lame_encode_flush(encoder_.get(), encoded_.data() + encodedSize_,
                                         static_cast<int>(encoded_.size() - encodedSize_));
         if (n < 0) {
-            error = "The MP3 encoder failed";
+            error = platform::Tr("Reencode", "The MP3 encoder failed");
             return false;
         }
         encodedSize_ += static_cast<std::size_t>(n);
@@ -254,7 +255,7 @@ class Pipeline {
                                      : lame_encode_buffer_ieee_float(encoder_.get(), frames,
                                                                      nullptr, count, out, room);
         if (n < 0) {
-            error = "The MP3 encoder failed";
+            error = platform::Tr("Reencode", "The MP3 encoder failed");
             return false;
         }
         encodedSize_ += static_cast<std::size_t>(n);
@@ -266,7 +267,7 @@ class Pipeline {
         std::vector<unsigned char> frame(lame_get_lametag_frame(encoder_.get(), nullptr, 0));
         if (frame.empty()) return true;
         if (lame_get_lametag_frame(encoder_.get(), frame.data(), frame.size()) != frame.size()) {
-            error = "The MP3 encoder failed";
+            error = platform::Tr("Reencode", "The MP3 encoder failed");
             return false;
         }
         if (!output_.WriteAt(firstFrameAt_, reinterpret_cast<const char*>(frame.data()),
@@ -387,7 +388,8 @@ ConvertResult ReencodeOpenFile(platform::ReadOnlyFile& source, FileByteSource& b
     if (!pipeline.Start(error)) return Failed(error);
 
     // The caption says why a wrap takes far longer than a copy would.
-    sink.SetFileName("Re-encoding " + sourceFileName);
+    sink.SetFileName(
+        platform::Filled(platform::Tr("Reencode", "Re-encoding %1"), {sourceFileName}));
     sink.SetTotal(source.size());
     sink.SetDone(done);
     // Re-encoding takes seconds even for a short song, so progress is worth showing at once.
@@ -414,7 +416,7 @@ ConvertResult ReencodeOpenFile(platform::ReadOnlyFile& source, FileByteSource& b
         sink.Yield();
     }
     if (error.empty() && !sink.CancelRequested()) {
-        if (!pipeline.decodedAny()) error = kNoAudioReason;
+        if (!pipeline.decodedAny()) error = platform::Tr("Reencode", kNoAudioReason);
         if (error.empty()) pipeline.Finish(error);
     }
     if (error.empty() && !sink.CancelRequested() && source.Changed()) error = kSourceChangedReason;

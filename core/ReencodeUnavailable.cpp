@@ -1,6 +1,8 @@
 // Stands in for Reencode.cpp where its libraries are not built.
 #include "Reencode.h"
 
+#include "UiText.h"
+
 namespace tunewrap {
 
 bool ReencodeAvailable() {
@@ -9,12 +11,12 @@ bool ReencodeAvailable() {
 
 ConvertResult ReencodeFile(const std::string&, const std::string&, bool, ProgressSink&,
                            std::string_view, bool) {
-    return {ConvertResult::Status::Failed, kReencodeUnavailableReason};
+    return {ConvertResult::Status::Failed, platform::Tr("Reencode", kReencodeUnavailableReason)};
 }
 
 ConvertResult ReencodeOpenFile(platform::ReadOnlyFile&, FileByteSource&, const std::string&,
                                const std::string&, bool, ProgressSink&, std::string_view, bool) {
-    return {ConvertResult::Status::Failed, kReencodeUnavailableReason};
+    return {ConvertResult::Status::Failed, platform::Tr("Reencode", kReencodeUnavailableReason)};
 }
 
 }  // namespace tunewrap

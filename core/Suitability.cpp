@@ -3,6 +3,7 @@
 #include "AsciiCase.h"
 #include "MP3Utils.h"
 #include "ResRef.h"
+#include "UiText.h"
 #include "mdlString.h"
 
 namespace tunewrap {
@@ -11,8 +12,10 @@ namespace {
 
 using Kind = SuitabilityIssue::Kind;
 
-constexpr Expectation kMusic{128, true, "stereo"};
-constexpr Expectation kWavNamed{96, false, "mono"};
+constexpr Expectation kMusic{128, true,
+                             TW_TRANSLATE_NOOP("Suitability", "- Channel mode is not stereo")};
+constexpr Expectation kWavNamed{96, false,
+                                TW_TRANSLATE_NOOP("Suitability", "- Channel mode is not mono")};
 
 constexpr std::int32_t kHzPerKHz = 1000;
 // The game keeps 16 characters of a name; ".mp3" makes 20.
@@ -30,13 +33,20 @@ std::size_t CharacterCount(const std::string& text) {
 // Names what the found audio has where the game wants something else.
 std::string AudioLine(const MpegAudio& audio) {
     const MpegAudio wanted = kMpeg1Layer3Audio;
-    if (!audio.found) return "- No " + MpegAudioName(wanted) + " audio found";
+    if (!audio.found) {
+        //: %1 is the kind of audio, such as "MPEG-1 Layer III"
+        return platform::Filled(platform::Tr("Suitability", "- No %1 audio found"),
+                                {MpegAudioName(wanted)});
+    }
     std::string expected;
     if (audio.version != wanted.version) expected = MpegVersionName(wanted.version);
     if (audio.layer != wanted.layer) {
-        expected += (expected.empty() ? "" : " ") + std::string(MpegLayerName(wanted.layer));
+        expected +=
+            (expected.empty() ? "" : " ") + platform::Tr("MP3Utils", MpegLayerName(wanted.layer));
     }
-    return "- " + MpegAudioName(audio) + " audio found; the game expects " + expected;
+    //: %1 is the kind of audio found, %2 the MPEG version and/or layer the game wants instead
+    return platform::Filled(platform::Tr("Suitability", "- %1 audio found; the game expects %2"),
+                            {MpegAudioName(audio), expected});
 }
 
 // The name without its extension, as the game would look it up (in any case).
@@ -103,31 +113,41 @@ std::string IssueLine(const SuitabilityIssue& issue) {
         case Kind::Audio:
             return AudioLine(issue.audio);
         case Kind::VariableBitRate:
-            return "- Bit Rate is not Constant - Variable Bit Rate reported";
+            return platform::Tr("Suitability",
+                                "- Bit Rate is not Constant - Variable Bit Rate reported");
         case Kind::BitRate:
-            return "- Bit Rate is not " +
-                   mdlString::TrimmedStr(std::int32_t{issue.expectedBitRate}) + " kbps - " +
-                   BitRateText(issue.bitRate, "kbps") + " reported";
+            //: %2 is the bit rate read, such as "96 kbps" or "free format"
+            return platform::Filled(
+                platform::Tr("Suitability", "- Bit Rate is not %1 kbps - %2 reported"),
+                {mdlString::TrimmedStr(std::int32_t{issue.expectedBitRate}),
+                 BitRateText(issue.bitRate, "kbps")});
         case Kind::Channel:
-            return std::string("- Channel mode is not ") +
-                   (issue.stereoExpected ? kMusic : kWavNamed).channelWord;
+            return platform::Tr("Suitability",
+                                (issue.stereoExpected ? kMusic : kWavNamed).channelLine);
         case Kind::Sampling:
-            return "- Sampling Frequency is not 44.1 kHz - " +
-                   mdlString::TrimmedStr(issue.samplingFrequency / kHzPerKHz) + " kHz reported";
+            return platform::Filled(
+                platform::Tr("Suitability",
+                             "- Sampling Frequency is not 44.1 kHz - %1 kHz reported"),
+                {mdlString::TrimmedStr(issue.samplingFrequency / kHzPerKHz)});
         case Kind::LongName:
-            return "- file name (excluding '.mp3') is longer than 16 characters";
+            return platform::Tr("Suitability",
+                                "- file name (excluding '.mp3') is longer than 16 characters");
         case Kind::NotGameName:
-            return "- file name (excluding '.mp3') has characters other than a-z, 0-9 and _";
+            return platform::Tr(
+                "Suitability",
+                "- file name (excluding '.mp3') has characters other than a-z, 0-9 and _");
     }
     return {};
 }
 
 TextLines WarningLines(const std::string& fileName, const SuitabilityReport& report) {
-    TextLines lines{"Warning! '" + fileName + "'",
-                    "has the following potential issues if you convert it to a BMU:", ""};
+    TextLines lines{platform::Filled(platform::Tr("Suitability", "Warning! '%1'"), {fileName}),
+                    platform::Tr("Suitability",
+                                 "has the following potential issues if you convert it to a BMU:"),
+                    ""};
     for (const SuitabilityIssue& issue : report.issues) lines.push_back(IssueLine(issue));
     lines.push_back("");
-    lines.push_back("Do you wish to continue?");
+    lines.push_back(platform::Tr("Suitability", "Do you wish to continue?"));
     return lines;
 }
 

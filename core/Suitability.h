@@ -23,7 +23,7 @@ struct SuitabilityIssue {
 struct Expectation {
     std::int16_t bitRate;  // kbit/s, constant
     bool stereo;
-    const char* channelWord;
+    const char* channelLine;  // the warning's line for a file of the other channel mode
 };
 inline constexpr std::int32_t kExpectedSamplingFrequency = 44100;
 const Expectation& ExpectedFormat(bool renameWav);

@@ -7,6 +7,8 @@
 #include <string>
 #include <utility>
 
+#include "UiText.h"
+
 // The two files of one conversion: the source, read once from start to end, and the part file
 // that becomes the destination only when it is complete; and the few facts the lists and the
 // batch ask of a path. Failures come back as false with errno set (or as error()), for the
@@ -23,7 +25,8 @@ inline constexpr int kPartFilesAllHeld = EBUSY;
 // Why PartFile::Create failed, in words.
 inline std::string PartFileError(int error) {
     return error == kPartFilesAllHeld
-               ? "Too many unfinished conversions of this file are in progress"
+               ? platform::Tr("FileIo",
+                              "Too many unfinished conversions of this file are in progress")
                : std::strerror(error);
 }
 

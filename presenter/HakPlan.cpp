@@ -4,6 +4,7 @@
 #include "MusicTable.h"
 #include "PathJoin.h"
 #include "ResRef.h"
+#include "UiText.h"
 
 namespace tunewrap {
 
@@ -19,20 +20,23 @@ HakPlan::HakPlan(const std::vector<std::string>& sources, const std::string& hak
 
 std::string HakPlan::NameProblem(std::size_t i) const {
     const std::string& name = tracks_[i].resRef;
-    if (!game::IsValidResRef(name)) return "1 to 16 of a-z, 0-9 and _";
+    if (!game::IsValidResRef(name)) return platform::Tr("HakPlan", "1 to 16 of a-z, 0-9 and _");
     for (std::size_t other = 0; other < tracks_.size(); ++other) {
-        if (other != i && tracks_[other].resRef == name) return "Also the name of another song";
+        if (other != i && tracks_[other].resRef == name)
+            return platform::Tr("HakPlan", "Also the name of another song");
     }
     return {};
 }
 
 std::string HakPlan::DisplayNameProblem(std::size_t i) const {
     const std::string& name = tracks_[i].displayName;
-    if (name.empty()) return "The toolset lists the song under this name";
+    if (name.empty()) return platform::Tr("HakPlan", "The toolset lists the song under this name");
     // The table's own rule, applied to what was typed: anything it would change is refused.
     if (game::DisplayNameFor(name, {}) != name)
-        return "No \" or control characters, no spaces at the ends, at most " +
-               std::to_string(game::kDisplayNameMax) + " bytes";
+        return platform::Filled(
+            platform::Tr("HakPlan",
+                         "No \" or control characters, no spaces at the ends, at most %1 bytes"),
+            {std::to_string(game::kDisplayNameMax)});
     return {};
 }
 
@@ -54,11 +58,25 @@ void HakPlan::LookAtStart() {
         startText_ = found.error;
         return;
     }
+    // By whether the hak is there already (2) and the number of rows (1 for more than one).
+    static constexpr const char* kStartTexts[] = {
+        //: %1 is where the music table comes from: a file, a hak's table or the game's data
+        TW_TRANSLATE_NOOP("HakPlan",
+                          "A new hak. The music table starts from %1 (%2 row); new "
+                          "songs get the rows after."),
+        TW_TRANSLATE_NOOP("HakPlan",
+                          "A new hak. The music table starts from %1 (%2 rows); new "
+                          "songs get the rows after."),
+        TW_TRANSLATE_NOOP("HakPlan",
+                          "Adds to the %3 entries of this hak. The music table starts "
+                          "from %1 (%2 row); new songs get the rows after."),
+        TW_TRANSLATE_NOOP("HakPlan",
+                          "Adds to the %3 entries of this hak. The music table starts "
+                          "from %1 (%2 rows); new songs get the rows after.")};
+    const int which = (addsToHak_ ? 2 : 0) + (found.rows == 1 ? 0 : 1);
     startText_ =
-        (addsToHak_ ? "Adds to the " + std::to_string(found.entries) + " entries of this hak. "
-                    : std::string("A new hak. ")) +
-        "The music table starts from " + found.from + " (" + std::to_string(found.rows) +
-        (found.rows == 1 ? " row" : " rows") + "); new songs get the rows after.";
+        platform::Filled(platform::Tr("HakPlan", kStartTexts[which]),
+                         {found.from, std::to_string(found.rows), std::to_string(found.entries)});
 }
 
 bool HakPlan::CanMake() const {

@@ -5,6 +5,7 @@
 
 #include "GivenFilesHost.h"
 #include "PathJoin.h"
+#include "UiText.h"
 #include "mdlString.h"
 
 namespace tunewrap {
@@ -33,10 +34,12 @@ const std::string kNameSeparator(1, platform::kPathSeparator);
 TextLines DeleteQuestion(const std::string& nameList) {
     const std::int16_t count = mdlString::CountOccurrences(nameList, kNameSeparator);
     if (count <= 1) {
-        return {"Are you sure you want to delete:", "",
+        return {platform::Tr("MainPresenter", "Are you sure you want to delete:"), "",
                 nameList.substr(0, nameList.size() - kNameSeparator.size())};
     }
-    return {"Are you sure you want to delete these " + mdlString::TrimmedStr(count) + " files?"};
+    return {platform::Filled(
+        platform::Tr("MainPresenter", "Are you sure you want to delete these %1 files?"),
+        {mdlString::TrimmedStr(count)})};
 }
 
 }  // namespace
@@ -106,7 +109,8 @@ void MainPresenter::ListFolder(ListId pane, const std::string& folder) {
 // A cancelled picker changes nothing.
 void MainPresenter::Browse(ListId pane) {
     const std::string chosen = view_.PickFolder(
-        pane == ListId::MP3 ? "Select your MP3 directory" : "Select your BMU directory",
+        pane == ListId::MP3 ? platform::Tr("MainPresenter", "Select your MP3 directory")
+                            : platform::Tr("MainPresenter", "Select your BMU directory"),
         view_.DirectoryBoxText(pane));
     if (!chosen.empty()) ListFolder(pane, chosen);
 }
@@ -177,8 +181,9 @@ void MainPresenter::DeleteSelected(ListId list) {
     // A right click on empty space, then Delete: there is nothing to ask about.
     if (nameList.empty()) return;
 
-    if (AskYesNo(QuestionKind::ConfirmDelete, DeleteQuestion(nameList), "Confirm Delete",
-                 MsgIcon::Question, MsgButton::Yes) == MsgButton::Yes) {
+    if (AskYesNo(QuestionKind::ConfirmDelete, DeleteQuestion(nameList),
+                 platform::Tr("MainPresenter", "Confirm Delete"), MsgIcon::Question,
+                 MsgButton::Yes) == MsgButton::Yes) {
         const std::string dir = DirectoryText(list);
         // Each name is taken off the front, so the 16-bit token position never has to reach
         // past the first name however many files are selected.

@@ -64,7 +64,8 @@ void MainPresenter::EndBatch(ListId source, ConversionHost& host,
     for (int position = 1; position <= host.EntryCount(source); ++position) {
         if (!host.EntrySelected(source, position)) continue;
         tally.CountNotReached();
-        summary.files.push_back({host.EntryName(source, position), kNotReachedText});
+        summary.files.push_back(
+            {host.EntryName(source, position), platform::Tr("BatchSummary", kNotReachedText)});
     }
     summary.line = tally.Text();
     view_.ShowSummary(summary);

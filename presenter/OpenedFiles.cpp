@@ -6,6 +6,7 @@
 
 #include "ListedFiles.h"
 #include "PathJoin.h"
+#include "UiText.h"
 
 using tunewrap::ListId;
 
@@ -30,7 +31,7 @@ Target Classify(const std::string& path) {
     } else if (fs::is_directory(status)) {
         target.folder = true;
     } else if (!fs::is_regular_file(status)) {
-        target.unusable = "not a file or folder";
+        target.unusable = platform::Tr("OpenedFiles", "not a file or folder");
     } else {
         std::string folder;
         platform::SplitPath(path, folder, target.name);
@@ -84,12 +85,15 @@ WindowArguments ParseWindowArguments(const std::vector<std::string>& paths) {
             folders.push_back(path);
             continue;
         }
-        if (!target.list) return fail(path, "neither an MP3 nor a BMU file");
+        if (!target.list)
+            return fail(path, platform::Tr("OpenedFiles", "neither an MP3 nor a BMU file"));
         const auto pane = static_cast<std::size_t>(*target.list);
         const std::string folder = FolderText(platform::ParentPath(path));
         if (!arguments.folders[pane].empty() && arguments.folders[pane] != folder) {
-            return fail(path, "not in " + arguments.folders[pane] +
-                                  ", the folder of the files before it of its kind");
+            return fail(path, platform::Filled(platform::Tr("OpenedFiles",
+                                                            "not in %1, the folder of the files "
+                                                            "before it of its kind"),
+                                               {arguments.folders[pane]}));
         }
         arguments.folders[pane] = folder;
         arguments.selected[pane].push_back(target.name);
@@ -99,7 +103,8 @@ WindowArguments ParseWindowArguments(const std::vector<std::string>& paths) {
         auto& panes = arguments.folders;
         if (std::find(panes.begin(), panes.end(), folder) != panes.end()) continue;
         const auto free = std::find(panes.begin(), panes.end(), "");
-        if (free == panes.end()) return fail(path, "both panes already have a folder");
+        if (free == panes.end())
+            return fail(path, platform::Tr("OpenedFiles", "both panes already have a folder"));
         *free = folder;
     }
     return arguments;

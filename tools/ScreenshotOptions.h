@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "DarkPalette.h"
+#include "Languages.h"
 #include "OffscreenScreen.h"
 
 struct ScreenshotOptions {
@@ -42,8 +43,10 @@ inline ScreenshotOptions ReadScreenshotOptions(int argc, char* argv[]) {
     return options;
 }
 
-// Once the application is made.
+// Once the application is made: the desktop's language (LANGUAGE=de), and the dark theme where
+// asked for.
 inline void ApplyLook(const ScreenshotOptions& options) {
+    languages::LoadForDesktop();
     if (!options.dark) return;
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(DarkPalette());

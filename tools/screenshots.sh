@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 tools=build/tools
 export QT_QPA_PLATFORM=offscreen
+export LANGUAGE=en
 for dark in "" --dark; do
     suffix=${dark:+-dark}
     $tools/screenshot_main_window $dark docs/main-window$suffix.png \
@@ -17,3 +18,9 @@ for dark in "" --dark; do
         docs/progress-dialog-batch$suffix.png
 done
 $tools/screenshot_main_window --maximised --facts docs/facts-columns.png
+# The longest language's captions and the most accented.
+for language in de pl; do
+    LANGUAGE=$language $tools/screenshot_main_window docs/main-window-$language.png \
+        docs/context-menu-$language.png docs/pack-into-hak-$language.png \
+        docs/batch-summary-$language.png docs/batch-details-$language.png
+done

@@ -13,6 +13,7 @@
 #include "BmuFile.h"
 #include "MP3Utils.h"
 #include "Suitability.h"
+#include "UiText.h"
 #include "mdlFileOps.h"
 
 namespace {
@@ -83,7 +84,7 @@ void frmProperties::AddFrameFacts(const std::string& path, const QString& name, 
         AddRow(tr("Bit rate:"), QString::fromStdString(BitRateText(reader.BitRate(), "kbit/s")));
         AddRow(tr("Variable bit rate:"), reader.VBR() ? tr("Yes") : tr("No"));
         AddRow(tr("Sampling frequency:"), tr("%1 Hz").arg(reader.SamplingFrequency()));
-        AddRow(tr("Channel mode:"), Capitalized(ChannelModeName(reader.ChannelMode())));
+        AddRow(tr("Channel mode:"), Capitalized(platform::Tr("MP3Utils", ChannelModeName(reader.ChannelMode()))));
         AddRow(tr("CRC:"), reader.CRC() ? tr("Yes") : tr("No"));
     }
     AddRow(tr("Suits the game:"),

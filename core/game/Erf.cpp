@@ -15,6 +15,7 @@
 #include "FileIo.h"
 #include "ResRef.h"
 #include "ResourceTypes.h"
+#include "UiText.h"
 
 namespace tunewrap::game {
 
@@ -128,13 +129,15 @@ std::string IndexBytes(const ErfIndex& index, ErfBuildDate date) {
 
 ErfRead ReadErfIndex(const RandomAccess& file) {
     const auto header = archive::ReadRange(file, 0, kHeaderSize);
-    if (!header) return Refused("Too short for an ERF archive");
+    if (!header) return Refused(platform::Tr("Erf", "Too short for an ERF archive"));
     const std::string_view h = *header;
     const auto kind =
         std::find_if(std::begin(kKindTags), std::end(kKindTags),
                      [&](const KindTag& k) { return k.tag == h.substr(kTypeAt, kTagSize); });
-    if (kind == std::end(kKindTags)) return Refused("Not a hak, ERF or module file");
-    if (h.substr(kVersionAt, kTagSize) != kVersion) return Refused("Not an ERF V1.0 archive");
+    if (kind == std::end(kKindTags))
+        return Refused(platform::Tr("Erf", "Not a hak, ERF or module file"));
+    if (h.substr(kVersionAt, kTagSize) != kVersion)
+        return Refused(platform::Tr("Erf", "Not an ERF V1.0 archive"));
 
     const auto field = [&](std::size_t at) { return ReadLe<std::uint32_t>(h, at); };
     const std::uint32_t count = field(kEntryCountAt);
@@ -144,7 +147,7 @@ ErfRead ReadErfIndex(const RandomAccess& file) {
                             1) ||
         !archive::TableFits(file, kHeaderSize, keysAt, count, kKeySize) ||
         !archive::TableFits(file, kHeaderSize, resourcesAt, count, kResourceSize))
-        return Refused("The archive's index lies outside the file");
+        return Refused(platform::Tr("Erf", "The archive's index lies outside the file"));
 
     ErfRead read{true, {kind->kind, field(kLanguageCountAt), {}, field(kDescriptionAt), {}}, {}};
     const auto strings =
@@ -152,9 +155,10 @@ ErfRead ReadErfIndex(const RandomAccess& file) {
     const auto keys = archive::ReadRange(file, keysAt, std::uint64_t{count} * kKeySize);
     const auto resources =
         archive::ReadRange(file, resourcesAt, std::uint64_t{count} * kResourceSize);
-    if (!strings || !keys || !resources) return Refused("The archive could not be read");
+    if (!strings || !keys || !resources)
+        return Refused(platform::Tr("Erf", "The archive could not be read"));
     if (!LanguagesFit(*strings, read.index.localizedStringCount))
-        return Refused("The archive's descriptions do not fit their room");
+        return Refused(platform::Tr("Erf", "The archive's descriptions do not fit their room"));
     read.index.localizedStrings = *strings;
 
     std::set<NameAndType> seen;
@@ -162,15 +166,18 @@ ErfRead ReadErfIndex(const RandomAccess& file) {
     for (std::size_t i = 0; i < count; ++i) {
         const std::string_view name = archive::NameField(*keys, i * kKeySize, kResRefMaxLength);
         if (!IsArchiveName(name))
-            return Refused("Entry " + std::to_string(i) + " has no valid name");
+            return Refused(platform::Filled(platform::Tr("Erf", "Entry %1 has no valid name"),
+                                            {std::to_string(i)}));
         const std::size_t resource = i * kResourceSize;
         ErfEntry entry{AsciiLowered(name), ReadLe<std::uint16_t>(*keys, i * kKeySize + kKeyTypeAt),
                        ReadLe<std::uint32_t>(*resources, resource + kResourceOffsetAt),
                        ReadLe<std::uint32_t>(*resources, resource + kResourceSizeAt)};
         if (std::uint64_t{entry.offset} + entry.size > file.size)
-            return Refused("Entry " + entry.resRef + " lies outside the file");
+            return Refused(platform::Filled(platform::Tr("Erf", "Entry %1 lies outside the file"),
+                                            {entry.resRef}));
         if (!seen.emplace(entry.resRef, entry.type).second)
-            return Refused("Entry " + entry.resRef + " is in the archive twice");
+            return Refused(platform::Filled(platform::Tr("Erf", "Entry %1 is in the archive twice"),
+                                            {entry.resRef}));
         read.index.entries.push_back(std::move(entry));
     }
     return read;
@@ -200,13 +207,15 @@ struct ErfWriter::State {
     bool Admit(std::string_view resRef, std::uint16_t type, std::uint64_t size,
                std::string& error) {
         if (!IsArchiveName(resRef)) {
-            error = "\"" + std::string(resRef) + "\" is not a valid resource name";
+            error = platform::Filled(platform::Tr("Erf", "\"%1\" is not a valid resource name"),
+                                     {resRef});
         } else if (index.entries.size() == entryCount) {
-            error = "More entries than announced";
+            error = platform::Tr("Erf", "More entries than announced");
         } else if (end > kMaxOffset || size > kMaxOffset) {
-            error = "The archive would pass 4 GiB";
+            error = platform::Tr("Erf", "The archive would pass 4 GiB");
         } else if (!names.emplace(AsciiLowered(resRef), type).second) {
-            error = "Entry " + AsciiLowered(resRef) + " is in the archive twice";
+            error = platform::Filled(platform::Tr("Erf", "Entry %1 is in the archive twice"),
+                                     {AsciiLowered(resRef)});
         } else {
             return true;
         }
@@ -221,7 +230,7 @@ struct ErfWriter::State {
 
 namespace {
 bool NotWriting(std::string& error) {
-    error = "No archive is being written";
+    error = platform::Tr("Erf", "No archive is being written");
     return false;
 }
 }  // namespace
@@ -234,7 +243,7 @@ bool ErfWriter::Begin(const std::string& path, const ErfIndex& index, std::size_
     state_.reset();
     const std::uint64_t indexSize = IndexSize(index.localizedStrings.size(), entryCount);
     if (indexSize > kMaxOffset) {
-        error = "Too many entries for one archive";
+        error = platform::Tr("Erf", "Too many entries for one archive");
         return false;
     }
     auto state = std::make_unique<State>();
@@ -325,8 +334,9 @@ bool ErfWriter::Finish(std::string& error) {
     if (!state_) return NotWriting(error);
     const std::unique_ptr<State> state = std::move(state_);
     if (state->index.entries.size() != state->entryCount) {
-        error = std::to_string(state->index.entries.size()) + " of " +
-                std::to_string(state->entryCount) + " entries were added";
+        error = platform::Filled(
+            platform::Tr("Erf", "%1 of %2 entries were added"),
+            {std::to_string(state->index.entries.size()), std::to_string(state->entryCount)});
         return false;
     }
     const std::string index = IndexBytes(state->index, state->date);

@@ -17,6 +17,7 @@
 #include "Reencode.h"
 #include "ResRef.h"
 #include "TwoDa.h"
+#include "UiText.h"
 
 namespace tunewrap::game {
 namespace {
@@ -24,6 +25,12 @@ namespace {
 // A music table is a few kilobytes; anything this large is not one, and is not read whole.
 constexpr std::uint64_t kLargestTable = 16 << 20;
 constexpr const char* kTableFileName = "ambientmusic.2da";
+
+// The music table kept in a hak, as messages name it.
+std::string TableInHak(const std::string& hakPath) {
+    //: %1 is the music table's file name, %2 the hak's path
+    return platform::Filled(platform::Tr("HakMaker", "%1 in %2"), {kTableFileName, hakPath});
+}
 
 std::string FileName(const std::string& path) {
     std::string dir, name;
@@ -35,7 +42,7 @@ bool ReadWhole(const std::string& path, std::string& bytes, std::string& error) 
     const std::optional<RandomAccess> file = OpenRandomAccess(path, error);
     if (!file) return false;
     if (file->size > kLargestTable) {
-        error = "too large for a music table";
+        error = platform::Tr("HakMaker", "too large for a music table");
         return false;
     }
     bytes.resize(file->size);
@@ -51,8 +58,10 @@ bool TakeTable(std::string_view text, const std::string& where, TwoDaTable& tabl
                std::string& error) {
     TwoDaRead read = ReadTwoDa(text);
     if (!read.ok) {
-        error = where + (read.line > 0 ? ", line " + std::to_string(read.line) : "") + ": " +
-                read.error;
+        //: %1 is where the table was read from, %2 the line, %3 what is wrong with it
+        error = read.line > 0 ? platform::Filled(platform::Tr("HakMaker", "%1, line %2: %3"),
+                                                 {where, std::to_string(read.line), read.error})
+                              : where + ": " + read.error;
         return false;
     }
     if (const std::string problem = MusicTableProblem(read.table); !problem.empty()) {
@@ -74,7 +83,7 @@ const ErfEntry* FindEntry(const ErfIndex& index, std::string_view resRef, std::u
 bool ReadHakTable(const RandomAccess& hak, const ErfEntry& entry, const std::string& from,
                   TwoDaTable& table, std::string& error) {
     if (entry.size > kLargestTable) {
-        error = from + ": too large for a music table";
+        error = from + ": " + platform::Tr("HakMaker", "too large for a music table");
         return false;
     }
     std::string bytes(entry.size, '\0');
@@ -104,24 +113,34 @@ bool FindBaseTable(const BaseSource& source, const Machine& machine, TwoDaTable&
         return false;
     }
     if (source.hakTable != nullptr) {
-        from = std::string(kTableFileName) + " in " + source.hakPath;
+        from = TableInHak(source.hakPath);
         return ReadHakTable(*source.hak, *source.hakTable, from, table, error);
     }
     const GameFolders game = FindGameFolders(source.gameDir, machine);
     if (game.gameDir.empty()) {
-        error = "No music table to start from. A hak's " + std::string(kTableFileName) +
-                " replaces the game's whole table, so the new rows need the game's own rows "
-                "before them, and the game was not found" +
-                (source.gameDir.empty() ? std::string(" where it is usually installed")
-                                        : " in " + source.gameDir) +
-                ". Name the game's folder or a table to start from.";
+        std::string text = platform::Tr(
+            "HakMaker",
+            "No music table to start from. A hak's %1 replaces the game's whole table, so the new "
+            "rows need the game's own rows before them, and the game was not found where it is "
+            "usually installed. Name the game's folder or a table to start from.");
+        if (!source.gameDir.empty()) {
+            //: %1 is the music table's file name, %2 the folder the game was looked for in
+            text = platform::Tr(
+                "HakMaker",
+                "No music table to start from. A hak's %1 replaces the game's whole table, so the "
+                "new rows need the game's own rows before them, and the game was not found in %2. "
+                "Name the game's folder or a table to start from.");
+        }
+        error = platform::Filled(text, {kTableFileName, source.gameDir});
         return false;
     }
-    from = "the game's data in " + game.gameDir;
+    from = platform::Filled(platform::Tr("HakMaker", "the game's data in %1"), {game.gameDir});
     const GameResource stock =
         ReadKeyResource(game.gameDir, game.keyPath, kMusicTableResRef, kResourceType2da);
     if (!stock.error.empty() || !stock.found) {
-        error = stock.error.empty() ? from + " holds no " + kTableFileName : stock.error;
+        error = stock.error.empty() ? platform::Filled(platform::Tr("HakMaker", "%1 holds no %2"),
+                                                       {from, kTableFileName})
+                                    : stock.error;
         return false;
     }
     return TakeTable(stock.bytes, from, table, error);
@@ -175,8 +194,9 @@ bool Prepare(const HakTrack& track, bool reencode, ProgressSink& sink, TrackOutc
         return false;
     };
     if (!probe.read()) return fail(probe.error);
-    if (probe.kind == Container::RiffWave) return fail("Wave audio, not MPEG audio");
-    if (!reader.Audio().found) return fail(kNoAudioReason);
+    if (probe.kind == Container::RiffWave)
+        return fail(platform::Tr("HakMaker", "Wave audio, not MPEG audio"));
+    if (!reader.Audio().found) return fail(platform::Tr("Reencode", kNoAudioReason));
     // The game looks the song up by its resource name, so that is the name the check sees.
     outcome.suitability = CheckSuitability(track.resRef + kMp3Extension.data(), reader, false);
     packed.path = track.sourcePath;
@@ -223,7 +243,7 @@ bool PackFile(ErfWriter& writer, std::string_view resRef, std::uint16_t type,
         },
         error);
     // Every other failure is the archive's (its disk, its folder); this one the song's.
-    if (!added && error == kSourceChangedReason) error = path + ": " + error;
+    if (!added && error == kSourceChangedReason) error = path + ": " + ShownReason(error);
     return added;
 }
 
@@ -254,16 +274,18 @@ struct Start {
 }  // namespace
 
 std::string OutcomeText(const HakTrack& track, const TrackOutcome& outcome) {
-    const std::string placed = " as " + track.resRef + ", row " + std::to_string(outcome.row);
+    const std::string row = std::to_string(outcome.row);
     switch (outcome.status) {
         case TrackOutcome::Status::Packed:
-            return "packed" + placed;
+            return platform::Filled(platform::Tr("HakMaker", "packed as %1, row %2"),
+                                    {track.resRef, row});
         case TrackOutcome::Status::Reencoded:
-            return "re-encoded" + placed;
+            return platform::Filled(platform::Tr("HakMaker", "re-encoded as %1, row %2"),
+                                    {track.resRef, row});
         case TrackOutcome::Status::Failed:
-            return "failed: " + outcome.reason;
+            return platform::Filled(platform::Tr("HakMaker", "failed: %1"), {outcome.reason});
         case TrackOutcome::Status::Cancelled:
-            return "cancelled";
+            return platform::Tr("HakMaker", "cancelled");
     }
     return {};
 }
@@ -275,11 +297,16 @@ std::string SummaryText(const HakReport& report, const std::string& hakPath,
         packed += report.written && track.status != TrackOutcome::Status::Failed ? 1 : 0;
         failed += track.status == TrackOutcome::Status::Failed ? 1 : 0;
     }
-    return std::to_string(packed) + " packed, " + std::to_string(failed) + " failed" +
-           (report.cancelled ? ", cancelled" : "") + separator +
-           (report.written     ? "Hak written to " + hakPath
-            : report.cancelled ? std::string("No hak written: cancelled")
-                               : "No hak written: " + report.error);
+    const std::string counts = platform::Filled(
+        report.cancelled ? platform::Tr("HakMaker", "%1 packed, %2 failed, cancelled")
+                         : platform::Tr("HakMaker", "%1 packed, %2 failed"),
+        {std::to_string(packed), std::to_string(failed)});
+    return counts + separator +
+           (report.written
+                ? platform::Filled(platform::Tr("HakMaker", "Hak written to %1"), {hakPath})
+            : report.cancelled
+                ? platform::Tr("HakMaker", "No hak written: cancelled")
+                : platform::Filled(platform::Tr("HakMaker", "No hak written: %1"), {report.error}));
 }
 
 bool AllPacked(const HakReport& report) {
@@ -357,7 +384,7 @@ HakReport MakeHak(const HakRequest& request, const Machine& machine, ProgressSin
         musicOf.push_back(i);
     }
     if (music.empty()) {
-        report.error = "None of the songs could be packed";
+        report.error = platform::Tr("HakMaker", "None of the songs could be packed");
         return report;
     }
     const std::vector<MusicRow> rows = RegisterMusic(table, music);
@@ -426,9 +453,7 @@ HakListing ListHak(const std::string& hakPath, const std::string& tablePath,
     TwoDaTable table, base;
     listing.hasTable = own != nullptr;
     if (!listing.hasTable) return listing;
-    if (!ReadHakTable(*hak, *own, std::string(kTableFileName) + " in " + hakPath, table,
-                      listing.error))
-        return listing;
+    if (!ReadHakTable(*hak, *own, TableInHak(hakPath), table, listing.error)) return listing;
     if (!FindBaseTable({tablePath, nullptr, nullptr, {}, gameDir}, machine, base, listing.baseTable,
                        listing.baseError)) {
         listing.baseTable.clear();

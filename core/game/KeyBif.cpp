@@ -7,6 +7,7 @@
 #include "AsciiCase.h"
 #include "PathJoin.h"
 #include "ResourceTypes.h"
+#include "UiText.h"
 
 namespace tunewrap::game {
 
@@ -63,33 +64,34 @@ std::optional<std::string> Header(const RandomAccess& file, std::string_view typ
 // The entry at `index` of the BIF called `name`.
 GameResource ReadFromBif(const RandomAccess& bif, const std::string& name, std::uint32_t index) {
     const auto header = Header(bif, kBifType, kBifHeaderSize);
-    if (!header) return Damaged(name, "not a BIF V1 archive");
+    if (!header) return Damaged(name, platform::Tr("KeyBif", "not a BIF V1 archive"));
     const std::uint32_t count = ReadLe<std::uint32_t>(*header, kVariableCountAt);
     const std::uint32_t tableAt = ReadLe<std::uint32_t>(*header, kVariableTableAt);
     if (!archive::TableFits(bif, kBifHeaderSize, tableAt, count, kBifEntrySize))
-        return Damaged(name, "its resource table lies outside the file");
-    if (index >= count) return Damaged(name, "the key names an entry it does not have");
+        return Damaged(name, platform::Tr("KeyBif", "its resource table lies outside the file"));
+    if (index >= count)
+        return Damaged(name, platform::Tr("KeyBif", "the key names an entry it does not have"));
     const auto entry = archive::ReadRecord(bif, tableAt, index, kBifEntrySize);
-    if (!entry) return Damaged(name, "could not be read");
+    if (!entry) return Damaged(name, platform::Tr("KeyBif", "could not be read"));
     auto bytes = archive::ReadRange(bif, ReadLe<std::uint32_t>(*entry, kBifEntryOffsetAt),
                                     ReadLe<std::uint32_t>(*entry, kBifEntrySizeAt));
-    if (!bytes) return Damaged(name, "an entry lies outside the file");
+    if (!bytes) return Damaged(name, platform::Tr("KeyBif", "an entry lies outside the file"));
     return {true, std::move(*bytes), {}};
 }
 
 GameResource ReadFromKey(const RandomAccess& key, const std::string& keyName,
                          const BifOpener& openBif, std::string_view resRef, std::uint16_t type) {
     const auto header = Header(key, kKeyType, kKeyHeaderSize);
-    if (!header) return Damaged(keyName, "not a KEY V1 file");
+    if (!header) return Damaged(keyName, platform::Tr("KeyBif", "not a KEY V1 file"));
     const std::uint32_t bifCount = ReadLe<std::uint32_t>(*header, kBifCountAt);
     const std::uint32_t keyCount = ReadLe<std::uint32_t>(*header, kKeyCountAt);
     const std::uint32_t filesAt = ReadLe<std::uint32_t>(*header, kFileTableAt);
     const std::uint32_t keysAt = ReadLe<std::uint32_t>(*header, kKeyTableAt);
     if (!archive::TableFits(key, kKeyHeaderSize, filesAt, bifCount, kFileEntrySize) ||
         !archive::TableFits(key, kKeyHeaderSize, keysAt, keyCount, kKeyEntrySize))
-        return Damaged(keyName, "its tables lie outside the file");
+        return Damaged(keyName, platform::Tr("KeyBif", "its tables lie outside the file"));
     const auto keys = archive::ReadRange(key, keysAt, std::uint64_t{keyCount} * kKeyEntrySize);
-    if (!keys) return Damaged(keyName, "could not be read");
+    if (!keys) return Damaged(keyName, platform::Tr("KeyBif", "could not be read"));
 
     std::optional<std::uint32_t> id;
     for (std::size_t at = 0; at < keys->size(); at += kKeyEntrySize) {
@@ -99,13 +101,15 @@ GameResource ReadFromKey(const RandomAccess& key, const std::string& keyName,
     }
     if (!id) return {};
     const std::uint32_t bifIndex = *id >> kBifIndexShift;
-    if (bifIndex >= bifCount) return Damaged(keyName, "an entry names a BIF it does not list");
+    if (bifIndex >= bifCount)
+        return Damaged(keyName, platform::Tr("KeyBif", "an entry names a BIF it does not list"));
 
     const auto file = archive::ReadRecord(key, filesAt, bifIndex, kFileEntrySize);
-    if (!file) return Damaged(keyName, "could not be read");
+    if (!file) return Damaged(keyName, platform::Tr("KeyBif", "could not be read"));
     auto bifName = archive::ReadRange(key, ReadLe<std::uint32_t>(*file, kFileNameOffsetAt),
                                       ReadLe<std::uint16_t>(*file, kFileNameSizeAt));
-    if (!bifName) return Damaged(keyName, "a BIF's name lies outside the file");
+    if (!bifName)
+        return Damaged(keyName, platform::Tr("KeyBif", "a BIF's name lies outside the file"));
     bifName->erase(std::min(bifName->find('\0'), bifName->size()));
     std::string error;
     const auto bif = openBif(*bifName, error);
@@ -117,7 +121,7 @@ GameResource ReadFromKey(const RandomAccess& key, const std::string& keyName,
 
 GameResource ReadKeyResource(const RandomAccess& key, const BifOpener& openBif,
                              std::string_view resRef, std::uint16_t type) {
-    return ReadFromKey(key, "The key file", openBif, resRef, type);
+    return ReadFromKey(key, platform::Tr("KeyBif", "The key file"), openBif, resRef, type);
 }
 
 GameResource ReadKeyResource(const std::string& gameDir, const std::string& keyPath,

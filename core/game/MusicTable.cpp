@@ -3,6 +3,7 @@
 #include <array>
 
 #include "AsciiCase.h"
+#include "UiText.h"
 #include "mdlString.h"
 
 namespace tunewrap::game {
@@ -40,7 +41,8 @@ std::string Cleaned(std::string_view text) {
 
 std::string MusicTableProblem(const TwoDaTable& table) {
     for (const std::string_view column : kMusicColumns)
-        if (table.Column(column) < 0) return std::string(column) + " column missing";
+        if (table.Column(column) < 0)
+            return platform::Filled(platform::Tr("MusicTable", "%1 column missing"), {column});
     return {};
 }
 

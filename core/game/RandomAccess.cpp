@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "FileIo.h"
+#include "UiText.h"
 
 namespace tunewrap::game {
 
@@ -16,7 +17,7 @@ std::optional<RandomAccess> OpenRandomAccess(const std::string& path, std::strin
     }
     // A FIFO or device has no offsets to read at.
     if (!file->isRegular()) {
-        error = "Not a regular file";
+        error = platform::Tr("RandomAccess", "Not a regular file");
         return std::nullopt;
     }
     auto readAt = [file](std::uint64_t offset, std::size_t size, char* into) {

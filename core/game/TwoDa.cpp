@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "AsciiCase.h"
+#include "UiText.h"
 
 // The canonical layout: every column as wide as its widest field (quotes counted, bytes not
 // characters), fields left-aligned and one space apart, the last field of a line unpadded so no
@@ -86,7 +87,8 @@ TwoDaRead ReadTwoDa(std::string_view text) {
         start = end + 1;
         if (line.ends_with('\r')) line.remove_suffix(1);
         if (number == 0) {
-            if (TrimmedEnd(line) != kSignature) return Refused(1, "not a 2DA V2.0 table");
+            if (TrimmedEnd(line) != kSignature)
+                return Refused(1, platform::Tr("TwoDa", "not a 2DA V2.0 table"));
             continue;
         }
         if (number == 1) {
@@ -95,12 +97,13 @@ TwoDaRead ReadTwoDa(std::string_view text) {
             const std::string_view tagged = line.substr(first);
             if (!tagged.starts_with(kDefaultTag) ||
                 !SplitFields(tagged.substr(kDefaultTag.size()), fields) || fields.size() != 1)
-                return Refused(2, "neither empty nor \"DEFAULT: value\"");
+                return Refused(2, platform::Tr("TwoDa", "neither empty nor \"DEFAULT: value\""));
             table.hasDefault = true;
             table.defaultValue = std::move(fields[0]);
             continue;
         }
-        if (!SplitFields(line, fields)) return Refused(number + 1, "a quote is not closed");
+        if (!SplitFields(line, fields))
+            return Refused(number + 1, platform::Tr("TwoDa", "a quote is not closed"));
         if (fields.empty()) continue;
         if (!haveColumns) {
             table.columns = fields;
@@ -108,14 +111,16 @@ TwoDaRead ReadTwoDa(std::string_view text) {
             continue;
         }
         if (fields.size() != table.columns.size() + 1) {
-            return Refused(number + 1, "a row has " + std::to_string(fields.size() - 1) +
-                                           " fields for " + std::to_string(table.columns.size()) +
-                                           " columns");
+            return Refused(
+                number + 1,
+                platform::Filled(
+                    platform::Tr("TwoDa", "a row has %1 fields for %2 columns"),
+                    {std::to_string(fields.size() - 1), std::to_string(table.columns.size())}));
         }
         table.rows.emplace_back(std::make_move_iterator(fields.begin() + 1),
                                 std::make_move_iterator(fields.end()));
     }
-    if (!haveColumns) return Refused(0, "the column names are missing");
+    if (!haveColumns) return Refused(0, platform::Tr("TwoDa", "the column names are missing"));
     read.ok = true;
     return read;
 }

@@ -6,6 +6,7 @@
 #include <QStyleOptionButton>
 #include <set>
 
+#include "Languages.h"
 #include "MainWindowFixture.h"
 #include "WindowGeometry.h"
 #include "WrapCheckBox.h"
@@ -110,6 +111,21 @@ TEST_F(Settings, EveryCaptionFitsItsControlWithALargeFont) {
     QApplication::setFont(large);
     ExpectTidy(*Open());
     QApplication::setFont(original);
+}
+
+// Each language's captions fit the places designed for the English ones, or the layout gives them
+// room, at the window's smallest size.
+TEST_F(Settings, EveryCaptionFitsInEachLanguage) {
+    for (const QString& language : languages::Available()) {
+        ASSERT_TRUE(languages::Load(language));
+        auto window = Open();
+        window->show();
+        window->resize(window->minimumSize());
+        QCoreApplication::processEvents();
+        SCOPED_TRACE(language.toStdString());
+        ExpectTidy(*window);
+    }
+    languages::Load("en");
 }
 
 // Every control a user can reach has a name a screen reader can say, one of its own; a caption
