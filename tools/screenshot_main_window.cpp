@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidgetItem>
 
+#include "BatchSummary.h"
 #include "HakPlan.h"
 #include "ScreenshotOptions.h"
 #include "frmHak.h"
@@ -162,9 +163,18 @@ int main(int argc, char* argv[]) {
     window.cmdConvertToBMU->setEnabled(false);
     window.cmdConvertToMP3->setEnabled(true);
     const std::string bmuPath = QDir::toNativeSeparators(bmuDir).toStdString();
-    window.ShowSummary({"1 converted, 1 skipped, 0 failed",
-                        {{"Night Watch.mp3", "skipped: exists"},
-                         {"The Long Road.mp3", "converted to " + bmuPath + "/The Long Road.bmu"}}});
+    using Outcome = tunewrap::FileOutcome;
+    const Outcome outcomes[] = {
+        {"Night Watch.mp3", bmuPath + "/Night Watch.bmu", Outcome::Kind::SkippedExists, {}, false},
+        {"The Long Road.mp3", bmuPath + "/The Long Road.bmu", Outcome::Kind::Converted, {}, false}};
+    tunewrap::BatchSummary summary;
+    tunewrap::BatchTally tally;
+    for (const Outcome& outcome : outcomes) {
+        tally.Count(outcome.kind);
+        summary.files.push_back({outcome.sourceName, tunewrap::OutcomeText(outcome)});
+    }
+    summary.line = tally.Text();
+    window.ShowSummary(summary);
     window.cmdBatchDetails->click();
     auto* details = window.findChild<QWidget*>("frmBatchDetails");
     details->resize(details->width(), details->height() / 2);

@@ -18,9 +18,9 @@ for dark in "" --dark; do
         docs/progress-dialog-batch$suffix.png
 done
 $tools/screenshot_main_window --maximised --facts docs/facts-columns.png
-# The longest language's captions and the most accented.
+# The longest language's captions and the most accented, with their numbers and dates.
 for language in de pl; do
-    LANGUAGE=$language $tools/screenshot_main_window docs/main-window-$language.png \
+    LC_ALL= LANG=${language}_${language^^}.UTF-8 LANGUAGE=$language $tools/screenshot_main_window docs/main-window-$language.png \
         docs/context-menu-$language.png docs/pack-into-hak-$language.png \
         docs/batch-summary-$language.png docs/batch-details-$language.png
 done

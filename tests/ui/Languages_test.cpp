@@ -103,7 +103,7 @@ TEST_F(Languages, EveryTextShownGoesThroughTheTranslations) {
     ProgressValues values{"mono.mp3", 100, 50, false, {2, 3}};
     frmProgress progress(values, window.get());
     progress.show();
-    ExpectEveryTextMarked(&progress);
+    ExpectEveryTextMarked(&progress, {"lblFileName"});
     frmProperties properties(window.get(), Path("Music/mono.mp3"), false);
     EXPECT_TRUE(Marked(properties.windowTitle()));
     auto* rows = properties.findChild<QFormLayout*>();

@@ -98,9 +98,12 @@ TEST_F(Commands, KeysPressTheFocusedButtonAndAltLettersTheirControls) {
     window->cmdConvertToBMU->setEnabled(true);
     window->cmdConvertToMP3->setEnabled(true);
     const std::pair<Qt::Key, QAbstractButton*> letters[] = {
-        {Qt::Key_B, window->cmdConvertToBMU},         {Qt::Key_M, window->cmdConvertToMP3},
-        {Qt::Key_W, window->chkWAVExtension},         {Qt::Key_O, window->chkOverwriteAll},
-        {Qt::Key_P, window->chkPreserveFileDateTime}, {Qt::Key_R, window->chkReencodeUnsuitable},
+        {Qt::Key_B, window->cmdConvertToBMU},
+        {Qt::Key_M, window->cmdConvertToMP3},
+        {Qt::Key_W, window->chkWAVExtension},
+        {Qt::Key_O, window->chkOverwriteAll},
+        {Qt::Key_P, window->chkPreserveFileDateTime},
+        {Qt::Key_R, window->chkReencodeUnsuitable},
         {Qt::Key_G, window->OptionBox(tunewrap::OptionId::GameNames)}};
     for (const auto& [letter, control] : letters) {
         QTest::keyClick(window.get(), letter, Qt::AltModifier);

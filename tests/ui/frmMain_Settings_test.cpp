@@ -1,5 +1,6 @@
 #include <QAccessible>
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -114,7 +115,7 @@ TEST_F(Settings, EveryCaptionFitsItsControlWithALargeFont) {
 }
 
 // Each language's captions fit the places designed for the English ones, or the layout gives them
-// room, at the window's smallest size.
+// room, at the window's smallest size; no Alt letter is used twice.
 TEST_F(Settings, EveryCaptionFitsInEachLanguage) {
     for (const QString& language : languages::Available()) {
         ASSERT_TRUE(languages::Load(language));
@@ -124,6 +125,13 @@ TEST_F(Settings, EveryCaptionFitsInEachLanguage) {
         QCoreApplication::processEvents();
         SCOPED_TRACE(language.toStdString());
         ExpectTidy(*window);
+        std::set<QKeySequence> letters;
+        for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+            const QKeySequence letter = QKeySequence::mnemonic(button->text());
+            EXPECT_TRUE(letter.isEmpty() || letters.insert(letter).second)
+                << button->text().toStdString();
+        }
+        EXPECT_EQ(letters.size(), 2 + tunewrap::kOptionCount);
     }
     languages::Load("en");
 }
