@@ -33,10 +33,13 @@ constexpr const char* kUsage = TW_TRANSLATE_NOOP(
 
 int main(int argc, char* argv[]) {
     argv = platform::StartCommandLine(argc, argv);  // Windows hands over names in UTF-16
-    // Answered before any window system is touched, so that they work without a display.
+    // Answered before any window system is touched, so that they work without a display, in the
+    // language the window would speak.
     for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
         const bool version = std::strcmp(argv[i], "--version") == 0;
         if (version || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            QCoreApplication noWindows(argc, argv);
+            languages::LoadForDesktop();
             const std::string text =
                 version ? tunewrap::VersionTitle() + "\n" + tunewrap::kLicenceLine + "\n"
                         : platform::Tr("tunewrap_main", kUsage);

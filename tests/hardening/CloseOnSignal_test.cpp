@@ -23,6 +23,7 @@ TEST_F(CloseOnSignalTest, TerminationSignalsCloseTheWindowWhichKeepsTheFolderItW
         EXPECT_TRUE(result.exited && result.status == 0) << signalNumber << result.err;
         EXPECT_EQ(Stored("MP3Dir"), folder);
     }
+    setenv("LANGUAGE", "en", 1);  // the words looked for below
     // A wrong argument is told on the terminal, and there only (a box would never be answered
     // here); names are shown as the command line shows them: no byte of them drives it.
     for (const auto& [argument, told] : {std::pair{"-\x1B[31m\a", "unknown option -?[31m?"},
