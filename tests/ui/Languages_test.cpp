@@ -82,9 +82,10 @@ TEST_F(Languages, EveryTextShownGoesThroughTheTranslations) {
     window->cmdConvertToBMU->setEnabled(true);
     window->cmdConvertToBMU->click();
     ASSERT_EQ(questions.size(), 2u);
-    for (const std::string& question : questions) {
-        for (const QString& part : QString::fromStdString(question).split(u'|').mid(0, 2))
-            EXPECT_TRUE(Marked(part)) << question;
+    for (const std::string& question : questions) {  // "text|title|..."; each line of the text
+        const QStringList parts = QString::fromStdString(question).split(u'|');
+        const QStringList shown = parts[0].split("\r\n", Qt::SkipEmptyParts) << parts[1];
+        for (const QString& part : shown) EXPECT_TRUE(Marked(part)) << question;
     }
     ExpectEveryTextMarked(window.get(), {"frmMain"});  // the title names program and version
     for (QMenu* menu : {window->mnuPopup, window->mnuColumns}) {
