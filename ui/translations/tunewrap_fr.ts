@@ -511,7 +511,7 @@
     <name>Options</name>
     <message>
         <source>rename .&amp;wav</source>
-        <translation>renommer .&amp;wav</translation>
+        <translation>en .&amp;wav</translation>
     </message>
     <message>
         <source>&amp;overwrite all</source>

@@ -511,7 +511,7 @@
     <name>Options</name>
     <message>
         <source>rename .&amp;wav</source>
-        <translation>rinomina .&amp;wav</translation>
+        <translation>come .&amp;wav</translation>
     </message>
     <message>
         <source>&amp;overwrite all</source>
