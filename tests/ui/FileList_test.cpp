@@ -150,9 +150,8 @@ TEST_F(Lists, ColumnClicksSortByValueTieByNameAndTheSortSurvivesARefillThatOnlyP
 }
 
 TEST_F(Lists, UserSelectionEnablesConvertingButCodeSelectionDoesNot) {
-    for (const char* file : {"Music/a.mp3", "Music/b.mp3", "Game/music/a.bmu"}) {
+    for (const char* file : {"Music/a.mp3", "Music/b.mp3", "Game/music/a.bmu"})
         WriteFile(Path(file), "");
-    }
     auto window = Open();
     window->show();
     FileListView &mp3s = *window->lvwMP3List, &bmus = *window->lvwBMUList;
