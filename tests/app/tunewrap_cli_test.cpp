@@ -36,8 +36,8 @@ class TunewrapCli : public ScratchHome {
                             Path("stdin.txt"))
             .Wait();
     }
-    const std::string kJoint128 = ReadFile(TestDataPath("cbr128_joint.mp3"));
-    const std::string kMono96 = ReadFile(TestDataPath("cbr96_mono.mp3"));
+    const std::string kJoint128 = Sample("cbr128_joint.mp3");
+    const std::string kMono96 = Sample("cbr96_mono.mp3");
 };
 
 TEST_F(TunewrapCli, InfoHoldsTheReaderValuesAndIssueLinesAndNamesUnreadableFiles) {
@@ -280,12 +280,12 @@ TEST_F(TunewrapCli, FailuresAndRefusalsLetTheOtherFilesGoOn) {
 // Lines in the order given whichever file is done first; only unsuitable files are re-encoded.
 TEST_F(TunewrapCli, FixWritesSuitableFilesOnceAndNeverOverASource) {
     if (!tunewrap::ReencodeAvailable()) GTEST_SKIP() << "built without re-encoding";
-    const std::string vbr = ReadFile(TestDataPath("vbr.mp3"));
+    const std::string vbr = Sample("vbr.mp3");
     std::string song;
     while (song.size() < 300'000) song += vbr;  // done last when started first
     WriteFile(Path("one/long.mp3"), song);
-    WriteFile(Path("one/a.b.mp3"), ReadFile(TestDataPath("cbr128_48k.mp3")));
-    WriteFile(Path("two/a.b.mp3"), ReadFile(TestDataPath("mpeg2_22k.mp3")));
+    WriteFile(Path("one/a.b.mp3"), Sample("cbr128_48k.mp3"));
+    WriteFile(Path("two/a.b.mp3"), Sample("mpeg2_22k.mp3"));
     WriteFile(Path("ok.mp3"), kJoint128);
     WriteFile(Path("mono.mp3"), kMono96);
     const auto run = Cli({"fix", "-j", "2", "-o", "two", "one/long.mp3", "one/a.b.mp3", "ok.mp3",
@@ -312,7 +312,7 @@ TEST_F(TunewrapCli, FixWritesSuitableFilesOnceAndNeverOverASource) {
     EXPECT_EQ(kept.status, 0);
 
     // However a destination is spelt or reached, fix writes it once and never over a source.
-    const std::string unsuitable = ReadFile(TestDataPath("cbr128_48k.mp3"));
+    const std::string unsuitable = Sample("cbr128_48k.mp3");
     for (const char* name : {"a.mp3", "a.wav", "b.mp3", "b.fixed.mp3", "s.fixed.mp3", "feat. X"})
         WriteFile(Path(name), unsuitable);
     const auto guarded = Cli({"fix", "-j", "2", "--overwrite", "a.mp3", Path("a.wav"), "b.mp3",
@@ -391,8 +391,8 @@ TEST_F(TunewrapCli, FixGoesOnWhenNoThreadCanStart) {
 #ifdef __SANITIZE_ADDRESS__
     GTEST_SKIP() << "AddressSanitizer needs more address space than the limit that stops threads";
 #endif
-    WriteFile(Path("a.mp3"), ReadFile(TestDataPath("cbr128_48k.mp3")));
-    WriteFile(Path("b.mp3"), ReadFile(TestDataPath("cbr128_48k.mp3")));
+    WriteFile(Path("a.mp3"), Sample("cbr128_48k.mp3"));
+    WriteFile(Path("b.mp3"), Sample("cbr128_48k.mp3"));
     const auto run =
         ChildProcess({"sh", "-c", "ulimit -s 4000000; ulimit -v 3000000; exec \"$0\" \"$@\"",
                       TUNEWRAP_CLI, "fix", "-j", "2", "a.mp3", "b.mp3"},

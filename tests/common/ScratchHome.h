@@ -66,8 +66,8 @@ class ScratchHome : public ::testing::Test {
     // returns when one cannot, as a folder a window still watches.
     static void RemoveTree(const std::filesystem::path& dir) {
         std::error_code walking, ignored;
-        for (std::filesystem::directory_iterator entry(dir, walking), end;
-             !walking && entry != end; entry.increment(walking)) {
+        for (std::filesystem::directory_iterator entry(dir, walking), end; !walking && entry != end;
+             entry.increment(walking)) {
             if (entry->is_directory(ignored) && !entry->is_symlink(ignored))
                 RemoveTree(entry->path());
             std::filesystem::remove(entry->path(), ignored);
@@ -88,6 +88,9 @@ class ScratchHome : public ::testing::Test {
     static std::string ReadFile(const std::string& path) {
         std::ifstream in(FsPath(path), std::ios::binary);
         return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    }
+    static std::string Sample(const std::string& name) {
+        return ReadFile(TestDataPath(name));
     }
 
     // The names in a directory under the scratch root.

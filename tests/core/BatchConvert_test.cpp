@@ -104,7 +104,8 @@ class BatchConvertTest : public ScratchHome {
     }
 };
 
-TEST_F(BatchConvertTest, AsksBeforeEachOverwriteAndDeselectsEveryEntryReached) {
+// Each batch lists its destination again at the end, also one with nothing selected.
+TEST_F(BatchConvertTest, AsksBeforeEachOverwriteDeselectsEveryEntryReachedAndRefills) {
     for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) WriteFile(Path("mp3/") + name, "old");
     host.answers = {MsgButton::Yes, MsgButton::No, MsgButton::Yes};
     ConvertToMP3(host, sink);
@@ -123,6 +124,12 @@ TEST_F(BatchConvertTest, AsksBeforeEachOverwriteAndDeselectsEveryEntryReached) {
               (std::vector<std::string>{"BeginBusy", "Done", "Done", "Done",
                                         "Refill 0 " + Path("mp3") + "/*.mp3", "EndBusy"}));
     EXPECT_EQ(ReadFile(Path("mp3/b.mp3")), payload);
+    host.lists[0] = {{"x.mp3", false}};
+    host.log.clear();
+    ConvertToBMU(host, sink);
+    const std::string dir = Path("bmu") + "/";
+    EXPECT_EQ(host.log, (std::vector<std::string>{"BeginBusy", "Refill 1 " + dir + "*.bmu",
+                                                  "Refill 1 " + dir + "*.wav +", "EndBusy"}));
 }
 
 #ifndef _WIN32  // Windows names hold no '?', and its links need privileges
@@ -181,8 +188,8 @@ TEST_F(BatchConvertTest, NamesRefusalsAndCollisionsAreSettledPerEntry) {
 // suitable one as it is, and one that cannot be decoded fails like any file.
 TEST_F(BatchConvertTest, ReencodeUnsuitableWrapsAFreshEncodingUnasked) {
     if (!ReencodeAvailable()) GTEST_SKIP() << "built without re-encoding";
-    const std::string good = ReadFile(TestDataPath("cbr128_joint.mp3"));
-    WriteFile(Path("mp3/vbr.mp3"), ReadFile(TestDataPath("vbr.mp3")));
+    const std::string good = Sample("cbr128_joint.mp3");
+    WriteFile(Path("mp3/vbr.mp3"), Sample("vbr.mp3"));
     WriteFile(Path("mp3/noise.mp3"), std::string(5000, 'x'));
     WriteFile(Path("mp3/good.mp3"), good);
     const auto sourceTime = std::filesystem::last_write_time(Path("mp3/vbr.mp3")) - 1h;
@@ -211,7 +218,7 @@ TEST_F(BatchConvertTest, ReencodeUnsuitableWrapsAFreshEncodingUnasked) {
 TEST_F(BatchConvertTest, WrapsAndUnwrapsEverySizeByteForByteFromOneRead) {
     const Bytes tag = Id3Tag(3, Picture({0x89, 'P', 'N', 'G'}, 80'000));
     std::vector<std::string> payloads{std::string(tag.begin(), tag.end()) +
-                                      ReadFile(TestDataPath("cbr128_joint.mp3"))};
+                                      Sample("cbr128_joint.mp3")};
     for (const std::size_t size : {0u, 7u, 16383u, 16384u, 16385u, 300 * 4096u + 77}) {
         payloads.emplace_back(size, '\0');
         for (std::size_t i = 0; i < size; ++i) payloads.back()[i] = char(i * 131 + i / 4099);
@@ -271,14 +278,6 @@ TEST_F(BatchConvertTest, AListThatShrinksDuringTheBatchEndsItCleanly) {
     ConvertToMP3(host, sink);
     EXPECT_EQ(Listing("mp3"), (std::set<std::string>{"a.mp3", "keep"}));
     EXPECT_EQ(host.log.back(), "EndBusy");
-}
-
-TEST_F(BatchConvertTest, WrappingWithNothingSelectedStillRefillsBothMasks) {
-    host.lists[0] = {{"x.mp3", false}};
-    ConvertToBMU(host, sink);
-    const std::string dir = Path("bmu") + "/";
-    EXPECT_EQ(host.log, (std::vector<std::string>{"BeginBusy", "Refill 1 " + dir + "*.bmu",
-                                                  "Refill 1 " + dir + "*.wav +", "EndBusy"}));
 }
 
 }  // namespace

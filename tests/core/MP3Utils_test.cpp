@@ -214,7 +214,7 @@ TEST_F(MP3UtilsFile, RealEncodingsAndUnopenablePaths) {
 }
 
 TEST_F(MP3UtilsFile, TagsWithCoverPicturesAreSkippedWhole) {
-    const std::string clip = ReadFile(TestDataPath("cbr128_joint.mp3"));
+    const std::string clip = Sample("cbr128_joint.mp3");
     const Bytes png{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, jpeg{0xFF, 0xD8, 0xFF, 0xE0};
     const Bytes big = Id3Tag(3, Picture(png, 90'000)), cut(big.begin(), big.begin() + 5000);
     for (const Bytes& tag :

@@ -65,8 +65,7 @@ class ReencodeTest : public ScratchHome {
 
 TEST_F(ReencodeTest, ResultSuitsTheGameAndSoundsLikeTheSource) {
     const Bytes cover = Id3Tag(3, Picture({0xFF, 0xD8, 0xFF, 0xE0}, 60'000));
-    WriteFile(Path("covered.mp3"),
-              std::string(cover.begin(), cover.end()) + ReadFile(TestDataPath("vbr.mp3")));
+    WriteFile(Path("covered.mp3"), std::string(cover.begin(), cover.end()) + Sample("vbr.mp3"));
     // The encoder's delay and padding are named in the first frame, so a decoder that reads it
     // gives back the source's length to within the resampler's rounding.
     constexpr double kLengthSlack = 2 / 44100.0;
@@ -97,7 +96,7 @@ TEST_F(ReencodeTest, ResultSuitsTheGameAndSoundsLikeTheSource) {
 }
 
 TEST_F(ReencodeTest, CancelOrFailureLeavesNothing) {
-    const std::string clip = ReadFile(TestDataPath("cbr192_joint.mp3"));
+    const std::string clip = Sample("cbr192_joint.mp3");
     std::string song;
     while (song.size() < 200'000) song += clip;
     WriteFile(Path("song.mp3"), song);
@@ -115,7 +114,7 @@ TEST_F(ReencodeTest, CancelOrFailureLeavesNothing) {
     sink = FakeProgressSink{};
 
     // Cancel is looked at as often at a low bit rate, where few bytes hold many seconds.
-    const std::string lowClip = ReadFile(TestDataPath("mpeg25_11k.mp3"));
+    const std::string lowClip = Sample("mpeg25_11k.mp3");
     std::string low;
     while (low.size() < 40'000) low += lowClip;
     WriteFile(Path("low.mp3"), low);
@@ -154,7 +153,7 @@ TEST_F(ReencodeTest, DamagedAudioAndJunkAreReencoded) {
     EXPECT_LE(loud.meanSquare, 1.1);
 
     // Zeros after the frames, between them, and a long hole at the end.
-    const std::string clip = ReadFile(TestDataPath("cbr192_joint.mp3"));
+    const std::string clip = Sample("cbr192_joint.mp3");
     const double clipSeconds = Decode(TestDataPath("cbr192_joint.mp3")).seconds;
     const std::string zeros(8192, '\0');
     WriteFile(Path("tail.mp3"), clip + zeros.substr(0, 2048));
@@ -187,7 +186,7 @@ TEST_F(ReencodeTest, TagIsSkippedUnheld) {
     {
         const Bytes tag = Id3Tag(3, Picture({0xFF, 0xD8, 0xFF, 0xE0}, 24 << 20));
         WriteFile(Path("covered.mp3"),
-                  std::string(tag.begin(), tag.end()) + ReadFile(TestDataPath("cbr192_joint.mp3")));
+                  std::string(tag.begin(), tag.end()) + Sample("cbr192_joint.mp3"));
     }
     malloc_trim(0);  // else the decoder could gather the tag into the memory that made it
     // Writing 5 starts the peak memory figure (VmHWM) again from what the process holds now.

@@ -33,12 +33,11 @@ TEST_F(Presenter, StartUpFallsBackToDefaultsAndStoresTheDateOptionAtOnceAndOnEve
         EXPECT_EQ(settings.Stored("BMUDir"), c.storedBmuDir);
         EXPECT_EQ(settings.Stored("PreserveFileDateTime"), "1");
         EXPECT_EQ(view.checked, tunewrap::DefaultOptionStates());
-        // Designed widths in an empty list, widths fitted to the names in a filled one.
-        const int mp3[] = {3510 / 15, 1050 / 15, 1830 / 15}, fitted = 100;
+        // Designed widths in an empty list, widths fitted (100) to the names in a filled one.
         for (int column = 0; column < 3; ++column) {
-            EXPECT_EQ(view.Width(MP3, column), mp3[column]);
+            EXPECT_EQ(view.Width(MP3, column), (std::array{3510, 1050, 1830}[column] / 15));
             if (c.location && c.location[0] == 'G') {
-                EXPECT_EQ(view.Width(BMU, column), fitted);
+                EXPECT_EQ(view.Width(BMU, column), 100);
             }
         }
         EXPECT_FALSE(view.placed.has_value());
@@ -187,20 +186,17 @@ TEST_F(Commands, DeleteAsksOnceThenTrashesOnYesOnlyAndRefillsBothLists) {
         {BMU, {"x.bmu", "y.wav"}, "Are you sure you want to delete these 2 files?"},
     };
     for (const auto& c : cases) {
-        for (MsgButton reply : {MsgButton::No, MsgButton::Yes}) {
-            view.asked.clear();
-            view.log.clear();
+        for (BoxAnswer reply : {BoxAnswer::No, BoxAnswer::Yes}) {
+            view.asked.clear(), view.log.clear();
             view.answers = {reply};
             view.Select(c.list, c.selected);
             WriteFile(Path("Music/late.mp3"), "");  // only a refill lists it
             presenter->DeleteSelected(c.list);
             EXPECT_EQ(view.Listed(MP3).back() == "late.mp3", c.question != nullptr);
             Names trashed;
-            if (reply == MsgButton::Yes) {
-                for (const std::string& name : c.selected)
-                    trashed.push_back("trash " + view.boxes[int(c.list)] + "/" + name);
-            }
-            EXPECT_EQ(view.log, trashed);
+            for (const std::string& name : c.selected)
+                trashed.push_back("trash " + view.boxes[int(c.list)] + "/" + name);
+            EXPECT_EQ(view.log, reply == BoxAnswer::Yes ? trashed : Names{});
             EXPECT_EQ(view.asked,
                       c.question ? Names{"Confirm Delete: " + std::string(c.question)} : Names{});
         }
@@ -256,7 +252,7 @@ TEST_F(Commands, NamesAreTakenFromTheListedFolderUntilARefreshListsTheTypedOne) 
     for (const char* file : {"other/a.mp3", "other/o.mp3", "other/x.bmu"})
         WriteFile(Path(file), "o");
     view.boxes = {Path("other"), Path("other")};
-    view.answers = {MsgButton::Yes};  // overwrite
+    view.answers = {BoxAnswer::Yes};  // overwrite
     view.Select(MP3, {"a.mp3"});
     WriteFile(Path("Game/music/a.bmu"), "old");
     presenter->Convert(MP3);
@@ -264,7 +260,7 @@ TEST_F(Commands, NamesAreTakenFromTheListedFolderUntilARefreshListsTheTypedOne) 
     EXPECT_EQ(ReadFile(Path("Game/music/a.bmu")), "BMU V1.0" + song);
     EXPECT_EQ(view.Listed(BMU), (Names{"a.bmu", "x.bmu", "y.wav"}));
     view.Select(BMU, {"x.bmu"});
-    view.answers = {MsgButton::Yes, MsgButton::Yes};
+    view.answers = {BoxAnswer::Yes, BoxAnswer::Yes};
     presenter->DeleteSelected(BMU);  // then lists what the boxes name
     EXPECT_EQ(view.log, (Names{"scroll 1 of 1", "trash " + Path("Game/music") + "/x.bmu"}));
     EXPECT_EQ(view.Listed(MP3), (Names{"a.mp3", "o.mp3"}));
@@ -337,7 +333,7 @@ TEST_F(Commands, ABatchEndsWithItsSummaryAndItsNewFilesSelected) {
     WriteFile(Path("Game/music/b.bmu"), "old");
     Open();
     presenter->SelectAll(MP3);
-    view.answers = {MsgButton::No, MsgButton::No};  // keep b.bmu; after c, stop
+    view.answers = {BoxAnswer::No, BoxAnswer::No};  // keep b.bmu; after c, stop
     presenter->Convert(MP3);
     EXPECT_EQ(view.summary.line, "1 converted, 1 skipped, 1 failed, 1 not reached");
     const std::vector<tunewrap::BatchSummary::File> files = {
@@ -354,7 +350,6 @@ TEST_F(Commands, ABatchEndsWithItsSummaryAndItsNewFilesSelected) {
 // "Yes to All" and "No to All" answer their kind of question for the rest of the batch, offered
 // while files follow; the next batch asks afresh. Each summary is cleared while its batch runs.
 TEST_F(Commands, AnswersToAllLastTheBatchAndOnlyTheirKindOfQuestion) {
-    using tunewrap::BoxAnswer;
     for (const char* name : {"a", "b", "c"})  // each one unsuitable, each one's BMU there
         WriteFile(Path("Music/") + name + ".mp3", Sample("cbr128_48k.mp3"));
     // "File Exists a", "Warning a": the title and the file; " *" where "to all" was offered.
@@ -363,14 +358,14 @@ TEST_F(Commands, AnswersToAllLastTheBatchAndOnlyTheirKindOfQuestion) {
         return q.substr(0, q.find(':')) + " " + q[name] + (q.ends_with(" [to all]") ? " *" : "");
     };
     const struct {
-        std::vector<RecordingView::Answer> answers;
+        std::vector<BoxAnswer> answers;
         Names asked;
         const char* summary;
     } cases[] = {
         {{BoxAnswer::YesToAll, BoxAnswer::NoToAll},
          {"File Exists a *", "Warning a *"},
          "0 converted, 3 skipped, 0 failed"},
-        {{MsgButton::Yes, BoxAnswer::YesToAll, MsgButton::No},
+        {{BoxAnswer::Yes, BoxAnswer::YesToAll, BoxAnswer::No},
          {"File Exists a *", "Warning a *", "File Exists b *", "File Exists c"},
          "1 converted, 2 skipped, 0 failed"},
     };

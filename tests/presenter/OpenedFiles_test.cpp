@@ -38,7 +38,7 @@ TEST_F(Opened, AFolderIsListedMp3sAreWrappedBmusUnwrappedAndAnythingElseIsRefuse
     EXPECT_EQ(folder.folder, Path("Downloads"));
 
     // As the convert button does, from where the files are: questions, the copy, the refill.
-    view.answers = {MsgButton::Yes, MsgButton::Yes};
+    view.answers = {BoxAnswer::Yes, BoxAnswer::Yes};
     presenter->Dropped(BMU, Drop(BMU, {song, "Downloads/zap.mp3"}));
     ASSERT_EQ(view.asked.size(), 2u);
     EXPECT_TRUE(view.asked[0].starts_with("File Exists: ") && view.asked[1].starts_with("Warning"));

@@ -4,9 +4,9 @@
 #include "common/FakeProgressSink.h"
 #include "common/ScratchHome.h"
 
+using tunewrap::BoxAnswer;
 using tunewrap::Control;
 using tunewrap::ListId;
-using tunewrap::MsgButton;
 using tunewrap::OptionId;
 using Names = RecordingView::Names;
 constexpr ListId MP3 = ListId::MP3, BMU = ListId::BMU;
@@ -26,7 +26,6 @@ class Presenter : public ScratchHome {
         presenter->Load();
         return *presenter;
     }
-    static std::string Sample(const char* name) { return ReadFile(TestDataPath(name)); }
 
     RecordingView view;
     MemorySettings settings;

@@ -32,16 +32,8 @@ class RecordingView : public tunewrap::MainView {
     std::map<std::pair<ListId, tunewrap::ListColumn>, bool> shown;
     int listRoom = 300;
     bool busy = false;
-    // A box's answer: its Yes or No, or one of the "to all" ones.
-    struct Answer {
-        Answer(tunewrap::MsgButton button)
-            : box(button == tunewrap::MsgButton::Yes ? tunewrap::BoxAnswer::Yes
-                                                     : tunewrap::BoxAnswer::No) {}
-        Answer(tunewrap::BoxAnswer answer) : box(answer) {}
-        tunewrap::BoxAnswer box;
-    };
-    std::vector<Answer> answers;  // in turn; No once they run out
-    Names asked;                  // "title: line\nline...", and " [to all]" when offered
+    std::vector<tunewrap::BoxAnswer> answers;  // in turn; No once they run out
+    Names asked;  // "title: line\nline...", and " [to all]" when offered
     tunewrap::BatchSummary summary;
     std::string picked;  // the folder picker's answer
     std::optional<tunewrap::WindowPlace> placed;
@@ -126,8 +118,7 @@ class RecordingView : public tunewrap::MainView {
                                 tunewrap::BoxButtons buttons) override {
         asked.push_back(title + ": " + tunewrap::JoinLines(text, "\n") +
                         (buttons == tunewrap::BoxButtons::YesNoToAll ? " [to all]" : ""));
-        return asked.size() <= answers.size() ? answers[asked.size() - 1].box
-                                              : tunewrap::BoxAnswer::No;
+        return asked.size() <= answers.size() ? answers[asked.size() - 1] : tunewrap::BoxAnswer::No;
     }
     void ShowSummary(const tunewrap::BatchSummary& shown) override { summary = shown; }
     std::string PickFolder(const std::string& title, const std::string& start) override {
@@ -166,9 +157,8 @@ class MemorySettings : public tunewrap::SettingsStore {
     bool Read(Owner owner, const std::string& name, std::string& text) override {
         const auto& values = owner == Owner::Program ? program : game;
         const auto found = values.find(name);
-        if (found == values.end()) return false;
-        text = found->second;
-        return true;
+        if (found != values.end()) text = found->second;
+        return found != values.end();
     }
     void Write(const std::string& name, const std::string& text) override {
         program[name] = text;

@@ -48,9 +48,6 @@ class MainWindowTest : public ScratchHome {
         ScratchHome::TearDown();
     }
 
-    static std::string Sample(const char* name) {
-        return ReadFile(TestDataPath(name));
-    }
     static std::string Stored(const char* name) {
         std::string value;
         const bool found = mdlRegistry::ReadRegString(mdlRegistry::HKEY_CURRENT_USER,

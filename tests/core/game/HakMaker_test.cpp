@@ -60,8 +60,8 @@ class HakMaker : public ScratchHome {
     std::vector<std::vector<std::string>> Rows(const std::string& hak) {
         return ReadTwoDa(Entries(hak)["ambientmusic.2017"]).table.rows;
     }
-    const std::string kMusic = ReadFile(TestDataPath("cbr128_stereo.mp3"));
-    const std::string kLoud = ReadFile(TestDataPath("cbr192_joint.mp3"));
+    const std::string kMusic = Sample("cbr128_stereo.mp3");
+    const std::string kLoud = Sample("cbr192_joint.mp3");
     const std::string kHeader{tunewrap::kBmuHeader, tunewrap::kBmuHeaderSize};
     FakeProgressSink sink_;
 };
