@@ -131,7 +131,7 @@ class Pipeline {
     bool Start(std::string& error) {
         std::lock_guard<std::mutex> lock(gSetUpMutex);
         encoder_ = OpenEncoder(expected_, channels_);
-        if (!encoder_) error = platform::Tr("Reencode", "The MP3 encoder could not be set up");
+        if (!encoder_) error = platform::Tr("Reencoding", "The MP3 encoder could not be set up");
         return encoder_ != nullptr;
     }
 
@@ -166,7 +166,7 @@ class Pipeline {
             }
             // A resampler that neither takes nor gives would never finish.
             if (taken == 0 && lastProduced_ == 0) {
-                error = platform::Tr("Reencode", "The resampler stalled");
+                error = platform::Tr("Reencoding", "The resampler stalled");
                 return false;
             }
             used += taken;
@@ -180,7 +180,7 @@ class Pipeline {
         const int n = lame_encode_flush(encoder_.get(), encoded_.data() + encodedSize_,
                                         static_cast<int>(encoded_.size() - encodedSize_));
         if (n < 0) {
-            error = platform::Tr("Reencode", "The MP3 encoder failed");
+            error = platform::Tr("Reencoding", "The MP3 encoder failed");
             return false;
         }
         encodedSize_ += static_cast<std::size_t>(n);
@@ -255,7 +255,7 @@ class Pipeline {
                                      : lame_encode_buffer_ieee_float(encoder_.get(), frames,
                                                                      nullptr, count, out, room);
         if (n < 0) {
-            error = platform::Tr("Reencode", "The MP3 encoder failed");
+            error = platform::Tr("Reencoding", "The MP3 encoder failed");
             return false;
         }
         encodedSize_ += static_cast<std::size_t>(n);
@@ -267,7 +267,7 @@ class Pipeline {
         std::vector<unsigned char> frame(lame_get_lametag_frame(encoder_.get(), nullptr, 0));
         if (frame.empty()) return true;
         if (lame_get_lametag_frame(encoder_.get(), frame.data(), frame.size()) != frame.size()) {
-            error = platform::Tr("Reencode", "The MP3 encoder failed");
+            error = platform::Tr("Reencoding", "The MP3 encoder failed");
             return false;
         }
         if (!output_.WriteAt(firstFrameAt_, reinterpret_cast<const char*>(frame.data()),
@@ -389,7 +389,7 @@ ConvertResult ReencodeOpenFile(platform::ReadOnlyFile& source, FileByteSource& b
 
     // The caption says why a wrap takes far longer than a copy would.
     sink.SetFileName(
-        platform::Filled(platform::Tr("Reencode", "Re-encoding %1"), {sourceFileName}));
+        platform::Filled(platform::Tr("Reencoding", "Re-encoding %1"), {sourceFileName}));
     sink.SetTotal(source.size());
     sink.SetDone(done);
     // Re-encoding takes seconds even for a short song, so progress is worth showing at once.
@@ -416,7 +416,7 @@ ConvertResult ReencodeOpenFile(platform::ReadOnlyFile& source, FileByteSource& b
         sink.Yield();
     }
     if (error.empty() && !sink.CancelRequested()) {
-        if (!pipeline.decodedAny()) error = platform::Tr("Reencode", kNoAudioReason);
+        if (!pipeline.decodedAny()) error = platform::Tr("Reencoding", kNoAudioReason);
         if (error.empty()) pipeline.Finish(error);
     }
     if (error.empty() && !sink.CancelRequested() && source.Changed()) error = kSourceChangedReason;

@@ -11,11 +11,11 @@ namespace tunewrap {
 
 // Why a file that holds no MPEG audio cannot be re-encoded.
 inline constexpr const char* kNoAudioReason =
-    TW_TRANSLATE_NOOP("Reencode", "No MPEG audio could be decoded");
+    TW_TRANSLATE_NOOP("Reencoding", "No MPEG audio could be decoded");
 
 // Why nothing is re-encoded in a build without the decoder and encoder libraries.
 inline constexpr const char* kReencodeUnavailableReason =
-    TW_TRANSLATE_NOOP("Reencode", "Re-encoding is not available in this build");
+    TW_TRANSLATE_NOOP("Reencoding", "Re-encoding is not available in this build");
 
 // False in a build without the decoder and encoder libraries: there ReencodeFile only fails.
 bool ReencodeAvailable();

@@ -11,12 +11,12 @@ bool ReencodeAvailable() {
 
 ConvertResult ReencodeFile(const std::string&, const std::string&, bool, ProgressSink&,
                            std::string_view, bool) {
-    return {ConvertResult::Status::Failed, platform::Tr("Reencode", kReencodeUnavailableReason)};
+    return {ConvertResult::Status::Failed, platform::Tr("Reencoding", kReencodeUnavailableReason)};
 }
 
 ConvertResult ReencodeOpenFile(platform::ReadOnlyFile&, FileByteSource&, const std::string&,
                                const std::string&, bool, ProgressSink&, std::string_view, bool) {
-    return {ConvertResult::Status::Failed, platform::Tr("Reencode", kReencodeUnavailableReason)};
+    return {ConvertResult::Status::Failed, platform::Tr("Reencoding", kReencodeUnavailableReason)};
 }
 
 }  // namespace tunewrap

@@ -196,7 +196,7 @@ bool Prepare(const HakTrack& track, bool reencode, ProgressSink& sink, TrackOutc
     if (!probe.read()) return fail(probe.error);
     if (probe.kind == Container::RiffWave)
         return fail(platform::Tr("HakMaker", "Wave audio, not MPEG audio"));
-    if (!reader.Audio().found) return fail(platform::Tr("Reencode", kNoAudioReason));
+    if (!reader.Audio().found) return fail(platform::Tr("Reencoding", kNoAudioReason));
     // The game looks the song up by its resource name, so that is the name the check sees.
     outcome.suitability = CheckSuitability(track.resRef + kMp3Extension.data(), reader, false);
     packed.path = track.sourcePath;

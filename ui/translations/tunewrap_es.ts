@@ -538,7 +538,7 @@
     </message>
 </context>
 <context>
-    <name>Reencode</name>
+    <name>Reencoding</name>
     <message>
         <source>The MP3 encoder could not be set up</source>
         <translation>No se ha podido preparar el codificador MP3</translation>
